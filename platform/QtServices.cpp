@@ -1,0 +1,115 @@
+#include "QtServices.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSoundEffect>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+// Shows a modal box centred on the screen with the application title as caption.
+void ShowBox(QMessageBox::Icon icon, const QString& text)
+{
+    QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
+    box.adjustSize();
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect area = screen->availableGeometry();
+        box.move(area.center() - box.rect().center());
+    }
+    box.exec();
+}
+
+// Runs a private event loop for ms milliseconds with the given flags. The loop sleeps in the
+// event dispatcher until an event or the timer arrives, so the wait costs no CPU.
+void RunLoopFor(int ms, QEventLoop::ProcessEventsFlags flags)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec(flags);
+}
+
+} // namespace
+
+TQtServices::TQtServices()
+{
+    FClock.start();
+}
+
+TQtServices::~TQtServices() = default;
+
+void TQtServices::Beep()
+{
+    QApplication::beep();
+}
+
+void TQtServices::Sleep(int ms)
+{
+    // Input waits in the queue, in order, as it would for a sleeping thread; paint and other
+    // window-system events still run so that the window never looks hung.
+    const std::int64_t deadline = TickCount() + ms;
+    for (std::int64_t left = ms; left > 0; left = deadline - TickCount())
+        RunLoopFor(int(left), QEventLoop::ExcludeUserInputEvents);
+}
+
+std::int64_t TQtServices::TickCount()
+{
+    return FClock.elapsed();
+}
+
+void TQtServices::ProcessMessages()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void TQtServices::WaitForMessages(int ms)
+{
+    if (ms <= 0) {
+        ProcessMessages();
+        return;
+    }
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.setTimerType(Qt::PreciseTimer);
+    wake.start(ms);
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
+
+void TQtServices::PlaySound(const QString& fileName)
+{
+    const QFileInfo info(fileName);
+    if (!info.isFile())
+        return; // no default sound for a missing file
+    const QString path = info.absoluteFilePath();
+    QSoundEffect*& effect = FSounds[path];
+    if (!effect) {
+        effect = new QSoundEffect(qApp);
+        effect->setSource(QUrl::fromLocalFile(path));
+    }
+    effect->stop();
+    effect->play();
+}
+
+void TQtServices::OpenUrl(const QString& url)
+{
+    QDesktopServices::openUrl(QUrl(url, QUrl::StrictMode));
+}
+
+QString TQtServices::ExecutablePath()
+{
+    return QCoreApplication::applicationFilePath();
+}
+
+void TQtServices::ShowMessage(const QString& text)
+{
+    ShowBox(QMessageBox::NoIcon, text);
+}
+
+void TQtServices::ShowError(const QString& text)
+{
+    ShowBox(QMessageBox::Critical, ErrorBoxText(text));
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Services.h"
+
+#include <QElapsedTimer>
+#include <QHash>
+#include <memory>
+
+class QSoundEffect;
+class QWidget;
+
+// The services on Qt: the program's implementation of TServices.
+class TQtServices final : public TServices {
+public:
+    TQtServices();
+    ~TQtServices() override;
+
+    void Beep() override;
+    void Sleep(int ms) override;
+    std::int64_t TickCount() override;
+    void ProcessMessages() override;
+    void WaitForMessages(int ms) override;
+    void PlaySound(const QString& fileName) override;
+    void OpenUrl(const QString& url) override;
+    QString ExecutablePath() override;
+    void ShowMessage(const QString& text) override;
+    void ShowError(const QString& text) override;
+
+private:
+    QElapsedTimer FClock;
+    // One effect per file, kept so that a sound plays to its end after the caller returns.
+    QHash<QString, QSoundEffect*> FSounds;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <exception>
+#include <string>
+
+// The toolkit's raised error. It carries the user-facing Japanese text; the default handler
+// (TApplication::notify, or start-up) shows that text in the error box.
+class EToolkitError : public std::exception {
+public:
+    explicit EToolkitError(QString message);
+
+    const QString& Message() const noexcept { return FMessage; }
+    const char* what() const noexcept override { return FUtf8.c_str(); }
+
+    // A data file that is missing or cannot be opened, named by its full path.
+    static EToolkitError FileOpen(const QString& path);
+    // A file that opened but does not hold a valid bitmap.
+    static EToolkitError InvalidBitmap();
+    // A control that draws on its own surface before it has a parent window.
+    static EToolkitError NoParent(const QString& controlName);
+    // A grid asked to make a cell current that it does not have.
+    static EToolkitError GridIndex();
+
+private:
+    QString FMessage;
+    std::string FUtf8;
+};
