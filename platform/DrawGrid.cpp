@@ -1,0 +1,188 @@
+#include "DrawGrid.h"
+
+#include "ToolkitError.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+TDrawGrid::TDrawGrid(QWidget* parent)
+    : QWidget(parent)
+{
+    setFocusPolicy(Qt::ClickFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TDrawGrid::SetLayout(int colCount, int rowCount, int colWidth, int rowHeight, int lineWidth)
+{
+    FColCount = colCount;
+    FRowCount = rowCount;
+    FColWidth = colWidth;
+    FRowHeight = rowHeight;
+    FLineWidth = lineWidth;
+    FCol = qMin(FCol, FColCount - 1);
+    FRow = qMin(FRow, FRowCount - 1);
+    InvalidateGrid();
+}
+
+void TDrawGrid::SetCol(int col)
+{
+    if (col < 0 || col >= FColCount)
+        throw EToolkitError::GridIndex();
+    if (col == FCol)
+        return;
+    FCol = col;
+    Click();
+}
+
+void TDrawGrid::SetRow(int row)
+{
+    if (row < 0 || row >= FRowCount)
+        throw EToolkitError::GridIndex();
+    if (row == FRow)
+        return;
+    FRow = row;
+    Click();
+}
+
+QRect TDrawGrid::CellRect(int col, int row) const
+{
+    return QRect(col * (FColWidth + FLineWidth), row * (FRowHeight + FLineWidth), FColWidth, FRowHeight);
+}
+
+bool TDrawGrid::CellAt(QPoint point, int& col, int& row) const
+{
+    if (point.x() < 0 || point.y() < 0)
+        return false;
+    const int c = point.x() / (FColWidth + FLineWidth);
+    const int r = point.y() / (FRowHeight + FLineWidth);
+    if (c >= FColCount || r >= FRowCount || !CellRect(c, r).contains(point))
+        return false;
+    col = c;
+    row = r;
+    return true;
+}
+
+void TDrawGrid::InvalidateGrid()
+{
+    DrawAll();
+    update();
+}
+
+void TDrawGrid::DrawOnCellNow(int col, int row, const std::function<void(QPainter&, const QRect&)>& draw)
+{
+    if (FBacking.size() != size())
+        DrawAll();
+    const QRect cell = CellRect(col, row);
+    {
+        QPainter painter(&FBacking);
+        painter.setClipRect(cell);
+        draw(painter, cell);
+    }
+    repaint(cell);
+}
+
+void TDrawGrid::DrawAll()
+{
+    if (width() <= 0 || height() <= 0)
+        return;
+    if (FBacking.size() != size())
+        FBacking = QImage(size(), QImage::Format_RGB32);
+    FBacking.fill(Color);
+    QPainter painter(&FBacking);
+    // Grid lines: one band after every column and every row.
+    for (int c = 0; c < FColCount; ++c)
+        painter.fillRect(c * (FColWidth + FLineWidth) + FColWidth, 0, FLineWidth, height(), GridLineColor);
+    for (int r = 0; r < FRowCount; ++r)
+        painter.fillRect(0, r * (FRowHeight + FLineWidth) + FRowHeight, width(), FLineWidth, GridLineColor);
+    if (!OnDrawCell)
+        return;
+    for (int c = 0; c < FColCount; ++c)
+        for (int r = 0; r < FRowCount; ++r) {
+            const QRect cell = CellRect(c, r);
+            painter.save();
+            painter.setClipRect(cell);
+            OnDrawCell(c, r, painter, cell);
+            painter.restore();
+        }
+}
+
+void TDrawGrid::paintEvent(QPaintEvent* event)
+{
+    if (FBacking.size() != size())
+        DrawAll();
+    QPainter painter(this);
+    painter.drawImage(event->rect(), FBacking, event->rect());
+}
+
+void TDrawGrid::resizeEvent(QResizeEvent*)
+{
+    if (FBacking.size() != size())
+        DrawAll();
+}
+
+void TDrawGrid::mousePressEvent(QMouseEvent* event)
+{
+    int col, row;
+    if (event->button() != Qt::LeftButton || !CellAt(event->position().toPoint(), col, row))
+        return;
+    FTracking = true;
+    FCol = col;
+    FRow = row;
+}
+
+void TDrawGrid::mouseMoveEvent(QMouseEvent* event)
+{
+    int col, row;
+    if (FTracking && CellAt(event->position().toPoint(), col, row)) {
+        FCol = col;
+        FRow = row;
+    }
+}
+
+void TDrawGrid::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !FTracking)
+        return;
+    FTracking = false;
+    Click();
+}
+
+void TDrawGrid::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (OnKeyDown)
+        OnKeyDown(key, event->modifiers());
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    int col = FCol;
+    int row = FRow;
+    switch (key) {
+    case Qt::Key_Up:       if (!ctrl) --row; break;
+    case Qt::Key_Down:     if (!ctrl) ++row; break;
+    case Qt::Key_Left:     if (!ctrl) --col; break;
+    case Qt::Key_Right:    if (!ctrl) ++col; break;
+    case Qt::Key_PageUp:   row -= FRowCount; break;
+    case Qt::Key_PageDown: row += FRowCount; break;
+    case Qt::Key_Home:     col = 0; if (ctrl) row = 0; break;
+    case Qt::Key_End:      col = FColCount - 1; if (ctrl) row = FRowCount - 1; break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    MoveCurrent(qBound(0, col, FColCount - 1), qBound(0, row, FRowCount - 1));
+}
+
+void TDrawGrid::MoveCurrent(int col, int row)
+{
+    if (col == FCol && row == FRow)
+        return;
+    FCol = col;
+    FRow = row;
+    Click();
+}
+
+void TDrawGrid::Click()
+{
+    if (OnClick)
+        OnClick();
+}

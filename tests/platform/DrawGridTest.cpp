@@ -1,0 +1,114 @@
+#include "platform/DrawGrid.h"
+#include "platform/ToolkitError.h"
+
+#include <QPainter>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The board's grid: 8 by 8 cells of 40 by 50 with 2-pixel lines.
+struct GridFixture : testing::Test {
+    TDrawGrid grid;
+    QStringList clicks;   // "col,row" at every click
+    QStringList keys;
+
+    GridFixture()
+    {
+        grid.resize(336, 416);
+        grid.SetLayout(8, 8, 40, 50, 2);
+        grid.OnClick = [this] { clicks << QStringLiteral("%1,%2").arg(grid.Col()).arg(grid.Row()); };
+        grid.OnKeyDown = [this](int key, Qt::KeyboardModifiers) { keys << QString::number(key); };
+    }
+    QPoint CentreOf(int col, int row) const { return grid.CellRect(col, row).center(); }
+};
+
+} // namespace
+
+TEST_F(GridFixture, CellsTileTheControlWithTheirLines)
+{
+    EXPECT_EQ(grid.CellRect(0, 0), QRect(0, 0, 40, 50));
+    EXPECT_EQ(grid.CellRect(7, 7), QRect(294, 364, 40, 50));
+    int col = -1, row = -1;
+    EXPECT_TRUE(grid.CellAt(QPoint(42 * 3 + 39, 52 * 5 + 49), col, row));
+    EXPECT_EQ(col, 3);
+    EXPECT_EQ(row, 5);
+    EXPECT_FALSE(grid.CellAt(QPoint(40, 10), col, row)) << "a grid line is no cell";
+}
+
+TEST_F(GridFixture, MouseReleaseClicksTheLastCellReached)
+{
+    QTest::mousePress(&grid, Qt::LeftButton, {}, CentreOf(1, 1));
+    EXPECT_TRUE(clicks.isEmpty()) << "no click until the release";
+    QMouseEvent move(QEvent::MouseMove, CentreOf(4, 6), grid.mapToGlobal(CentreOf(4, 6)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&grid, &move);
+    QTest::mouseRelease(&grid, Qt::LeftButton, {}, CentreOf(4, 6));
+    EXPECT_EQ(clicks, QStringList{QStringLiteral("4,6")});
+    // Clicking the current cell again is a click too.
+    QTest::mouseClick(&grid, Qt::LeftButton, {}, CentreOf(4, 6));
+    EXPECT_EQ(clicks.size(), 2);
+}
+
+TEST_F(GridFixture, KeysMoveTheCurrentCellAndClickOnlyWhenItMoved)
+{
+    struct Case { Qt::Key key; Qt::KeyboardModifiers mods; const char* expected; };
+    // Each case starts at (3, 3).
+    const Case cases[] = {
+        {Qt::Key_Up, Qt::NoModifier, "3,2"},
+        {Qt::Key_Down, Qt::NoModifier, "3,4"},
+        {Qt::Key_Left, Qt::NoModifier, "2,3"},
+        {Qt::Key_Right, Qt::NoModifier, "4,3"},
+        {Qt::Key_Home, Qt::NoModifier, "0,3"},
+        {Qt::Key_End, Qt::NoModifier, "7,3"},
+        {Qt::Key_Home, Qt::ControlModifier, "0,0"},
+        {Qt::Key_End, Qt::ControlModifier, "7,7"},
+        {Qt::Key_PageUp, Qt::NoModifier, "3,0"},
+        {Qt::Key_PageDown, Qt::NoModifier, "3,7"},
+        {Qt::Key_Up, Qt::ControlModifier, ""},
+        {Qt::Key_A, Qt::NoModifier, ""},
+    };
+    for (const Case& c : cases) {
+        grid.SetCol(3);
+        grid.SetRow(3);
+        clicks.clear();
+        QTest::keyClick(&grid, c.key, c.mods);
+        const QStringList expected = *c.expected ? QStringList{QString::fromLatin1(c.expected)} : QStringList{};
+        EXPECT_EQ(clicks, expected) << "key " << c.key;
+    }
+    // At the top row Up does not move, so nothing is clicked; OnKeyDown still sees the key.
+    grid.SetRow(0);
+    clicks.clear();
+    keys.clear();
+    QTest::keyClick(&grid, Qt::Key_Up);
+    EXPECT_TRUE(clicks.isEmpty());
+    EXPECT_EQ(keys, QStringList{QString::number(Qt::Key_Up)});
+}
+
+TEST_F(GridFixture, SettingACellItDoesNotHaveIsAnIndexError)
+{
+    EXPECT_THROW(grid.SetCol(8), EToolkitError);
+    EXPECT_THROW(grid.SetRow(-1), EToolkitError);
+    try {
+        grid.SetRow(9);
+    } catch (const EToolkitError& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("グリッドインデックス が範囲を超えています"));
+    }
+}
+
+TEST_F(GridFixture, PaintsCellsThroughTheHandlerAndSilverLines)
+{
+    grid.OnDrawCell = [](int col, int row, QPainter& p, const QRect& r) {
+        p.fillRect(r, (col + row) % 2 ? Qt::black : Qt::white);
+    };
+    grid.InvalidateGrid();
+    const QImage shot = grid.grab().toImage();
+    EXPECT_EQ(shot.pixelColor(5, 5), QColor(Qt::white));
+    EXPECT_EQ(shot.pixelColor(42 + 5, 5), QColor(Qt::black));
+    EXPECT_EQ(shot.pixelColor(40, 5), QColor(192, 192, 192));
+    EXPECT_EQ(shot.pixelColor(5, 51), QColor(192, 192, 192));
+    grid.DrawOnCellNow(0, 0, [](QPainter& p, const QRect& r) { p.fillRect(r.adjusted(0, 0, 10, 10), Qt::red); });
+    const QImage after = grid.grab().toImage();
+    EXPECT_EQ(after.pixelColor(5, 5), QColor(Qt::red));
+    EXPECT_EQ(after.pixelColor(41, 5), QColor(192, 192, 192)) << "a cell drawing stays inside its cell";
+}

@@ -1,0 +1,72 @@
+#include "platform/Image.h"
+#include "platform/ImageList.h"
+
+#include <QPainter>
+#include <QTest>
+#include <gtest/gtest.h>
+
+TEST(Image, TransparentPictureLetsTheParentShowThroughItsBottomLeftColour)
+{
+    QWidget parent;
+    parent.resize(20, 20);
+    parent.setAutoFillBackground(true);
+    QPalette pal = parent.palette();
+    pal.setColor(QPalette::Window, QColor(128, 0, 128));
+    parent.setPalette(pal);
+    TImage image(&parent);
+    image.resize(20, 20);
+    QImage picture(10, 10, QImage::Format_RGB32);
+    picture.fill(QColor(0, 255, 0));            // the key colour, from the bottom-left pixel
+    picture.setPixelColor(2, 2, QColor(Qt::blue));
+    image.SetPicture(picture);
+    image.SetTransparent(true);
+    const QImage shot = parent.grab().toImage();
+    EXPECT_EQ(shot.pixelColor(2, 2), QColor(Qt::blue));
+    EXPECT_EQ(shot.pixelColor(5, 5), QColor(128, 0, 128));
+    image.SetTransparent(false);
+    EXPECT_EQ(parent.grab().toImage().pixelColor(5, 5), QColor(0, 255, 0));
+}
+
+TEST(Image, NaturalSizeIsClippedAndStretchFillsTheControl)
+{
+    TImage image;
+    image.resize(50, 50);
+    QImage picture(110, 110, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    for (int y = 0; y < 110; ++y)
+        for (int x = 55; x < 110; ++x)
+            picture.setPixelColor(x, y, Qt::blue);
+    image.SetPicture(picture);
+    EXPECT_EQ(image.grab().toImage().pixelColor(45, 10), QColor(Qt::red)) << "natural size shows the left half";
+    image.SetStretch(true);
+    EXPECT_EQ(image.grab().toImage().pixelColor(45, 10), QColor(Qt::blue)) << "stretched shows all of it";
+}
+
+TEST(Image, ClickIsARelease)
+{
+    TImage image;
+    image.resize(50, 50);
+    int clicks = 0;
+    QObject::connect(&image, &TImage::Clicked, [&] { ++clicks; });
+    QTest::mousePress(&image, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(clicks, 0);
+    QTest::mouseRelease(&image, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(ImageList, DrawsOverItsBackgroundColour)
+{
+    TImageList list(4, 4, 0x800080);
+    QImage half(4, 4, QImage::Format_ARGB32);
+    half.fill(Qt::transparent);
+    half.setPixelColor(0, 0, Qt::white);
+    list.Add(half);
+    QImage canvas(8, 8, QImage::Format_RGB32);
+    canvas.fill(Qt::green);
+    list.Draw(canvas, 2, 2, 0);
+    EXPECT_EQ(canvas.pixelColor(2, 2), QColor(Qt::white));
+    EXPECT_EQ(canvas.pixelColor(5, 5), QColor(128, 0, 128)) << "the masked part shows the background colour";
+    EXPECT_EQ(canvas.pixelColor(6, 6), QColor(Qt::green)) << "nothing outside the picture's cell";
+    list.Draw(canvas, 0, 0, 1);   // an index it does not hold draws nothing
+    EXPECT_EQ(canvas.pixelColor(0, 0), QColor(Qt::green));
+}
