@@ -1,0 +1,271 @@
+#include "MainForm1.h"
+
+#include "match/BoardView.h"
+#include "match/Match.h"
+#include "platform/Bitmap.h"
+#include "platform/Color.h"
+#include "platform/DataPath.h"
+#include "platform/DrawGrid.h"
+#include "platform/Fonts.h"
+#include "platform/Image.h"
+#include "platform/Services.h"
+#include "screens/BossForm1.h"
+#include "screens/InfoAddress.h"
+#include "screens/RewardSequence.h"
+#include "widgets/ZRKFadeButton.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStackedWidget>
+
+namespace {
+
+constexpr int ClientWidth = 640;
+constexpr int ClientHeight = 480;
+constexpr int ThumbnailCount = 12;
+constexpr int PlayerFaceCount = 17;
+
+// A plain child widget filled with one colour.
+template <typename W>
+W* Filled(W* widget, TColor color)
+{
+    widget->setAutoFillBackground(true);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, ToQColor(color));
+    widget->setPalette(palette);
+    return widget;
+}
+
+TImage* NewImage(QWidget* parent, QRect geometry)
+{
+    auto* image = new TImage(parent);
+    image->setGeometry(geometry);
+    return image;
+}
+
+} // namespace
+
+TMainForm1::TMainForm1(TServices& services, QWidget* parent)
+    : QMainWindow(parent),
+      il(40, 50, clr::Purple),
+      ImageList1(110, 110, clr::Purple),
+      ImageList2(110, 110, clr::Purple),
+      FServices(services)
+{
+    BuildLayout();
+    FormCreate();
+    LoadStartupPictures();
+}
+
+TMainForm1::~TMainForm1() = default;
+
+void TMainForm1::BuildLayout()
+{
+    setWindowTitle(QStringLiteral("タルヴォ!!"));
+    setWindowIcon(QIcon(QStringLiteral(":/layout/icon.png")));
+    setFont(ProportionalGothic(12));
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    Filled(this, clr::Purple);
+
+    BuildMenu();
+
+    Panel0 = Filled(new QFrame(this), clr::Black);
+    Panel0->setFixedSize(ClientWidth, ClientHeight);
+    setCentralWidget(Panel0);
+
+    // The pages show no tabs: the program alone switches between them. The pages fill the
+    // client area.
+    PageControl1 = new QStackedWidget(Panel0);
+    PageControl1->setGeometry(0, 0, ClientWidth, ClientHeight);
+    TabSheet1 = Filled(new QWidget, clr::Purple);
+    TabSheet1->setWindowTitle(QStringLiteral("タイトル"));
+    TabSheet2 = Filled(new QWidget, clr::Purple);
+    TabSheet2->setWindowTitle(QStringLiteral("ゲーム"));
+    TabSheet3 = Filled(new QWidget, clr::Purple);
+    TabSheet3->setWindowTitle(QStringLiteral("絵"));
+    PageControl1->addWidget(TabSheet1);
+    PageControl1->addWidget(TabSheet2);
+    PageControl1->addWidget(TabSheet3);
+
+    BuildTitlePage();
+    BuildGamePage();
+    BuildPicturePage();
+    PageControl1->setCurrentWidget(TabSheet1);
+
+    // Disc pictures are part of the layout itself.
+    for (int k = 0; k < 8; ++k)
+        il.Add(QImage(QStringLiteral(":/layout/disc%1.bmp").arg(k)));
+
+    move(199, 111);
+    adjustSize();
+    setFixedSize(sizeHint());
+}
+
+void TMainForm1::BuildMenu()
+{
+    QMenuBar* MainMenu1 = menuBar();
+    QMenu* MenuItem1 = MainMenu1->addMenu(QStringLiteral("モード(&M)"));
+    N5 = MenuItem1->addAction(QStringLiteral("ボスが来た!!(&B)..."));
+    N5->setShortcut(Qt::Key_F4);
+    connect(N5, &QAction::triggered, this, [this] { N5Click(); });
+    MenuItem1->addSeparator();   // N4
+    Exit1 = MenuItem1->addAction(QStringLiteral("終了(&X)"));
+    connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
+    QMenu* Help1 = MainMenu1->addMenu(QStringLiteral("ヘルプ(&H)"));
+    N6 = Help1->addAction(QStringLiteral("インフォメーション(&I)..."));
+    connect(N6, &QAction::triggered, this, [this] { N6Click(); });
+}
+
+void TMainForm1::BuildTitlePage()
+{
+    Image0 = NewImage(TabSheet1, {4, 4, 632, 472});
+    Image0->SetTransparent(true);
+    const int lefts[] = {404, 460, 516, 572};
+    const int tops[] = {300, 356, 412};
+    for (int i = 0; i < ThumbnailCount; ++i) {
+        TImage* thumbnail = NewImage(TabSheet1, {lefts[i % 4], tops[i / 4], 50, 50});
+        thumbnail->setObjectName(QStringLiteral("Image0_%1").arg(i + 1, 2, 10, QLatin1Char('0')));
+        thumbnail->SetStretch(true);
+        thumbnail->setCursor(Qt::PointingHandCursor);
+        const int opponent = i + 1;
+        connect(thumbnail, &TImage::Clicked, this, [this, opponent] { ImageClick(opponent); });
+        Image0_[std::size_t(i)] = thumbnail;
+    }
+    Label1 = new QLabel(QStringLiteral("対戦するキャラクターを選択"), TabSheet1);
+    Label1->setGeometry(420, 276, 188, 16);
+    Label1->setFont(ProportionalGothic(16));
+    Label1->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+
+    Image1 = NewImage(TabSheet1, {8, 420, 55, 55});
+    Image1->SetStretch(true);
+    Image1->SetPicture(QImage(QStringLiteral(":/layout/portrait.bmp")));
+    Image1->setToolTip(QStringLiteral("ガンさん「わしの出番は・・・」"));
+
+    // The match-start routine's button: never shown, never in the focus chain.
+    miMC = new QPushButton(TabSheet1);
+    miMC->setGeometry(8, 388, 29, 25);
+    miMC->setFocusPolicy(Qt::NoFocus);
+    miMC->hide();
+    connect(miMC, &QPushButton::clicked, this, [this] { miMCClick(); });
+}
+
+void TMainForm1::BuildGamePage()
+{
+    Image1_00 = NewImage(TabSheet2, {4, 4, 632, 472});
+    Image1_01 = NewImage(TabSheet2, {24, 56, 110, 110});
+    Image1_02 = NewImage(TabSheet2, {507, 56, 110, 110});
+    DrawGrid1 = new TDrawGrid(TabSheet2);
+    DrawGrid1->setGeometry(152, 31, 336, 416);
+    DrawGrid1->SetLayout(8, 8, 40, 50, 2);
+    DrawGrid1->setCursor(Qt::PointingHandCursor);
+
+    FBoardView = std::make_unique<TBoardView>(
+        TBoardView::TParts{*DrawGrid1, il, *Image1_01, *Image1_02, ImageList1, ImageList2},
+        [this] { FReward->Enter(); });
+    FMatch = std::make_unique<TMatch>(FServices, *FBoardView);
+    FBoardView->Attach(*FMatch);
+}
+
+void TMainForm1::BuildPicturePage()
+{
+    Image3 = NewImage(TabSheet3, {548, 4, 85, 85});
+    Image3->hide();
+    Panel1 = Filled(new QFrame(TabSheet3), clr::Black);
+    Panel1->setGeometry(8, 8, 624, 464);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Image2 = NewImage(Panel1, {12, 12, 600, 400});
+
+    Button1 = new TZRKFadeButton(Panel1);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(212, 428, 200, 20);
+    Button1->setCursor(Qt::PointingHandCursor);
+    QFont font = ProportionalGothic(12, true);
+    Button1->setFont(font);
+    Button1->SetFontColor(clr::White);
+    Button1->SetColor(clr::Maroon);
+    Button1->DestColor = clr::Red;
+    Button1->SetBorderColor(clr::Silver);
+    Button1->BorderDestColor = clr::White;
+    Button1->SetCaptionOverColor(clr::Yellow);
+    Button1->SetShowBorder(true);
+    Button1->FadeOnOver = true;
+    Button1->FadeOnLeave = true;
+    Button1->SetBorderHeight(1);
+    Button1->SetStep(2);
+    Button1->SetSpeed(20);
+    Button1->SetCaption(QStringLiteral("もっと!"));
+    connect(Button1, &TZRKFadeButton::OnClick, this, [this] { Button1Click(); });
+}
+
+void TMainForm1::FormCreate()
+{
+    FMatch->Board().BoardSize = 8;
+}
+
+void TMainForm1::LoadStartupPictures()
+{
+    AppDir = AppDirOf(FServices.ExecutablePath());
+    for (int i = 0; i < ThumbnailCount; ++i)
+        Image0_[std::size_t(i)]->LoadFromFile(DataPath(AppDir, QStringLiteral("%1_1.bmp").arg(i + 1)));
+    Image0->LoadFromFile(DataPath(AppDir, QStringLiteral("0001.bmp")));
+    Image1_00->LoadFromFile(DataPath(AppDir, QStringLiteral("0002.bmp")));
+    LoadFaces(ImageList1, QStringLiteral("0_"), 1, PlayerFaceCount);
+}
+
+// Empties the list, then appends the faces prefix + k + ".bmp" for k = first..last, in order.
+// A file that cannot be read raises its error with the faces before it already in the list.
+void TMainForm1::LoadFaces(TImageList& list, const QString& prefix, int first, int last)
+{
+    list.Clear();
+    for (int k = first; k <= last; ++k)
+        list.Add(LoadBitmap(DataPath(AppDir, prefix + QString::number(k) + QStringLiteral(".bmp"))));
+}
+
+void TMainForm1::ImageClick(int opponent)
+{
+    Opponent = opponent;
+    PageControl1->setCurrentWidget(TabSheet2);
+    miMCClick();
+}
+
+void TMainForm1::miMCClick()
+{
+    LoadFaces(ImageList2, QString::number(Opponent) + QLatin1Char('_'), 0, 2);
+    FServices.Beep();
+    FServices.ShowMessage(QStringLiteral("            ふぁいと!!            "));
+    FMatch->StartMatch();
+}
+
+void TMainForm1::Button1Click()
+{
+    FReward->Button1Click();
+}
+
+void TMainForm1::N5Click()
+{
+    if (BossForm1)
+        BossForm1->ShowModalMaximised();
+}
+
+void TMainForm1::N6Click()
+{
+    FServices.OpenUrl(InformationAddress(FServices.ExecutablePath()));
+}
+
+void TMainForm1::Exit1Click()
+{
+    close();
+}
+
+void TMainForm1::closeEvent(QCloseEvent* event)
+{
+    // A computer pause or an animation may be running below this event: stop it, so the
+    // program ends as soon as the handlers below have returned.
+    FMatch->Abandon();
+    event->accept();
+}

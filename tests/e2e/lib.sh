@@ -1,0 +1,129 @@
+# Helpers of the end-to-end tests: a private Xvfb display, the real program started from its
+# own folder, xdotool input, and pixels read from screenshots. Every wait has a deadline, so a
+# hang fails the test instead of stalling it.
+set -euo pipefail
+
+: "${TARVO_BIN_DIR:?TARVO_BIN_DIR must name the folder of the built program}"
+E2E_OUT=${E2E_OUT:-$(mktemp -d /tmp/tarvo-e2e.XXXXXX)}
+mkdir -p "$E2E_OUT"
+XVFB_PID=""
+APP_PID=""
+
+cleanup() {
+  [[ -n "$APP_PID" ]] && kill "$APP_PID" 2>/dev/null || true
+  [[ -n "$XVFB_PID" ]] && kill "$XVFB_PID" 2>/dev/null || true
+  wait 2>/dev/null || true
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# Starts Xvfb on a free display number and exports DISPLAY.
+start_display() {
+  local fdfile="$E2E_OUT/display"
+  exec 9>"$fdfile"
+  Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp >"$E2E_OUT/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  local deadline=$((SECONDS + 20))
+  until [[ -s "$fdfile" ]]; do
+    ((SECONDS < deadline)) || fail "Xvfb did not start"
+    sleep 0.1
+  done
+  export DISPLAY=":$(head -n1 "$fdfile")"
+  unset QT_QPA_PLATFORM
+}
+
+# Starts the program from its own folder, as `make run` does.
+start_game() {
+  (cd "$TARVO_BIN_DIR" && exec ./tarvo) >"$E2E_OUT/game.log" 2>&1 &
+  APP_PID=$!
+}
+
+# Waits until a window whose title is exactly $1 is mapped; prints its id.
+wait_window() {
+  local title=$1 timeout=${2:-20} id=""
+  local deadline=$((SECONDS + timeout))
+  while ((SECONDS < deadline)); do
+    id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1 || true)
+    [[ -n "$id" ]] && { echo "$id"; return 0; }
+    kill -0 "$APP_PID" 2>/dev/null || fail "the program ended while waiting for '$title'"
+    sleep 0.2
+  done
+  fail "no window '$title' within ${timeout}s"
+}
+
+# Screenshot of the whole screen into $E2E_OUT/$1.png.
+shot() {
+  import -window root "$E2E_OUT/$1.png"
+}
+
+# The colour of pixel (x, y) of screenshot $1 as "r,g,b".
+pixel() {
+  convert "$E2E_OUT/$1.png" -format '%[fx:int(255*p{'"$2,$3"'}.r)],%[fx:int(255*p{'"$2,$3"'}.g)],%[fx:int(255*p{'"$2,$3"'}.b)]' info:
+}
+
+# The top-left corner of window $1's client area on the screen, as "x y".
+window_origin() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  echo "$X $Y"
+}
+
+# Waits until pixel (x, y) of the screen has colour $3 (an "r,g,b" or a regular expression).
+wait_pixel() {
+  local x=$1 y=$2 want=$3 timeout=${4:-20} name=${5:-wait}
+  local deadline=$((SECONDS + timeout)) got=""
+  while ((SECONDS < deadline)); do
+    shot "$name"
+    got=$(pixel "$name" "$x" "$y")
+    [[ "$got" =~ ^($want)$ ]] && return 0
+    sleep 0.2
+  done
+  fail "pixel ($x,$y) is $got, not $want, after ${timeout}s (see $E2E_OUT/$name.png)"
+}
+
+click_at() {
+  xdotool mousemove "$1" "$2" click 1
+}
+
+# The board as 8 lines of '.', 'x' (black) and 'o' (white), read from screenshot $1 at the
+# centre of every cell; $2 $3 is the top-left corner of the grid on the screen.
+board_state() {
+  local name=$1 gx=$2 gy=$3
+  convert "$E2E_OUT/$name.png" -crop "336x416+${gx}+${gy}" +repage txt:- |
+    awk -F'[ ,:()]+' '
+      NR > 1 {
+        x = $1; y = $2
+        if ((x % 42) == 20 && (y % 52) == 31) {
+          r = $4; g = $5; b = $6
+          c = "."
+          if (r > 180 && g > 180 && b > 180) c = "o"
+          else if (r < 90 && g < 90 && b < 90) c = "x"
+          cell[int(y / 52), int(x / 42)] = c
+        }
+      }
+      END { for (r = 0; r < 8; r++) { line = ""; for (c = 0; c < 8; c++) line = line cell[r, c]; print line } }'
+}
+
+# How many cells of the board hold $4 ('x' or 'o').
+count_discs() {
+  board_state "$1" "$2" "$3" | tr -cd "$4" | wc -c
+}
+
+# Waits until the board on the screen satisfies the shell test "$4" on the variables
+# black and white (their disc counts), e.g. 'black >= 5'.
+wait_board() {
+  local gx=$1 gy=$2 timeout=$3 cond=$4 name=${5:-board}
+  local deadline=$((SECONDS + timeout)) black=0 white=0
+  while ((SECONDS < deadline)); do
+    shot "$name"
+    black=$(count_discs "$name" "$gx" "$gy" x)
+    white=$(count_discs "$name" "$gx" "$gy" o)
+    if (( $cond )); then return 0; fi
+    sleep 0.2
+  done
+  board_state "$name" "$gx" "$gy" >&2
+  fail "board never met '$cond' (black $black, white $white) within ${timeout}s"
+}
