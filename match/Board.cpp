@@ -21,9 +21,11 @@ bool TBoard::IsLive(int col, int row) const
 
 int TBoard::LineYield(int side, int col, int row, int dc, int dr) const
 {
+    // One unsigned comparison per coordinate also catches the steps below 0.
+    const unsigned size = unsigned(BoardSize);
     int n = 0;
     for (int c = col + dc, r = row + dr;; c += dc, r += dr, ++n) {
-        if (!IsLive(c, r))
+        if (unsigned(c) >= size || unsigned(r) >= size)
             return 0;
         const int cell = Board[c][r];
         if (cell == Empty)
