@@ -188,13 +188,13 @@ void TMainForm1::BuildPicturePage()
     Button1->setFont(font);
     Button1->SetFontColor(clr::White);
     Button1->SetColor(clr::Maroon);
-    Button1->DestColor = clr::Red;
+    Button1->SetDestColor(clr::Red);
     Button1->SetBorderColor(clr::Silver);
-    Button1->BorderDestColor = clr::White;
+    Button1->SetBorderDestColor(clr::White);
     Button1->SetCaptionOverColor(clr::Yellow);
     Button1->SetShowBorder(true);
-    Button1->FadeOnOver = true;
-    Button1->FadeOnLeave = true;
+    Button1->SetFadeOnOver(true);
+    Button1->SetFadeOnLeave(true);
     Button1->SetBorderHeight(1);
     Button1->SetStep(2);
     Button1->SetSpeed(20);
