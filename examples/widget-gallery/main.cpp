@@ -1,0 +1,16 @@
+// The widget gallery: the project's own widgets in a few settings each, to look at and try.
+#include "GalleryWindow.h"
+
+#include "platform/Application.h"
+#include "platform/QtServices.h"
+
+int main(int argc, char** argv)
+{
+    TQtServices services;
+    // The application object shows any error that escapes an event handler in the error box.
+    TApplication app(argc, argv, services);
+    QApplication::setApplicationDisplayName(QStringLiteral("Widget gallery"));
+    TGalleryWindow window;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,585 @@
+#include "platform/Fonts.h"
+#include "platform/ToolkitError.h"
+#include "widgets/ZRKFadeButton.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+// Opens the fade state and counts the paints that reach the screen.
+class TProbe : public TZRKFadeButton {
+public:
+    using TZRKFadeButton::TZRKFadeButton;
+    using TZRKFadeButton::Animate;
+    using TZRKFadeButton::FFadeBorderColor;
+    using TZRKFadeButton::FFadeColor;
+    using TZRKFadeButton::FFadeDelta;
+    using TZRKFadeButton::FSavedFontColor;
+    using TZRKFadeButton::FTimer;
+
+    int Paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        ++Paints;
+        TZRKFadeButton::paintEvent(event);
+    }
+};
+
+struct TShown {
+    TColor Fill;
+    TColor Outline;
+    bool operator==(const TShown&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const TShown& shown)
+{
+    return out << QStringLiteral("{fill %1, outline %2}")
+                      .arg(shown.Fill, 6, 16, QLatin1Char('0'))
+                      .arg(shown.Outline, 6, 16, QLatin1Char('0'))
+                      .toStdString();
+}
+
+TColor Grey(int level) { return RGBColor(level, level, level); }
+
+class FadeButton : public testing::Test {
+protected:
+    FadeButton()
+    {
+        Host.resize(400, 120);
+        Button = new TProbe(&Host);
+        Button->setObjectName(QStringLiteral("Button1"));
+        Button->move(10, 10);
+    }
+
+    // The reward page's settings.
+    void UseRewardSettings()
+    {
+        Button->SetWidth(200);
+        Button->SetHeight(20);
+        Button->setFont(ProportionalGothic(12, true));
+        Button->SetFontColor(clr::White);
+        Button->SetColor(clr::Maroon);
+        Button->SetDestColor(clr::Red);
+        Button->SetBorderColor(clr::Silver);
+        Button->SetBorderDestColor(clr::White);
+        Button->SetCaptionOverColor(clr::Yellow);
+        Button->SetStep(2);
+        Button->SetSpeed(20);
+    }
+
+    // A mouse move with no button held, as the window system delivers it.
+    void Move(QPoint at = QPoint(5, 5))
+    {
+        QMouseEvent move(QEvent::MouseMove, at, Button->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(Button, &move);
+    }
+
+    void Leave()
+    {
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(Button, &leave);
+    }
+
+    // Runs the fade a tick at a time, as the timer would, until the timer stops; returns what
+    // each tick left shown.
+    std::vector<TShown> Ticks(int limit = 1000)
+    {
+        std::vector<TShown> shown;
+        while (Button->FTimer.Enabled() && int(shown.size()) < limit) {
+            Button->Animate(&Button->FTimer);
+            shown.push_back({Button->FFadeColor, Button->FFadeBorderColor});
+        }
+        return shown;
+    }
+
+    void Tick(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            Button->Animate(&Button->FTimer);
+    }
+
+    TShown Shown() const { return {Button->FFadeColor, Button->FFadeBorderColor}; }
+
+    QImage Pixels() const { return Button->grab().toImage(); }
+
+    static TColor At(const QImage& image, int x, int y) { return FromQColor(image.pixelColor(x, y)); }
+
+    // The bounds of everything that is not the maroon fill.
+    static QRect InkOf(const QImage& image)
+    {
+        QRect ink;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (At(image, x, y) != clr::Maroon)
+                    ink |= QRect(x, y, 1, 1);
+        return ink;
+    }
+
+    QWidget Host;
+    TProbe* Button;
+};
+
+TEST_F(FadeButton, PublishesItsPropertiesWithTheConstructorsValues)
+{
+    const std::pair<const char*, QVariant> expected[] = {
+        {"Name", QStringLiteral("Button1")},
+        {"Tag", 0},
+        {"Width", 150},
+        {"Height", 30},
+        {"Align", QVariant::fromValue(TControlPlacement::alNone)},
+        {"Anchors", QVariant::fromValue(TControlPlacement::TAnchors(TControlPlacement::akLeft | TControlPlacement::akTop))},
+        {"FontColor", clr::White},
+        {"Enabled", true},
+        {"Color", clr::Green},
+        {"FadeOnLeave", true},
+        {"Caption", QString()},
+        {"Step", 2},
+        {"BorderColor", clr::Silver},
+        {"BorderDestColor", clr::White},
+        {"DestColor", clr::Lime},
+        {"ShowBorder", true},
+        {"CaptionOverColor", clr::Lime},
+        {"FadeOnOver", true},
+        {"BorderHeight", 1},
+        {"Speed", 10},
+    };
+    for (const auto& [name, value] : expected)
+        EXPECT_EQ(Button->property(name), value) << name;
+
+    EXPECT_EQ(Shown(), (TShown{clr::Green, clr::Silver}));
+    EXPECT_EQ(Button->FFadeDelta, 0);
+    EXPECT_FALSE(Button->FTimer.Enabled());
+    EXPECT_EQ(Button->FTimer.Interval(), 10);
+
+    // A stored window layout writes through the same names.
+    ASSERT_TRUE(Button->setProperty("Color", clr::Maroon));
+    ASSERT_TRUE(Button->setProperty("Left", 212));
+    EXPECT_EQ(Button->FFadeColor, clr::Maroon);
+    EXPECT_EQ(Button->x(), 212);
+}
+
+TEST_F(FadeButton, PaintsFillOutlineAndCentredCaption)
+{
+    UseRewardSettings();
+    Button->SetCaption(QStringLiteral("もっと!"));
+    const QImage image = Pixels();
+    ASSERT_EQ(image.size(), QSize(200, 20));
+
+    EXPECT_EQ(At(image, 2, 2), clr::Maroon);
+    for (const QPoint edge : {QPoint(0, 0), QPoint(100, 0), QPoint(199, 10), QPoint(100, 19), QPoint(0, 19)})
+        EXPECT_EQ(At(image, edge.x(), edge.y()), clr::Silver) << edge.x() << "," << edge.y();
+    EXPECT_EQ(At(image, 1, 1), clr::Maroon);
+
+    // The caption's ink sits where its advance box, centred by halves, puts it. The ink's
+    // place inside that box comes from drawing the caption at a known origin.
+    const QFontMetrics metrics(Button->font());
+    const QString caption = Button->Caption();
+    QImage reference(300, 100, QImage::Format_RGB32);
+    reference.fill(ToQColor(clr::Maroon));
+    {
+        QPainter painter(&reference);
+        painter.setFont(Button->font());
+        painter.setPen(Qt::white);
+        painter.drawText(50, 50, caption);
+    }
+    const QPoint origin(200 / 2 - metrics.horizontalAdvance(caption) / 2, 20 / 2 - metrics.height() / 2 + metrics.ascent());
+    const QRect ink = InkOf(image.copy(1, 1, 198, 18)).translated(1, 1);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_EQ(ink, InkOf(reference).translated(origin - QPoint(50, 50)));
+    // The caption is drawn in the font colour.
+    int white = 0;
+    for (int y = ink.top(); y <= ink.bottom(); ++y)
+        for (int x = ink.left(); x <= ink.right(); ++x)
+            white += At(image, x, y) == clr::White;
+    EXPECT_GT(white, 10);
+}
+
+TEST_F(FadeButton, OutlineFollowsShowBorderAndBorderHeight)
+{
+    UseRewardSettings();
+    Button->SetShowBorder(false);
+    QImage image = Pixels();
+    for (const QPoint p : {QPoint(0, 0), QPoint(199, 19), QPoint(100, 19), QPoint(199, 10)})
+        EXPECT_EQ(At(image, p.x(), p.y()), clr::Maroon) << "no outline, filled to the edge at " << p.x() << "," << p.y();
+
+    // A wider pen is centred on the outermost pixels, so half of it falls outside.
+    Button->SetShowBorder(true);
+    Button->SetBorderHeight(3);
+    image = Pixels();
+    for (int inset : {0, 1})
+        EXPECT_EQ(At(image, 100, inset), clr::Silver) << inset;
+    EXPECT_EQ(At(image, 100, 2), clr::Maroon);
+    EXPECT_EQ(At(image, 198, 10), clr::Silver);
+    EXPECT_EQ(At(image, 197, 10), clr::Maroon);
+}
+
+TEST_F(FadeButton, CaptionLargerThanTheButtonIsCentredAndCut)
+{
+    // The same caption in a large and a small button: the small one shows exactly the middle
+    // of the large one, so the negative offsets follow the same rule and the edges cut it.
+    const QString caption = QStringLiteral("ずっと長い見出しの文字列");
+    const auto render = [&](QSize size) {
+        TZRKFadeButton button(&Host);
+        button.resize(size);
+        button.setFont(ProportionalGothic(16));
+        button.SetShowBorder(false);
+        button.SetCaption(caption);
+        return button.grab().toImage();
+    };
+    const QImage large = render(QSize(400, 60));
+    const QImage small = render(QSize(40, 10));
+    EXPECT_EQ(small, large.copy(400 / 2 - 40 / 2, 60 / 2 - 10 / 2, 40, 10));
+    EXPECT_NE(small.pixelColor(0, 5), small.pixelColor(39, 0)) << "caption is missing from the small button";
+}
+
+TEST_F(FadeButton, RewardPageFadesInAndOutIn64Ticks)
+{
+    UseRewardSettings();
+    Move();
+    ASSERT_TRUE(Button->FTimer.Enabled());
+
+    std::vector<TShown> fadeIn;
+    for (int tick = 1; tick <= 64; ++tick)
+        fadeIn.push_back({RGBColor(std::min(128 + 2 * tick, 255), 0, 0), Grey(std::min(192 + 2 * tick, 255))});
+    EXPECT_EQ(Ticks(), fadeIn);
+    EXPECT_EQ(At(Pixels(), 2, 2), clr::Red);
+    EXPECT_EQ(At(Pixels(), 100, 0), clr::White);
+
+    Leave();
+    std::vector<TShown> fadeOut;
+    for (int tick = 1; tick <= 64; ++tick)
+        fadeOut.push_back({RGBColor(std::max(255 - 2 * tick, 128), 0, 0), Grey(std::max(255 - 2 * tick, 192))});
+    EXPECT_EQ(Ticks(), fadeOut);
+    EXPECT_EQ(At(Pixels(), 2, 2), clr::Maroon);
+}
+
+// Fades that end at their first tick without a change of colour.
+TEST_F(FadeButton, FadesWithNothingToDoEndAtTheirFirstTick)
+{
+    struct Case {
+        const char* name;
+        TColor color, dest;
+        int step;
+        bool fromHover;
+    };
+    const Case cases[] = {
+        {"Color equal to DestColor, fade-in", clr::Maroon, clr::Maroon, 2, false},
+        {"Color equal to DestColor, fade-out", clr::Maroon, clr::Maroon, 2, true},
+        {"Step 0 at rest", clr::Maroon, clr::Red, 0, false},
+        {"Step 0 at the hover colours", clr::Maroon, clr::Red, 0, true},
+    };
+    for (const Case& c : cases) {
+        Button->SetColor(c.color);
+        Button->SetDestColor(c.dest);
+        Button->SetStep(c.step);
+        Button->FFadeColor = c.fromHover ? c.dest : c.color;
+        const TShown before = Shown();
+        if (c.fromHover)
+            Leave();
+        else
+            Move();
+        const std::vector<TShown> ticks = Ticks();
+        ASSERT_EQ(ticks.size(), 1u) << c.name;
+        EXPECT_EQ(ticks[0].Fill, before.Fill) << c.name;
+        EXPECT_FALSE(Button->FTimer.Enabled()) << c.name;
+    }
+}
+
+// Regression: a channel whose hover value lay below its rest value was pinned to the hover
+// value, so a fade from red to lime jumped to near black and the fade-out ended at black.
+TEST_F(FadeButton, ChannelWithHoverValueBelowItsRestValueFadesDown)
+{
+    Button->SetColor(clr::Red);
+    Button->SetDestColor(clr::Lime);
+    Button->SetBorderDestColor(clr::Black); // the outline fades down in every channel
+    Move();
+    std::vector<TShown> ticks = Ticks();
+    ASSERT_EQ(ticks.size(), 128u);
+    EXPECT_EQ(ticks.front(), (TShown{RGBColor(253, 2, 0), Grey(190)}));
+    EXPECT_EQ(ticks.back(), (TShown{clr::Lime, clr::Black}));
+
+    Leave();
+    ticks = Ticks();
+    ASSERT_EQ(ticks.size(), 128u);
+    EXPECT_EQ(ticks.front(), (TShown{RGBColor(2, 253, 0), Grey(2)}));
+    EXPECT_EQ(ticks.back(), (TShown{clr::Red, clr::Silver}));
+}
+
+TEST_F(FadeButton, HoverFadesInAndGivesTheCaptionItsHoverColour)
+{
+    UseRewardSettings();
+    QSignalSpy moves(Button, &TZRKFadeButton::onMouseMove);
+    Move(QPoint(7, 3));
+    ASSERT_EQ(moves.count(), 1);
+    EXPECT_EQ(moves[0][0].value<QObject*>(), Button);
+    EXPECT_EQ(moves[0][3].toInt(), 7);
+    EXPECT_EQ(moves[0][4].toInt(), 3);
+    EXPECT_EQ(Button->FontColor(), clr::Yellow);
+    EXPECT_EQ(Button->FSavedFontColor, clr::White);
+    EXPECT_EQ(Button->FFadeDelta, 2);
+    EXPECT_TRUE(Button->FTimer.Enabled());
+
+    Tick(10);
+    const QImage image = Pixels();
+    EXPECT_EQ(At(image, 2, 2), RGBColor(148, 0, 0));
+    EXPECT_EQ(At(image, 100, 0), Grey(212));
+}
+
+TEST_F(FadeButton, LeaveDuringAFadeInReversesItFromTheColourReached)
+{
+    UseRewardSettings();
+    Move();
+    Tick(10);
+    Leave();
+    EXPECT_EQ(Button->FFadeDelta, -2);
+    EXPECT_TRUE(Button->FTimer.Enabled());
+    EXPECT_EQ(Button->FontColor(), clr::White);
+    const std::vector<TShown> ticks = Ticks();
+    ASSERT_EQ(ticks.size(), 10u);
+    EXPECT_EQ(ticks.front(), (TShown{RGBColor(146, 0, 0), Grey(210)}));
+    EXPECT_EQ(ticks.back(), (TShown{clr::Maroon, clr::Silver}));
+}
+
+TEST_F(FadeButton, MoveDuringAFadeOutDoesNotReverseIt)
+{
+    UseRewardSettings();
+    Move();
+    Ticks();
+    Leave();
+    Tick(5);
+    Move();
+    EXPECT_EQ(Button->FontColor(), clr::Yellow) << "the caption takes its hover colour again";
+    EXPECT_EQ(Button->FFadeDelta, -2);
+    EXPECT_EQ(Ticks().back().Fill, clr::Maroon);
+
+    // Only a move after the fade-out has ended starts a new fade-in.
+    Move();
+    EXPECT_EQ(Button->FFadeDelta, 2);
+    EXPECT_TRUE(Button->FTimer.Enabled());
+}
+
+TEST_F(FadeButton, MoveWhileHoveredPaintsOnceAndStops)
+{
+    UseRewardSettings();
+    Move();
+    Ticks();
+    Move();
+    EXPECT_TRUE(Button->FTimer.Enabled());
+    EXPECT_EQ(Ticks(), std::vector<TShown>({{clr::Red, clr::White}}));
+}
+
+TEST_F(FadeButton, WithoutFadesTheColoursSwitchAtOnce)
+{
+    UseRewardSettings();
+    Button->SetFadeOnOver(false);
+    Button->SetFadeOnLeave(false);
+    Move();
+    EXPECT_FALSE(Button->FTimer.Enabled());
+    QImage image = Pixels();
+    EXPECT_EQ(At(image, 2, 2), clr::Red);
+    EXPECT_EQ(At(image, 100, 0), clr::White);
+    EXPECT_EQ(Button->FontColor(), clr::Yellow);
+
+    // Every move sets the hover colours again, and keeps the caption colour saved by the first.
+    Button->FFadeColor = clr::Black;
+    Move();
+    EXPECT_EQ(Button->FFadeColor, clr::Red);
+
+    Leave();
+    EXPECT_FALSE(Button->FTimer.Enabled());
+    image = Pixels();
+    EXPECT_EQ(At(image, 2, 2), clr::Maroon);
+    EXPECT_EQ(At(image, 100, 0), clr::Silver);
+    EXPECT_EQ(Button->FontColor(), clr::White);
+}
+
+TEST_F(FadeButton, LeaveWithoutFadeStopsARunningFadeIn)
+{
+    UseRewardSettings();
+    Button->SetFadeOnLeave(false);
+    Move();
+    Tick(10);
+    Leave();
+    EXPECT_FALSE(Button->FTimer.Enabled());
+    EXPECT_EQ(Shown(), (TShown{clr::Maroon, clr::Silver}));
+}
+
+TEST_F(FadeButton, MoveWithoutFadeDuringAFadeOutRestartsItFromTheHoverColours)
+{
+    UseRewardSettings();
+    Button->SetFadeOnOver(false);
+    Move();
+    Leave();
+    Tick(3);
+    Move();
+    EXPECT_EQ(Shown(), (TShown{clr::Red, clr::White}));
+    EXPECT_TRUE(Button->FTimer.Enabled());
+    Tick(1);
+    EXPECT_EQ(Shown(), (TShown{RGBColor(253, 0, 0), Grey(253)}));
+}
+
+TEST_F(FadeButton, LeaveBeforeAnyHoverKeepsTheCaptionColour)
+{
+    UseRewardSettings();
+    Button->SetFontColor(clr::Silver);
+    QSignalSpy leaves(Button, &TZRKFadeButton::onMouseLeave);
+    Leave();
+    EXPECT_EQ(Button->FontColor(), clr::Silver);
+    ASSERT_EQ(leaves.count(), 1);
+    EXPECT_EQ(leaves[0][0].value<QObject*>(), Button);
+
+    Button->SetFadeOnLeave(false);
+    Leave();
+    EXPECT_EQ(Button->FontColor(), clr::Silver);
+}
+
+TEST_F(FadeButton, SpeedZeroNeverStepsButTheCaptionStillChanges)
+{
+    UseRewardSettings();
+    Button->SetSpeed(0);
+    Move();
+    EXPECT_TRUE(Button->FTimer.Enabled()) << "the fade counts as running";
+    for (int i = 0; i < 20; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(Shown(), (TShown{clr::Maroon, clr::Silver}));
+    EXPECT_EQ(Button->FontColor(), clr::Yellow);
+    Leave();
+    EXPECT_EQ(Button->FontColor(), clr::White);
+
+    // Giving it an interval lets the waiting fade (now a fade-out at the rest colours) finish.
+    Button->SetSpeed(1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !Button->FTimer.Enabled(); }, 5000));
+}
+
+TEST_F(FadeButton, ItsOwnTimerRunsTheFade)
+{
+    UseRewardSettings();
+    Button->SetSpeed(1);
+    Host.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Host));
+    Move();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Button->FTimer.Enabled(); }, 5000));
+    EXPECT_EQ(At(Pixels(), 2, 2), clr::Red);
+    EXPECT_EQ(At(Pixels(), 100, 0), clr::White);
+}
+
+TEST_F(FadeButton, SettersThatPaintDoSoAtOnce)
+{
+    UseRewardSettings();
+    Host.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Host));
+    Move();
+    Tick(5);
+
+    // SetColor with the value it has resets the fill shown and paints.
+    int paints = Button->Paints;
+    Button->SetColor(Button->Color());
+    EXPECT_EQ(Button->FFadeColor, clr::Maroon);
+    EXPECT_GT(Button->Paints, paints);
+
+    // SetBorderColor with the value it has does nothing, not even reset the outline.
+    paints = Button->Paints;
+    Button->SetBorderColor(Button->BorderColor());
+    EXPECT_EQ(Button->FFadeBorderColor, Grey(202));
+    EXPECT_EQ(Button->Paints, paints);
+
+    // So does every fade step.
+    Button->Animate(&Button->FTimer);
+    EXPECT_GT(Button->Paints, paints);
+}
+
+TEST_F(FadeButton, PaintingWithoutAParentFails)
+{
+    const QString error = QStringLiteral("コントロール 'Lonely' は親ウィンドウを持っていません");
+    struct Case {
+        const char* name;
+        std::function<void(TZRKFadeButton&)> write;
+        std::function<bool(const TZRKFadeButton&)> stored;
+    };
+    const Case painting[] = {
+        {"SetColor", [](auto& b) { b.SetColor(clr::Maroon); }, [](auto& b) { return b.Color() == clr::Maroon; }},
+        {"SetColor unchanged", [](auto& b) { b.SetColor(clr::Green); }, [](auto& b) { return b.Color() == clr::Green; }},
+        {"SetBorderHeight unchanged", [](auto& b) { b.SetBorderHeight(1); }, [](auto& b) { return b.BorderHeight() == 1; }},
+        {"SetBorderColor", [](auto& b) { b.SetBorderColor(clr::White); }, [](auto& b) { return b.BorderColor() == clr::White; }},
+        {"SetCaption", [](auto& b) { b.SetCaption(QStringLiteral("もっと!")); },
+         [](auto& b) { return b.Caption() == QStringLiteral("もっと!"); }},
+        {"SetShowBorder", [](auto& b) { b.SetShowBorder(false); }, [](auto& b) { return !b.ShowBorder(); }},
+    };
+    for (const Case& c : painting) {
+        TZRKFadeButton button; // constructing it paints at size zero, which draws nothing
+        button.setObjectName(QStringLiteral("Lonely"));
+        try {
+            c.write(button);
+            ADD_FAILURE() << c.name << ": no error";
+        } catch (const EToolkitError& e) {
+            EXPECT_EQ(e.Message(), error) << c.name;
+        }
+        EXPECT_TRUE(c.stored(button)) << c.name << ": the value is stored before the error";
+    }
+
+    // Setters that do not paint, and any setter on a button without a size, raise nothing.
+    TZRKFadeButton button;
+    EXPECT_NO_THROW(button.SetCaption(QString()));
+    EXPECT_NO_THROW(button.SetBorderColor(clr::Silver));
+    EXPECT_NO_THROW(button.SetShowBorder(true));
+    EXPECT_NO_THROW(button.SetDestColor(clr::Red));
+    EXPECT_NO_THROW(button.SetSpeed(20));
+    button.resize(0, 30);
+    EXPECT_NO_THROW(button.SetColor(clr::Maroon));
+}
+
+TEST_F(FadeButton, ClickIsRaisedOnAReleaseOverTheButton)
+{
+    Host.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Host));
+    const QPoint inside(20, 15), outside(400, 15);
+    struct Case {
+        const char* name;
+        std::function<void()> input;
+        int clicks;
+    };
+    const Case cases[] = {
+        {"left click", [&] { QTest::mouseClick(Button, Qt::LeftButton, {}, inside); }, 1},
+        {"released outside",
+         [&] {
+             QTest::mousePress(Button, Qt::LeftButton, {}, inside);
+             QTest::mouseRelease(Button, Qt::LeftButton, {}, outside);
+         },
+         0},
+        {"right click", [&] { QTest::mouseClick(Button, Qt::RightButton, {}, inside); }, 0},
+        // The second press of a double click is the toolkit's double click, not a click.
+        {"double click",
+         [&] {
+             QTest::mouseClick(Button, Qt::LeftButton, {}, inside);
+             QTest::mousePress(Button, Qt::LeftButton, {}, inside);
+             QMouseEvent twice(QEvent::MouseButtonDblClick, inside, Button->mapToGlobal(inside), Qt::LeftButton,
+                               Qt::LeftButton, Qt::NoModifier);
+             QApplication::sendEvent(Button, &twice);
+             QTest::mouseRelease(Button, Qt::LeftButton, {}, inside);
+         },
+         1},
+    };
+    for (const Case& c : cases) {
+        QSignalSpy clicks(Button, &TZRKFadeButton::OnClick);
+        QSignalSpy downs(Button, &TZRKFadeButton::onMouseDown);
+        QSignalSpy ups(Button, &TZRKFadeButton::onMouseUp);
+        c.input();
+        EXPECT_EQ(clicks.count(), c.clicks) << c.name;
+        if (!clicks.isEmpty()) {
+            EXPECT_EQ(clicks[0][0].value<QObject*>(), Button) << c.name;
+        }
+        EXPECT_EQ(downs.count(), ups.count()) << c.name;
+        EXPECT_GE(downs.count(), 1) << c.name;
+    }
+}
+
+} // namespace

@@ -1,0 +1,32 @@
+#include "Timer.h"
+
+TTimer::TTimer(QObject* owner)
+    : QObject(owner)
+{
+    connect(&FTicker, &QTimer::timeout, this, [this] { emit OnTimer(this); });
+    UpdateTimer();
+}
+
+void TTimer::SetEnabled(bool value)
+{
+    if (value == FEnabled)
+        return;
+    FEnabled = value;
+    UpdateTimer();
+}
+
+void TTimer::SetInterval(int value)
+{
+    if (value == FInterval)
+        return;
+    FInterval = value;
+    UpdateTimer();
+}
+
+void TTimer::UpdateTimer()
+{
+    FTicker.stop();
+    // QTimer would tick at every pass of the event loop with an interval of 0.
+    if (FEnabled && FInterval > 0)
+        FTicker.start(FInterval);
+}
