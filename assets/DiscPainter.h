@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QImage>
+
+// The eight board-cell pictures (40 by 50 on purple) of a disc seen at a slant from above,
+// and the program's icon, which uses the same disc.
+class DiscPainter
+{
+public:
+    static constexpr int kWidth = 40;
+    static constexpr int kHeight = 50;
+
+    // Picture 0 (bare cell) .. 7 (white disc lying flat).
+    static QImage cell(int index);
+
+    // A black and a white disc on a green board square, `size` pixels square.
+    static QImage icon(int size);
+
+    // Pixel rows [first, last] that picture `index` covers; columns are always kLeft..kRight.
+    static int firstRow(int index);
+    static int lastRow(int index);
+    static constexpr int kLeft = 3;
+    static constexpr int kRight = 36;
+};
