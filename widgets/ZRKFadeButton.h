@@ -69,8 +69,8 @@ public:
     void SetShowHint(bool value) { FShowHint = value; }
 
     // The setters that paint (SetColor, SetBorderColor, SetBorderHeight, SetCaption,
-    // SetShowBorder) store the new value first and then draw at once; on a button that has a
-    // size but nothing to draw on (no parent) that drawing raises the toolkit's no-parent error.
+    // SetShowBorder) store the new value first and then draw at once through Paint, which
+    // raises the no-parent error on a button that has a size but no parent yet.
     TColor Color() const { return FColor; }
     // Also resets the fill shown, even when the value is unchanged.
     void SetColor(TColor value);
@@ -114,7 +114,7 @@ signals:
 
 protected:
     // Draws the button at once, unless it has no size. Raises the no-parent error when the
-    // button has a size but no parent to draw on.
+    // button has a size but nothing to draw on: no parent, and not shown as a window of its own.
     virtual void Paint();
     virtual void MouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Modifiers, int X, int Y);
     virtual void MouseLeave();
