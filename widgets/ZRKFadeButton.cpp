@@ -12,22 +12,6 @@ namespace {
 using TChannel = int (*)(TColor);
 constexpr TChannel Channels[] = {RedOf, GreenOf, BlueOf};
 
-// The way a channel moves while the fill fades from `from` towards `to`: up where the hover
-// colour's channel lies above the rest colour's, down where it lies below.
-int Direction(TChannel channel, TColor from, TColor to)
-{
-    return channel(to) < channel(from) ? -1 : 1;
-}
-
-// Whether every channel of colour has arrived at end's, or gone past it, coming from other.
-bool Reached(TColor colour, TColor end, TColor other)
-{
-    return std::all_of(std::begin(Channels), std::end(Channels), [&](TChannel channel) {
-        return Direction(channel, other, end) > 0 ? channel(colour) >= channel(end)
-                                                   : channel(colour) <= channel(end);
-    });
-}
-
 } // namespace
 
 TZRKFadeButton::TZRKFadeButton(QWidget* owner)
@@ -203,20 +187,30 @@ void TZRKFadeButton::Animate(QObject*)
 
 TColor TZRKFadeButton::Faded(TColor shown, TColor from, TColor to, bool isBorder)
 {
-    const auto next = [&](TChannel channel) { return channel(shown) + FFadeDelta * Direction(channel, from, to); };
-    return ERGB(next(RedOf), next(GreenOf), next(BlueOf), true, isBorder, from, to);
+    // All three channels move by the same amount; ERGB holds each inside its own range.
+    return ERGB(RedOf(shown) + FFadeDelta, GreenOf(shown) + FFadeDelta, BlueOf(shown) + FFadeDelta,
+                true, isBorder, from, to);
 }
 
 TColor TZRKFadeButton::ERGB(int R, int G, int B, bool Limit, bool IsBorder, TColor FromColor, TColor ToColor)
 {
     int rgb[] = {R, G, B};
     for (int i = 0; i < 3; ++i) {
-        const int from = Limit ? Channels[i](FromColor) : 0;
-        const int to = Limit ? Channels[i](ToColor) : 255;
-        rgb[i] = std::clamp(rgb[i], std::min(from, to), std::max(from, to));
+        if (Limit) {
+            // Raised to the rest colour's channel first, then lowered to the hover colour's: the
+            // upper bound wins, so a channel whose hover value lies below its rest value always
+            // shows the hover value.
+            if (rgb[i] <= Channels[i](FromColor))
+                rgb[i] = Channels[i](FromColor);
+            if (rgb[i] >= Channels[i](ToColor))
+                rgb[i] = Channels[i](ToColor);
+        } else {
+            rgb[i] = std::clamp(rgb[i], 0, 255);
+        }
     }
     const TColor result = RGBColor(rgb[0], rgb[1], rgb[2]);
-    if (!IsBorder && (Reached(result, FromColor, ToColor) || Reached(result, ToColor, FromColor)))
+    // The fill's fade ends when the whole value reaches either end.
+    if (!IsBorder && (result <= FromColor || result >= ToColor))
         FTimer.SetEnabled(false);
     return result;
 }
