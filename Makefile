@@ -40,7 +40,7 @@ test-san: setup
 
 bench: build
 	cmake --build $(BUILD) --target benchmarks
-	for b in $(BUILD)/bench/bench_*; do $$b; done
+	for b in $$(find $(BUILD)/bench -maxdepth 1 -type f -executable -name "bench_*"); do $$b; done
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD)

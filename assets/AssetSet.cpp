@@ -2,10 +2,14 @@
 
 #include "DiscPainter.h"
 #include "FacePainter.h"
+#include "GameBackground.h"
+#include "GameOverScenes.h"
 #include "ImageFiles.h"
 #include "Mood.h"
+#include "RewardScenes.h"
 #include "Roster.h"
 #include "Sounds.h"
+#include "TitleBackground.h"
 #include "WavFile.h"
 
 #include <QDir>
@@ -28,6 +32,8 @@ void MakeDir(const QString& dir)
 void AssetSet::writeData(const QString& dir)
 {
     MakeDir(dir);
+    SaveBmp(TitleBackground::paint(), In(dir, QStringLiteral("0001.bmp")));
+    SaveBmp(GameBackground::paint(), In(dir, QStringLiteral("0002.bmp")));
     const FacePainter player(roster::Player().look);
     for (int k = 1; k <= 17; ++k)
         SaveBmp(player.portrait(Mood::Player(k - 1)), In(dir, QStringLiteral("0_%1.bmp").arg(k)));
@@ -36,6 +42,12 @@ void AssetSet::writeData(const QString& dir)
         for (int k = 0; k <= 2; ++k)
             SaveBmp(face.portrait(Mood::Opponent(k)), In(dir, QStringLiteral("%1_%2.bmp").arg(n).arg(k)));
     }
+    const QString steps = QStringLiteral("ABC");
+    for (int n = 1; n <= 12; ++n)
+        for (int step = 0; step < 3; ++step)
+            SaveBmp(RewardScenes::paint(n, step), In(dir, QStringLiteral("%1_%2.bmp").arg(n).arg(steps[step])));
+    for (int step = 0; step < 3; ++step)
+        SaveBmp(GameOverScenes::paint(step), In(dir, QStringLiteral("0_%1.bmp").arg(steps[step])));
 }
 
 void AssetSet::writeSounds(const QString& dir)

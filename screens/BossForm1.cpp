@@ -1,0 +1,87 @@
+#include "BossForm1.h"
+
+#include "platform/Fonts.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString StartUpText = QStringLiteral(
+    "BRAMEL N-BASIC Version 2.4\n"
+    "Copyright (C) 1987 by BRAMEL\n"
+    "30540 Bytes Free\n"
+    "\n"
+    "Ready");
+
+} // namespace
+
+TBossForm1::TBossForm1(QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::FramelessWindowHint)
+    , Memo1(new QPlainTextEdit(this))
+{
+    setObjectName(QStringLiteral("BossForm1"));
+    setWindowTitle(QStringLiteral("BossForm1"));
+    setFont(ProportionalGothic(12));
+
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setFrameShape(QFrame::NoFrame);
+    Memo1->setFont(FixedGothic(20, true));
+    QPalette colours = Memo1->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        colours.setColor(group, QPalette::Base, Qt::black);
+        colours.setColor(group, QPalette::Text, Qt::white);
+    }
+    Memo1->setPalette(colours);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setPlainText(StartUpText);
+    Memo1->viewport()->installEventFilter(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Memo1);
+    setFocusProxy(Memo1);
+    Memo1->setFocus();
+
+    // As laid out: 694 by 486, centred on the screen. Showing it maximises it.
+    resize(694, 486);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TBossForm1::ShowModalMaximised()
+{
+    setWindowState(windowState() | Qt::WindowMaximized);
+    exec();
+}
+
+bool TBossForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Memo1->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        Memo1DblClick();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TBossForm1::keyPressEvent(QKeyEvent* event)
+{
+    // Escape would close a dialog; this screen goes away only by the double-click or the
+    // window system's close command, so a stray key never gives the game away.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TBossForm1::Memo1DblClick()
+{
+    close();
+}
