@@ -10,8 +10,7 @@
 #include "platform/Image.h"
 #include "platform/Services.h"
 #include "screens/BossForm1.h"
-#include "screens/InfoAddress.h"
-#include "screens/RewardSequence.h"
+#include "screens/InformationPage.h"
 #include "widgets/ZRKFadeButton.h"
 
 #include <QAction>
@@ -166,7 +165,7 @@ void TMainForm1::BuildGamePage()
 
     FBoardView = std::make_unique<TBoardView>(
         TBoardView::TParts{*DrawGrid1, il, *Image1_01, *Image1_02, ImageList1, ImageList2},
-        [this] { FReward->Enter(); });
+        [this] { PageControl1->setCurrentWidget(TabSheet3); });
     FMatch = std::make_unique<TMatch>(FServices, *FBoardView);
     FBoardView->Attach(*FMatch);
 }
@@ -243,7 +242,6 @@ void TMainForm1::miMCClick()
 
 void TMainForm1::Button1Click()
 {
-    FReward->Button1Click();
 }
 
 void TMainForm1::N5Click()
@@ -254,7 +252,7 @@ void TMainForm1::N5Click()
 
 void TMainForm1::N6Click()
 {
-    FServices.OpenUrl(InformationAddress(FServices.ExecutablePath()));
+    OpenInformationPage(FServices);
 }
 
 void TMainForm1::Exit1Click()

@@ -31,10 +31,10 @@ gx=$((px + 152)); gy=$((py + 31))
 wait_board $gx $gy 20 'black == 4 && white == 1' opening
 [[ "$(board_state opening $gx $gy | sed -n 5p)" == "..xxx..." ]] || fail "the opening is not at (2,4)"
 
-# The player's move at column 2, row 3 turns (3, 3); the computer answers after its pause.
+# The player's move at column 2, row 3 turns (3, 3). The computer answers after its pause with
+# its greedy move, column 2, row 2, which turns (2, 3) and (3, 3) back: the game is deterministic.
 click_at $((gx + 42 * 2 + 20)) $((gy + 52 * 3 + 25))
-wait_board $gx $gy 20 'white >= 3' player
-wait_board $gx $gy 20 'black >= 5' answer
-echo "board after the computer's answer:"
-board_state answer $gx $gy
+wait_board $gx $gy 20 'black == 6 && white == 1' answer
+expected=$'........\n........\n..x.....\n..xxo...\n..xxx...\n........\n........\n........'
+[[ "$(board_state answer $gx $gy)" == "$expected" ]] || { board_state answer $gx $gy >&2; fail "unexpected board after the answer"; }
 echo "screenshots in $E2E_OUT"
