@@ -25,7 +25,7 @@ fail() {
 start_display() {
   local fdfile="$E2E_OUT/display"
   exec 9>"$fdfile"
-  Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp >"$E2E_OUT/xvfb.log" 2>&1 &
+  Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$E2E_OUT/xvfb.log" 2>&1 &
   XVFB_PID=$!
   local deadline=$((SECONDS + 20))
   until [[ -s "$fdfile" ]]; do
