@@ -39,7 +39,9 @@ void Sparkle(QPainter& p, QPointF centre, double radius, const QColor& c);
 void OutlinedText(QPainter& p, const QRectF& box, int flags, const QString& text, const QFont& font,
                   const QBrush& fill, const QColor& outline, double outlineWidth);
 
-// A rounded speech bubble with a tail pointing at `tail`, holding centred text.
+// A rounded speech bubble with a tail pointing at `tail`, holding centred text. Lines break
+// only at "\n"; the bubble shrinks to its text from `box`'s top-left corner, and the font
+// shrinks when the text would not fit `box`'s width.
 void SpeechBubble(QPainter& p, const QRectF& box, QPointF tail, const QString& text, double fontPx);
 
 void Cloud(QPainter& p, QPointF centre, double size, const QColor& c);
