@@ -12,7 +12,7 @@ constexpr double H = BackdropPainter::kHeight;
 
 QPen Ink(const QColor& c, double width = 2)
 {
-    return QPen(kit::Shade(c, 0.55), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    return kit::InkPen(c, width);
 }
 
 bool Outdoors(Setting s)

@@ -21,6 +21,14 @@ Arms ArmsFor(Pose pose)
 }
 
 const QPointF kLeftShoulder(34, 98);
+
+// Tilts everything drawn after it a little forward and down, about the neck.
+void BowHead(QPainter& p)
+{
+    p.translate(55, 95);
+    p.rotate(-7);
+    p.translate(-55, -92);
+}
 const QPointF kRightShoulder(76, 98);
 } // namespace
 
@@ -41,11 +49,8 @@ void FigurePainter::paint(QPainter& p, QPointF feet, double scale, Pose pose, co
 
     const bool bowed = pose == Pose::Slump || pose == Pose::Hold;
     p.save();
-    if (bowed) {
-        p.translate(55, 95);
-        p.rotate(-7);
-        p.translate(-55, -92);
-    }
+    if (bowed)
+        BowHead(p);
     face_.paintBehind(p);
     p.restore();
 
@@ -71,11 +76,8 @@ void FigurePainter::paint(QPainter& p, QPointF feet, double scale, Pose pose, co
     }
 
     p.save();
-    if (bowed) {
-        p.translate(55, 95);
-        p.rotate(-7);
-        p.translate(-55, -92);
-    }
+    if (bowed)
+        BowHead(p);
     face_.paintHead(p, mood);
     p.restore();
     p.restore();

@@ -24,6 +24,11 @@ QColor Mix(const QColor& a, const QColor& b, double t)
                             a.blueF() + (b.blueF() - a.blueF()) * t, a.alphaF() + (b.alphaF() - a.alphaF()) * t);
 }
 
+QPen InkPen(const QColor& c, double width)
+{
+    return QPen(Shade(c, 0.5), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
 QFont Gothic(double pixelSize, bool bold)
 {
     QFont font;

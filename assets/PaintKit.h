@@ -17,6 +17,10 @@ namespace kit {
 QColor Shade(const QColor& c, double factor);
 QColor Mix(const QColor& a, const QColor& b, double t);
 
+// The outline of a shape filled with `c`: a darker shade of the same colour, round joints. The
+// whole cartoon look comes from these outlines.
+QPen InkPen(const QColor& c, double width);
+
 // The Japanese gothic face of the pictures.
 QFont Gothic(double pixelSize, bool bold = true);
 

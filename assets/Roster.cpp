@@ -47,7 +47,7 @@ std::array<Character, 12> BuildOpponents()
     all[1] = Make("ケンタ", "野球少年", kenta, Setting::Ballpark, Gift::Trophy,
                   {"ナイスゲーム!", "このトロフィーは\nきみのものだ!", "つぎは まけないぞ!"});
 
-    CharacterLook yuki = Look(H::Oval, {255, 238, 235}, S::Long, {205, 225, 245}, E::Sparkly, {70, 130, 225},
+    CharacterLook yuki = Look(H::Oval, {255, 238, 235}, S::Long, {175, 215, 250}, E::Sparkly, {70, 130, 225},
                               {110, 170, 230}, {215, 205, 255});
     yuki.lashes = true;
     yuki.earrings = true;
