@@ -5,7 +5,7 @@
 namespace {
 QPen Outline(const QColor& c, double width = 1.8)
 {
-    return QPen(kit::Shade(c, 0.5), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    return kit::InkPen(c, width);
 }
 } // namespace
 

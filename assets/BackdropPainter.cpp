@@ -12,7 +12,7 @@ constexpr double H = BackdropPainter::kHeight;
 
 QPen Ink(const QColor& c, double width = 2)
 {
-    return QPen(kit::Shade(c, 0.55), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    return kit::InkPen(c, width);
 }
 
 bool Outdoors(Setting s)
@@ -79,8 +79,11 @@ void BackdropPainter::paint(QPainter& p, Setting setting, bool festive, Rng& rng
     case Setting::Dojo: dojo(p); break;
     case Setting::NightSky: nightSky(p, rng); break;
     }
-    if (festive && Outdoors(setting) && setting != Setting::NightSky)
+    if (festive && Outdoors(setting) && setting != Setting::NightSky) {
+        // Dusk falls over the scenery too, so the ground matches the evening sky.
+        p.fillRect(QRectF(0, 0, W, H), QColor(60, 30, 100, 55));
         fireworks(p, rng);
+    }
     if (festive && !Outdoors(setting))
         bunting(p);
 }

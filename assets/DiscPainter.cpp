@@ -57,21 +57,30 @@ void PaintDisc(QPainter& p, const QRectF& top, double rim, Face face)
     p.setBrush(kit::Shade(upper, face == Face::Black ? 1.3 : 0.78));
     p.drawPath(upperRim.united(upperBand));
     // The top face with a soft sheen.
-    QRadialGradient sheen(top.center() - QPointF(top.width() * 0.22, top.height() * 0.3), top.width() * 0.75);
+    // A flat face: lit evenly, brighter towards the far edge where it catches the light.
+    QLinearGradient sheen(top.topLeft(), top.bottomRight());
     if (face == Face::Black) {
-        sheen.setColorAt(0, QColor(95, 95, 110));
-        sheen.setColorAt(0.5, upper);
-        sheen.setColorAt(1, QColor(10, 10, 14));
+        sheen.setColorAt(0, QColor(85, 85, 100));
+        sheen.setColorAt(0.45, upper);
+        sheen.setColorAt(1, QColor(14, 14, 18));
     } else {
         sheen.setColorAt(0, QColor(255, 255, 255));
-        sheen.setColorAt(0.6, upper);
-        sheen.setColorAt(1, QColor(200, 200, 195));
+        sheen.setColorAt(0.5, upper);
+        sheen.setColorAt(1, QColor(205, 205, 198));
     }
     p.setBrush(sheen);
     p.setPen(QPen(face == Face::Black ? QColor(70, 70, 80) : QColor(170, 170, 165), 1));
     p.drawEllipse(top.adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
+} // namespace
+
+void DiscPainter::paintDisc(QPainter& p, const QRectF& top, double rim, bool black)
+{
+    PaintDisc(p, top, rim, black ? Face::Black : Face::White);
+}
+
+namespace {
 void PaintEdge(QPainter& p, const QRectF& bar)
 {
     // Seen edge-on only the rim shows: the black half over the white half.

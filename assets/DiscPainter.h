@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 
 // The eight board-cell pictures (40 by 50 on purple) of a disc seen at a slant from above,
 // and the program's icon, which uses the same disc.
@@ -15,6 +16,10 @@ public:
 
     // A black and a white disc on a green board square, `size` pixels square.
     static QImage icon(int size);
+
+    // A disc anywhere in a picture: its top face is the ellipse `top`, its rim `rim` pixels
+    // high below it, half in the face colour and half in the other.
+    static void paintDisc(QPainter& p, const QRectF& top, double rim, bool black);
 
     // Pixel rows [first, last] that picture `index` covers; columns are always kLeft..kRight.
     static int firstRow(int index);

@@ -14,12 +14,21 @@ Arms ArmsFor(Pose pose)
     case Pose::Offer: return {{30, 126}, {45, 130}, {80, 126}, {65, 130}};
     case Pose::Cheer: return {{20, 88}, {14, 58}, {90, 88}, {96, 58}};
     case Pose::Slump: return {{32, 126}, {36, 152}, {78, 126}, {74, 152}};
+    case Pose::Hold: return {{32, 126}, {36, 152}, {84, 122}, {66, 116}};
     case Pose::Stand: break;
     }
     return {{28, 126}, {27, 150}, {82, 126}, {83, 150}};
 }
 
 const QPointF kLeftShoulder(34, 98);
+
+// Tilts everything drawn after it a little forward and down, about the neck.
+void BowHead(QPainter& p)
+{
+    p.translate(55, 95);
+    p.rotate(-7);
+    p.translate(-55, -92);
+}
 const QPointF kRightShoulder(76, 98);
 } // namespace
 
@@ -38,13 +47,10 @@ void FigurePainter::paint(QPainter& p, QPointF feet, double scale, Pose pose, co
     p.setBrush(QColor(0, 0, 0, 50));
     p.drawEllipse(QPointF(55, kHeight - 2), 34, 6);
 
-    const bool bowed = pose == Pose::Slump;
+    const bool bowed = pose == Pose::Slump || pose == Pose::Hold;
     p.save();
-    if (bowed) {
-        p.translate(55, 95);
-        p.rotate(-7);
-        p.translate(-55, -92);
-    }
+    if (bowed)
+        BowHead(p);
     face_.paintBehind(p);
     p.restore();
 
@@ -70,11 +76,8 @@ void FigurePainter::paint(QPainter& p, QPointF feet, double scale, Pose pose, co
     }
 
     p.save();
-    if (bowed) {
-        p.translate(55, 95);
-        p.rotate(-7);
-        p.translate(-55, -92);
-    }
+    if (bowed)
+        BowHead(p);
     face_.paintHead(p, mood);
     p.restore();
     p.restore();

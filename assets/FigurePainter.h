@@ -14,6 +14,7 @@ enum class Pose {
     Offer, // both hands held out in front, holding something
     Cheer, // both arms up
     Slump, // arms hanging, head bowed
+    Hold,  // right hand in front of the chest, gripping something upright; head bowed
 };
 
 // A whole character for the scenes: the face of FacePainter on a small round body. The figure

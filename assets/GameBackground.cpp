@@ -1,5 +1,6 @@
 #include "GameBackground.h"
 
+#include "DiscPainter.h"
 #include "PaintKit.h"
 
 namespace {
@@ -8,17 +9,10 @@ const QRectF kBoard(148, 27, 336, 416);
 const QRectF kPlayerFace(20, 52, 110, 110);
 const QRectF kOpponentFace(503, 52, 110, 110);
 
+
 void Disc(QPainter& p, QPointF c, double r, bool black)
 {
-    p.setPen(Qt::NoPen);
-    p.setBrush(black ? QColor(230, 230, 225) : QColor(25, 25, 30));
-    p.drawEllipse(c + QPointF(0, r * 0.25), r, r * 0.6);
-    QRadialGradient g(c - QPointF(r * 0.3, r * 0.25), r * 1.2);
-    g.setColorAt(0, black ? QColor(100, 100, 115) : Qt::white);
-    g.setColorAt(1, black ? QColor(15, 15, 20) : QColor(200, 200, 195));
-    p.setBrush(g);
-    p.setPen(QPen(black ? QColor(60, 60, 70) : QColor(150, 150, 150), 1));
-    p.drawEllipse(c, r, r * 0.6);
+    DiscPainter::paintDisc(p, QRectF(c.x() - r, c.y() - r * 0.6, 2 * r, 1.2 * r), r * 0.3, black);
 }
 
 void FaceFrame(QPainter& p, const QRectF& face, const QString& caption, bool blackDisc)

@@ -107,9 +107,10 @@ QImage GameOverScenes::paint(int step)
     case 1:
         RainyStreet(p, rng, 480);
         kit::Rain(p, rng, QRectF(0, -20, W, H), 200, QColor(170, 190, 230, 140));
-        player.paint(p, QPointF(230, 385), 1.0, Pose::Slump, Mood::Player(2));
-        Umbrella(p, QPointF(262, 250), 150);
-        kit::Rain(p, rng, QRectF(0, -20, W, 200), 40, QColor(170, 190, 230, 150));
+        // The umbrella goes behind the figure: the hand grips the shaft, the head hides it.
+        Umbrella(p, QPointF(241, 296), 170);
+        player.paint(p, QPointF(230, 385), 1.0, Pose::Hold, Mood::Player(2));
+        kit::Rain(p, rng, QRectF(0, -20, W, 110), 30, QColor(170, 190, 230, 150));
         kit::SpeechBubble(p, QRectF(360, 40, 220, 70), QPointF(330, 140), QStringLiteral("つぎこそは……"), 22);
         break;
     default: {

@@ -154,8 +154,13 @@ QPainterPath HairPainter::frontShape() const
         return crown(3, fy).united(fringe(fy + 1, 6, 6)).united(sideLocks(7, g_.eyeY()));
     case HairStyle::Bald: {
         // Tufts over the ears.
-        QPainterPath tufts = Ellipse(QPointF(g_.left() + 1, g_.eyeY() - 6), 6, 10)
-                                 .united(Ellipse(QPointF(g_.right() - 1, g_.eyeY() - 6), 6, 10));
+        QPainterPath tufts;
+        for (int side : {-1, 1}) {
+            const double x = g_.centre.x() + side * (g_.halfWidth - 1);
+            tufts = tufts.united(Ellipse(QPointF(x + side * 2, g_.eyeY() - 12), 4.5, 4))
+                        .united(Ellipse(QPointF(x + side * 3, g_.eyeY() - 6), 4.5, 4))
+                        .united(Ellipse(QPointF(x, g_.eyeY() - 9), 4, 4.5));
+        }
         return tufts;
     }
     case HairStyle::Wild:

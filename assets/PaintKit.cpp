@@ -24,6 +24,11 @@ QColor Mix(const QColor& a, const QColor& b, double t)
                             a.blueF() + (b.blueF() - a.blueF()) * t, a.alphaF() + (b.alphaF() - a.alphaF()) * t);
 }
 
+QPen InkPen(const QColor& c, double width)
+{
+    return QPen(Shade(c, 0.5), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
 QFont Gothic(double pixelSize, bool bold)
 {
     QFont font;
@@ -140,8 +145,22 @@ void OutlinedText(QPainter& p, const QRectF& box, int flags, const QString& text
     p.drawPath(path);
 }
 
-void SpeechBubble(QPainter& p, const QRectF& box, QPointF tail, const QString& text, double fontPx)
+void SpeechBubble(QPainter& p, const QRectF& area, QPointF tail, const QString& text, double fontPx)
 {
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    QFont font = Gothic(fontPx);
+    double widest = 0;
+    for (;;) {
+        const QFontMetricsF fm(font);
+        widest = 0;
+        for (const QString& line : lines)
+            widest = std::max(widest, fm.horizontalAdvance(line));
+        if (widest + 28 <= area.width() || font.pixelSize() <= 10)
+            break;
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    const double lineHeight = QFontMetricsF(font).lineSpacing();
+    const QRectF box(area.topLeft(), QSizeF(widest + 28, std::max(area.height() * 0.6, lines.size() * lineHeight + 22)));
     QPainterPath bubble;
     bubble.addRoundedRect(box, 14, 14);
     QPainterPath pointer;
@@ -158,8 +177,8 @@ void SpeechBubble(QPainter& p, const QRectF& box, QPointF tail, const QString& t
     p.setBrush(Qt::white);
     p.drawPath(shape);
     p.setPen(QColor(50, 30, 30));
-    p.setFont(Gothic(fontPx));
-    p.drawText(box.adjusted(8, 4, -8, -4), Qt::AlignCenter | Qt::TextWordWrap, text);
+    p.setFont(font);
+    p.drawText(box, Qt::AlignCenter, text);
 }
 
 void Cloud(QPainter& p, QPointF c, double s, const QColor& colour)

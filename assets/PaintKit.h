@@ -17,6 +17,10 @@ namespace kit {
 QColor Shade(const QColor& c, double factor);
 QColor Mix(const QColor& a, const QColor& b, double t);
 
+// The outline of a shape filled with `c`: a darker shade of the same colour, round joints. The
+// whole cartoon look comes from these outlines.
+QPen InkPen(const QColor& c, double width);
+
 // The Japanese gothic face of the pictures.
 QFont Gothic(double pixelSize, bool bold = true);
 
@@ -39,7 +43,9 @@ void Sparkle(QPainter& p, QPointF centre, double radius, const QColor& c);
 void OutlinedText(QPainter& p, const QRectF& box, int flags, const QString& text, const QFont& font,
                   const QBrush& fill, const QColor& outline, double outlineWidth);
 
-// A rounded speech bubble with a tail pointing at `tail`, holding centred text.
+// A rounded speech bubble with a tail pointing at `tail`, holding centred text. Lines break
+// only at "\n"; the bubble shrinks to its text from `box`'s top-left corner, and the font
+// shrinks when the text would not fit `box`'s width.
 void SpeechBubble(QPainter& p, const QRectF& box, QPointF tail, const QString& text, double fontPx);
 
 void Cloud(QPainter& p, QPointF centre, double size, const QColor& c);

@@ -6,7 +6,7 @@
 namespace {
 QPen Ink(const QColor& c, double width = 2.5)
 {
-    return QPen(kit::Shade(c, 0.45), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    return kit::InkPen(c, width);
 }
 } // namespace
 

@@ -9,7 +9,8 @@
 
 namespace {
 constexpr double kFeetY = 388;
-constexpr double kScale = 1.15;
+constexpr double kScale = 1.3;        // the opponent alone
+constexpr double kPairScale = 1.2;    // the two together
 
 Mood GoodLoser()
 {
@@ -72,7 +73,7 @@ QImage RewardScenes::paint(int opponent, int step)
     switch (step) {
     case 0:
         figure.paint(p, QPointF(400, kFeetY), kScale, Pose::Wave, GoodLoser());
-        kit::SpeechBubble(p, QRectF(30, 40, 270, 84), QPointF(330, 190), line, 22);
+        kit::SpeechBubble(p, QRectF(30, 40, 300, 80), QPointF(345, 200), line, 22);
         break;
     case 1: {
         Mood proud = Mood::Friendly();
@@ -82,16 +83,16 @@ QImage RewardScenes::paint(int opponent, int step)
             kit::Sparkle(q, at + QPointF(-50, -40), 12, QColor(255, 255, 200));
             kit::Sparkle(q, at + QPointF(48, -52), 9, Qt::white);
         });
-        kit::SpeechBubble(p, QRectF(20, 30, 250, 90), QPointF(280, 180), line, 22);
+        kit::SpeechBubble(p, QRectF(20, 30, 260, 80), QPointF(280, 190), line, 22);
         break;
     }
     default: {
         kit::Confetti(p, rng, QRectF(0, 0, kWidth, kHeight), 90);
-        FigurePainter(roster::Player().look).paint(p, QPointF(185, kFeetY), kScale, Pose::Cheer, Delighted());
-        figure.paint(p, QPointF(420, kFeetY), kScale, Pose::Cheer, Delighted());
+        FigurePainter(roster::Player().look).paint(p, QPointF(180, kFeetY), kPairScale, Pose::Cheer, Delighted());
+        figure.paint(p, QPointF(425, kFeetY), kPairScale, Pose::Cheer, Delighted());
         PropPainter::paint(p, who.gift, QPointF(302, 350), 56);
         Banner(p, QStringLiteral("おめでとう!"));
-        kit::SpeechBubble(p, QRectF(390, 84, 200, 46), QPointF(430, 150), line, 16);
+        kit::SpeechBubble(p, QRectF(400, 82, 195, 40), QPointF(440, 140), line, 16);
         break;
     }
     }

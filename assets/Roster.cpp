@@ -37,7 +37,7 @@ std::array<Character, 12> BuildOpponents()
     mika.headwearColour = {235, 50, 85};
     mika.lashes = true;
     all[0] = Make("ミカ", "元気いっぱいの中学生", mika, Setting::Park, Gift::Cake,
-                  {"まけちゃった~! つよいね!", "おいわいのケーキ、どうぞ!", "またあそぼうね!"});
+                  {"まけちゃった〜! つよいね!", "おいわいのケーキ、どうぞ!", "またあそぼうね!"});
 
     CharacterLook kenta = Look(H::Round, {225, 168, 118}, S::Short, {40, 30, 30}, E::Dot, {40, 30, 30},
                                {245, 245, 245}, {130, 190, 255});
@@ -45,9 +45,9 @@ std::array<Character, 12> BuildOpponents()
     kenta.headwearColour = {35, 85, 205};
     kenta.freckles = true;
     all[1] = Make("ケンタ", "野球少年", kenta, Setting::Ballpark, Gift::Trophy,
-                  {"ナイスゲーム!", "このトロフィーは きみのものだ!", "つぎは まけないぞ!"});
+                  {"ナイスゲーム!", "このトロフィーは\nきみのものだ!", "つぎは まけないぞ!"});
 
-    CharacterLook yuki = Look(H::Oval, {255, 238, 235}, S::Long, {205, 225, 245}, E::Sparkly, {70, 130, 225},
+    CharacterLook yuki = Look(H::Oval, {255, 238, 235}, S::Long, {175, 215, 250}, E::Sparkly, {70, 130, 225},
                               {110, 170, 230}, {215, 205, 255});
     yuki.lashes = true;
     yuki.earrings = true;
@@ -60,7 +60,7 @@ std::array<Character, 12> BuildOpponents()
     goro.headwearColour = {248, 248, 248};
     goro.facialHair = F::Beard;
     all[3] = Make("ゴロー", "豪快な漁師", goro, Setting::Beach, Gift::Fish,
-                  {"がっはっは! まいった!", "とれたての タイだ! もってけ!", "こんやは さかなまつりだ!"});
+                  {"がっはっは! まいった!", "とれたての タイだ!\nもってけ!", "こんやは さかなまつりだ!"});
 
     CharacterLook hakase = Look(H::Long, {250, 222, 200}, S::Wild, {245, 245, 245}, E::Dot, {40, 30, 30},
                                 {248, 248, 252}, {60, 115, 85});
@@ -68,7 +68,7 @@ std::array<Character, 12> BuildOpponents()
     hakase.facialHair = F::Moustache;
     hakase.wrinkles = true;
     all[4] = Make("はかせ", "発明好きの博士", hakase, Setting::Lab, Gift::Potion,
-                  {"ふむ、みごとな一手じゃ!", "ごほうびの ひみつのくすりじゃ!", "かがくの しょうりに かんぱい!"});
+                  {"ふむ、みごとな一手じゃ!", "ごほうびの\nひみつのくすりじゃ!", "かがくの しょうりに\nかんぱい!"});
 
     CharacterLook rin = Look(H::Oval, {255, 232, 218}, S::Curls, {250, 205, 80}, E::Sparkly, {70, 110, 225},
                              {240, 110, 170}, {255, 215, 100});
@@ -77,28 +77,28 @@ std::array<Character, 12> BuildOpponents()
     rin.lashes = true;
     rin.earrings = true;
     all[5] = Make("リン", "おてんばなお姫さま", rin, Setting::Castle, Gift::Bouquet,
-                  {"まあ! わたくしが まけるなんて!", "バラのはなたばを さしあげますわ!", "おしろで ぶとうかいよ!"});
+                  {"まあ! わたくしが\nまけるなんて!", "バラのはなたばを\nさしあげますわ!", "おしろで ぶとうかいよ!"});
 
     CharacterLook joe = Look(H::Oval, {240, 200, 170}, S::Pompadour, {35, 35, 50}, E::Narrow, {35, 35, 50},
                              {45, 45, 50}, {185, 40, 65});
     joe.eyewear = G::Shades;
     joe.earrings = true;
     all[6] = Make("ジョー", "ロックバンドのボーカル", joe, Setting::Stage, Gift::Guitar,
-                  {"イェーイ! ロックなしょうぶだったぜ!", "このギター、おまえに やるぜ!", "さいこうの ステージだぜ!"});
+                  {"イェーイ!\nロックなしょうぶだったぜ!", "このギター、\nおまえに やるぜ!", "さいこうの ステージだぜ!"});
 
     CharacterLook hana = Look(H::Round, {250, 225, 205}, S::Bun, {200, 200, 208}, E::Narrow, {50, 40, 40},
                               {95, 150, 110}, {240, 225, 190});
     hana.headwearColour = {200, 50, 80};
     hana.wrinkles = true;
     all[7] = Make("ハナ", "やさしいおばあちゃん", hana, Setting::TeaGarden, Gift::Dango,
-                  {"あらあら、つよいのねえ。", "おだんごを どうぞ。", "みんなで おちゃに しましょうね。"});
+                  {"あらあら、つよいのねえ。", "おだんごを どうぞ。", "みんなで おちゃに\nしましょうね。"});
 
     CharacterLook tama = Look(H::Wide, {255, 230, 210}, S::Bob, {250, 150, 45}, E::Sparkly, {60, 175, 75},
                               {255, 255, 255}, {185, 230, 95});
     tama.headwear = W::CatEars;
     tama.headwearColour = {250, 150, 45};
     all[8] = Make("タマ", "ねこみみの女の子", tama, Setting::Rooftops, Gift::Bell,
-                  {"にゃー! まけたにゃ!", "おまもりの すずを あげるにゃ!", "またあそぶにゃー!"});
+                  {"にゃー! まけたにゃ!", "おまもりの すずを\nあげるにゃ!", "またあそぶにゃー!"});
 
     CharacterLook marie = Look(H::Wide, {255, 214, 188}, S::Afro, {215, 65, 35}, E::Sparkly, {60, 140, 80},
                                {255, 215, 50}, {70, 200, 210});
@@ -110,7 +110,7 @@ std::array<Character, 12> BuildOpponents()
                                  {80, 80, 95}, {70, 80, 160});
     musashi.headwearColour = {240, 240, 240};
     all[10] = Make("ムサシ", "さすらいの剣士", musashi, Setting::Dojo, Gift::Scroll,
-                   {"みごとなり!", "めんきょかいでんの まきものを さずけよう。", "ともに さくらを ながめようぞ。"});
+                   {"みごとなり!", "めんきょかいでんの\nまきものを さずけよう。", "ともに さくらを\nながめようぞ。"});
 
     CharacterLook luna = Look(H::Oval, {255, 236, 226}, S::Long, {80, 195, 145}, E::Sparkly, {190, 80, 210},
                               {95, 60, 160}, {30, 30, 80});

@@ -1,31 +1,23 @@
 #include "TitleBackground.h"
 
+#include "DiscPainter.h"
 #include "FigurePainter.h"
 #include "PaintKit.h"
 #include "Roster.h"
-#include "Rng.h"
 
 namespace {
 constexpr int kBand = 8;
 
 // Where the title page puts its own things, in picture coordinates.
+void Disc(QPainter& p, QPointF c, double r, bool black, double tilt)
+{
+    DiscPainter::paintDisc(p, QRectF(c.x() - r, c.y() - r * tilt, 2 * r, 2 * r * tilt), r * 0.25, black);
+}
+
 const QRectF kThumbPanel(392, 264, 236, 204);
 const QPointF kFirstThumb(400, 296);
 constexpr double kThumbStep = 56;
 
-void Disc(QPainter& p, QPointF c, double r, bool black, double tilt)
-{
-    const double ry = r * tilt;
-    p.setPen(Qt::NoPen);
-    p.setBrush(black ? QColor(235, 235, 228) : QColor(25, 25, 30));
-    p.drawEllipse(c + QPointF(0, r * 0.22), r, ry);
-    QRadialGradient g(c - QPointF(r * 0.3, ry * 0.4), r * 1.2);
-    g.setColorAt(0, black ? QColor(100, 100, 115) : Qt::white);
-    g.setColorAt(1, black ? QColor(15, 15, 20) : QColor(200, 200, 195));
-    p.setBrush(g);
-    p.setPen(QPen(black ? QColor(60, 60, 70) : QColor(150, 150, 150), 1));
-    p.drawEllipse(c, r, ry);
-}
 
 void Board(QPainter& p)
 {
@@ -47,10 +39,7 @@ void Board(QPainter& p)
     for (int i = 1; i < 8; ++i) {
         const double t = i / 8.0;
         p.drawLine(tl + (tr - tl) * t, bl + (br - bl) * t);
-        const double y = 300 + 170 * t;
-        const double s = t;
-        p.drawLine(tl + (bl - tl) * s, tr + (br - tr) * s);
-        (void)y;
+        p.drawLine(tl + (bl - tl) * t, tr + (br - tr) * t);
     }
     const struct {
         double u, v;
@@ -122,7 +111,6 @@ QImage TitleBackground::paint()
     p.setClipPath(inner);
 
     kit::FillVertical(p, QRectF(0, 0, kWidth, kHeight), QColor(90, 150, 245), QColor(255, 215, 235));
-    Rng rng(2024);
     kit::Cloud(p, QPointF(90, 230), 80, QColor(255, 255, 255, 200));
     kit::Cloud(p, QPointF(560, 215), 70, QColor(255, 255, 255, 200));
     // Rays behind the title.
@@ -130,8 +118,6 @@ QImage TitleBackground::paint()
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 40));
     for (int i = 0; i < 12; ++i) {
-        QPainterPath ray;
-        ray.moveTo(316, 95);
         p.save();
         p.translate(316, 95);
         p.rotate(i * 30);
@@ -157,8 +143,7 @@ QImage TitleBackground::paint()
 
     Mood hello = Mood::Friendly();
     hello.eyes = EyeShape::Open;
-    FigurePainter(roster::Player().look).paint(p, QPointF(300, 452), 1.05, Pose::Wave, hello);
-    kit::SpeechBubble(p, QRectF(140, 214, 130, 50), QPointF(245, 300), QStringLiteral("あいてを えらんでね!"), 14);
-    (void)rng;
+    FigurePainter(roster::Player().look).paint(p, QPointF(250, 455), 1.0, Pose::Wave, hello);
+    kit::SpeechBubble(p, QRectF(40, 222, 170, 44), QPointF(200, 300), QStringLiteral("あいてを えらんでね!"), 16);
     return image;
 }
