@@ -11,6 +11,7 @@
 #include "platform/Services.h"
 #include "screens/BossForm1.h"
 #include "screens/InformationPage.h"
+#include "screens/RewardSequence.h"
 #include "widgets/ZRKFadeButton.h"
 
 #include <QAction>
@@ -165,7 +166,7 @@ void TMainForm1::BuildGamePage()
 
     FBoardView = std::make_unique<TBoardView>(
         TBoardView::TParts{*DrawGrid1, il, *Image1_01, *Image1_02, ImageList1, ImageList2},
-        [this] { PageControl1->setCurrentWidget(TabSheet3); });
+        [this] { FReward->Enter(); });
     FMatch = std::make_unique<TMatch>(FServices, *FBoardView);
     FBoardView->Attach(*FMatch);
 }
@@ -199,6 +200,16 @@ void TMainForm1::BuildPicturePage()
     Button1->SetSpeed(20);
     Button1->SetCaption(QStringLiteral("もっと!"));
     connect(Button1, &TZRKFadeButton::OnClick, this, [this] { Button1Click(); });
+
+    FReward = std::make_unique<TRewardSequence>(
+        FServices, *Image2, *Image3, *Button1,
+        [this](TRewardSequence::TPage page) {
+            PageControl1->setCurrentWidget(page == TRewardSequence::TPage::Title ? TabSheet1 : TabSheet3);
+        },
+        [this] {
+            const TBoard& board = FMatch->Board();
+            return TRewardSequence::TGame{AppDir, Opponent, board.PlayerDiscs, board.ComputerDiscs};
+        });
 }
 
 void TMainForm1::FormCreate()
@@ -242,6 +253,7 @@ void TMainForm1::miMCClick()
 
 void TMainForm1::Button1Click()
 {
+    FReward->Button1Click();
 }
 
 void TMainForm1::N5Click()

@@ -90,5 +90,5 @@ private:
     TBossForm1* BossForm1 = nullptr;
     std::unique_ptr<TBoardView> FBoardView;
     std::unique_ptr<TMatch> FMatch;
-    // std::unique_ptr<TRewardSequence> FReward;  (wired when the reward sequence lands)
+    std::unique_ptr<TRewardSequence> FReward;
 };

@@ -96,7 +96,7 @@ shot title-again
 [[ "$(pixel title-again $((px + 429)) $((py + 325)))" == "$title_pixel" ]] || fail "not back on the title page"
 
 # The boss screen: F4 covers the screen with white text on black; a double-click closes it.
-xdotool mousemove $((px + 300)) $((py + 100)) key F4
+xdotool windowfocus --sync "$win" mousemove $((px + 300)) $((py + 100)) key F4
 sleep 1.5
 shot boss
 [[ "$(convert "$E2E_OUT/boss.png" -crop 320x24+0+0 -format '%[fx:maxima.r>0.9]' info:)" == "1" ]] || fail "no white text at the top-left of the boss screen"
