@@ -7,17 +7,6 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-namespace {
-
-constexpr TColor Navy = 0x800000;
-constexpr TColor Blue = 0xFF0000;
-constexpr TColor Teal = 0x808000;
-constexpr TColor Aqua = 0xFFFF00;
-constexpr TColor Fuchsia = 0xFF00FF;
-constexpr TColor Gray = 0x808080;
-constexpr TColor Olive = 0x008080;
-
-} // namespace
 
 TGalleryWindow::TGalleryWindow(QWidget* parent)
     : QWidget(parent)
@@ -70,10 +59,10 @@ QWidget* TGalleryWindow::FadeButtonSection()
     auto* snap = new TZRKFadeButton(section);
     snap->setObjectName(QStringLiteral("Snap"));
     snap->SetWidth(120);
-    snap->SetColor(Navy);
-    snap->SetDestColor(Blue);
-    snap->SetBorderColor(Teal);
-    snap->SetBorderDestColor(Aqua);
+    snap->SetColor(clr::Navy);
+    snap->SetDestColor(clr::Blue);
+    snap->SetBorderColor(clr::Teal);
+    snap->SetBorderDestColor(clr::Aqua);
     snap->SetCaptionOverColor(clr::Yellow);
     snap->SetFadeOnOver(false);
     snap->SetFadeOnLeave(false);
@@ -84,8 +73,8 @@ QWidget* TGalleryWindow::FadeButtonSection()
     slow->setObjectName(QStringLiteral("Slow"));
     slow->SetWidth(120);
     slow->SetColor(clr::Purple);
-    slow->SetDestColor(Fuchsia);
-    slow->SetBorderColor(Gray);
+    slow->SetDestColor(clr::Fuchsia);
+    slow->SetBorderColor(clr::Gray);
     slow->SetBorderDestColor(clr::White);
     slow->SetBorderHeight(3);
     slow->SetStep(1);
@@ -99,7 +88,7 @@ QWidget* TGalleryWindow::FadeButtonSection()
     fast->setObjectName(QStringLiteral("Fast"));
     fast->SetWidth(200);
     fast->SetHeight(24);
-    fast->SetColor(Olive);
+    fast->SetColor(clr::Olive);
     fast->SetDestColor(clr::Yellow);
     fast->SetShowBorder(false);
     fast->SetStep(8);

@@ -127,3 +127,15 @@ wait_board() {
   board_state "$name" "$gx" "$gy" >&2
   fail "board never met '$cond' (black $black, white $white) within ${timeout}s"
 }
+
+# Waits at most $1 seconds for the program to end; sets EXIT_STATUS to its exit status.
+wait_exit() {
+  local deadline=$((SECONDS + $1))
+  while kill -0 "$APP_PID" 2>/dev/null; do
+    ((SECONDS < deadline)) || fail "the program did not end within $1 s"
+    sleep 0.05
+  done
+  EXIT_STATUS=0
+  wait "$APP_PID" || EXIT_STATUS=$?
+  APP_PID=""
+}

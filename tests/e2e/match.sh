@@ -37,4 +37,34 @@ click_at $((gx + 42 * 2 + 20)) $((gy + 52 * 3 + 25))
 wait_board $gx $gy 20 'black == 6 && white == 1' answer
 expected=$'........\n........\n..x.....\n..xxo...\n..xxx...\n........\n........\n........'
 [[ "$(board_state answer $gx $gy)" == "$expected" ]] || { board_state answer $gx $gy >&2; fail "unexpected board after the answer"; }
+
+# F4 during the computer's pause: the player's move at column 2, row 5 turns (3, 4); F4 waits in
+# the queue through the animation and opens the boss screen in the pause; the computer moves
+# only after the boss screen is closed with a double-click.
+xdotool windowfocus --sync "$win"
+click_at $((gx + 42 * 2 + 20)) $((gy + 52 * 5 + 25))
+xdotool key F4
+deadline=$((SECONDS + 20))
+until [[ "$(shot boss; convert "$E2E_OUT/boss.png" -crop 320x24+0+0 -format '%[fx:maxima.r>0.9]' info:)" == "1" ]]; do
+  ((SECONDS < deadline)) || fail "F4 in the computer's pause did not show the boss screen"
+  sleep 0.2
+done
+sleep 1.5   # well past the end of the pause: the computer still waits for the boss screen
+xdotool mousemove 60 12 click --repeat 2 --delay 80 1
+wait_board $gx $gy 20 'black > 5' after-boss
+[[ "$(board_state after-boss $gx $gy | sed -n 6p | cut -c3)" == "o" ]] || fail "the player's disc at (2,5) is missing"
+
+# Closing the window in the computer's pause ends the program at once: the menu's exit,
+# chosen with the keyboard while the pause lets input through.
+kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true
+start_game
+win=$(wait_window 'タルヴォ!!')
+click_at $((px + 429)) $((py + 325))
+sleep 1
+xdotool key Return
+xdotool windowfocus --sync "$win" key alt+m
+sleep 0.1
+xdotool key x
+wait_exit 5
+(( EXIT_STATUS == 0 )) || fail "exit in the computer's pause ended with status $EXIT_STATUS"
 echo "screenshots in $E2E_OUT"

@@ -27,12 +27,6 @@ eval "$(xdotool getwindowgeometry --shell "$box")"
 (( WIDTH < 640 )) || fail "a window of ${WIDTH}x${HEIGHT} is shown; expected only the error box"
 (( $(xdotool search --onlyvisible --name '^タルヴォ!!$' | wc -l) == 1 )) || fail "more than the error box is shown"
 xdotool key Return
-deadline=$((SECONDS + 20))
-while kill -0 "$APP_PID" 2>/dev/null; do
-  ((SECONDS < deadline)) || fail "the program did not end after the error box"
-  sleep 0.1
-done
-status=0; wait "$APP_PID" || status=$?
-APP_PID=""
-(( status != 0 )) || fail "a failed start-up reported success"
-echo "start-up failure ended with status $status"
+wait_exit 20
+(( EXIT_STATUS != 0 )) || fail "a failed start-up reported success"
+echo "start-up failure ended with status $EXIT_STATUS"
