@@ -10,6 +10,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QWindow>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -41,6 +43,11 @@ struct TPicturePage {
         Image3->hide();
         Button1->setGeometry(212, 428, 200, 20);
         Window.show();
+        // Frames painted before the window is on the screen would cost nothing.
+        QElapsedTimer waited;
+        waited.start();
+        while (!(Window.windowHandle() && Window.windowHandle()->isExposed()) && waited.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         Sequence.Enter();   // the first picture fades in
     }
 };

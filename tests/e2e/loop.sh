@@ -9,6 +9,7 @@ start_display
 start_game
 win=$(wait_window 'タルヴォ!!')
 eval "$(xdotool getwindowgeometry --shell "$win")"
+echo "$X $Y $WIDTH $HEIGHT" >"$E2E_OUT/window"   # for tools/readme-shots.sh
 px=$X; py=$((Y + HEIGHT - 480))
 gx=$((px + 152)); gy=$((py + 31))
 

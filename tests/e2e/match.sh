@@ -9,6 +9,7 @@ start_game
 win=$(wait_window 'タルヴォ!!')
 read -r wx wy < <(window_origin "$win")
 eval "$(xdotool getwindowgeometry --shell "$win")"
+echo "$X $Y $WIDTH $HEIGHT" >"$E2E_OUT/window"   # for tools/readme-shots.sh
 py=$((wy + HEIGHT - 480))   # the pages sit below the menu bar
 px=$wx
 
