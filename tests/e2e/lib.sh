@@ -100,7 +100,7 @@ board_state() {
           r = $3; g = $4; b = $5
           c = "."
           if (r > 180 && g > 180 && b > 180) c = "o"
-          else if (r < 90 && g < 90 && b < 90) c = "x"
+          else if (r < 90 && g < 90 && b < 90 && g + 20 > r) c = "x"   # grey, not the dimmed purple of a cell out of play
           cell[int(y / 52), int(x / 42)] = c
         }
       }

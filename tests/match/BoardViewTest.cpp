@@ -1,0 +1,111 @@
+#include "FakeServices.h"
+#include "match/BoardView.h"
+#include "match/Match.h"
+#include "platform/DrawGrid.h"
+#include "platform/Image.h"
+#include "platform/ImageList.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor Purple(128, 0, 128);
+
+// The game page's board and faces around a real grid, with the layout's disc pictures and
+// plain one-colour faces whose index can be read back from their colour.
+struct BoardViewFixture : testing::Test {
+    TFakeServices services;
+    QWidget page;
+    TDrawGrid* grid = new TDrawGrid(&page);
+    TImage* playerFace = new TImage(&page);
+    TImage* opponentFace = new TImage(&page);
+    TImageList discs{40, 50, 0x800080};
+    TImageList playerFaces{110, 110, 0x800080};
+    TImageList opponentFaces{110, 110, 0x800080};
+    int decided = 0;
+    TBoardView view{{*grid, discs, *playerFace, *opponentFace, playerFaces, opponentFaces}, [this] { ++decided; }};
+    TMatch match{services, view};
+
+    BoardViewFixture()
+    {
+        for (int k = 0; k < 8; ++k)
+            discs.Add(QImage(QStringLiteral(":/layout/disc%1.bmp").arg(k)));
+        for (int k = 0; k < 17; ++k)
+            playerFaces.Add(Face(k));
+        for (int k = 0; k < 3; ++k)
+            opponentFaces.Add(Face(100 + k));
+        grid->setGeometry(152, 31, 336, 416);
+        grid->SetLayout(8, 8, 40, 50, 2);
+        playerFace->setGeometry(24, 56, 110, 110);
+        opponentFace->setGeometry(507, 56, 110, 110);
+        page.resize(640, 480);
+        view.Attach(match);
+    }
+    static QImage Face(int index)
+    {
+        QImage face(110, 110, QImage::Format_RGB32);
+        face.fill(QColor(index, 50, 50));
+        return face;
+    }
+    // The colour at the middle of a disc's rows in cell (col, row), and at the cell's top
+    // edge, where no disc picture reaches.
+    QColor DiscPixel(int col, int row) const { return grid->grab().toImage().pixelColor(42 * col + 20, 52 * row + 32); }
+    QColor GroundPixel(int col, int row) const { return grid->grab().toImage().pixelColor(42 * col + 20, 52 * row + 1); }
+    static bool IsBlack(QColor c) { return c.red() < 90 && c.green() < 90 && c.blue() < 90; }
+    static bool IsWhite(QColor c) { return c.red() > 180 && c.green() > 180 && c.blue() > 180; }
+};
+
+} // namespace
+
+TEST_F(BoardViewFixture, CellsShowTheirValuesAndTheFacesFollowTheScore)
+{
+    match.StartMatch();   // the computer opens at (2, 4), turning (3, 4)
+    EXPECT_TRUE(IsBlack(DiscPixel(2, 4)));
+    EXPECT_TRUE(IsBlack(DiscPixel(3, 4)));
+    EXPECT_TRUE(IsWhite(DiscPixel(4, 3)));
+    EXPECT_EQ(DiscPixel(0, 0), Purple) << "an empty cell is the bare purple cell";
+    EXPECT_EQ(grid->grab().toImage().pixelColor(40, 5), QColor(192, 192, 192)) << "silver grid lines";
+    // Player 1, computer 4: face (1 div 4) - (4 div 4) + 8 = 7; the opponent's close-game face 1.
+    EXPECT_EQ(playerFace->Picture().pixelColor(50, 50), QColor(7, 50, 50));
+    EXPECT_EQ(opponentFace->Picture().pixelColor(50, 50), QColor(101, 50, 50));
+}
+
+TEST_F(BoardViewFixture, AMouseClickIsThePlayersMoveAndAnOccupiedCellOnlyBeeps)
+{
+    match.StartMatch();
+    services.Log.clear();
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(3, 3).center());
+    EXPECT_EQ(services.Log, QStringList{QStringLiteral("beep")});
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(2, 3).center());
+    EXPECT_EQ(match.Board().Board[2][3], BlackDisc) << "white played (2, 3); the computer took it back from (2, 2)";
+    EXPECT_TRUE(IsBlack(DiscPixel(2, 2)));
+    EXPECT_TRUE(IsWhite(DiscPixel(4, 3)));
+}
+
+TEST_F(BoardViewFixture, DownShrinksTheBoardAndDimsTheCellsOutOfPlay)
+{
+    match.StartMatch();
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Down);
+    EXPECT_EQ(match.Board().BoardSize, 7);
+    const QColor outside = GroundPixel(7, 2);
+    EXPECT_LT(outside.red(), Purple.red()) << "cells outside the live square are dimmed";
+    EXPECT_EQ(GroundPixel(6, 6), Purple);
+    // The cells out of play show no disc, whatever an earlier board left there.
+    match.Board().Board[7][7] = BlackDisc;
+    grid->InvalidateGrid();
+    EXPECT_EQ(DiscPixel(7, 7), GroundPixel(7, 7)) << "an out-of-play cell is the dimmed bare cell";
+    services.Log.clear();
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(7, 7).center());
+    EXPECT_EQ(services.Log, QStringList{QStringLiteral("beep")});
+}
+
+TEST_F(BoardViewFixture, AnAnimationFrameIsOnTheGridAtOnce)
+{
+    grid->InvalidateGrid();
+    view.DrawDisc(0, 0, 2);   // a lifted black disc, drawn without any event being handled
+    const QImage shown = grid->Backing();
+    EXPECT_TRUE(IsBlack(shown.pixelColor(20, 20)));
+    EXPECT_EQ(shown.pixelColor(20, 45), Purple) << "picture 2 covers rows 3 to 36 only";
+}
