@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# The whole game loop through the real window: title page → a match played to its result with
-# the mouse (on the smallest board, which the Down key gives) → the three pictures walked with
-# "もっと!" → the closing message → the title page again. Then the boss screen: F4 covers the
-# screen, a double-click on its text closes it.
+# The whole game loop through the real window, won or lost (the first argument, "win" or
+# "loss"): title page → the first opponent → the board shrunk to 4 by 4 with the Down key →
+# a scripted match to its result (the game has no randomness, so the same clicks always give
+# the same match) → the three pictures walked with "もっと!" (the opponent's after a win, the
+# game-over pictures after a loss) → the closing message → the title page. After the win, the
+# boss screen too: F4 covers the screen, a double-click on its text closes it.
 source "$(dirname "$0")/lib.sh"
+outcome=${1:?win or loss}
 
 start_display
 start_game
@@ -21,6 +24,7 @@ answer_message() {
     ((SECONDS < deadline)) || fail "no message box"
     sleep 0.2
   done
+  shot message
   xdotool key Return
   deadline=$((SECONDS + 10))
   until (( $(windows) == 1 )); do
@@ -28,10 +32,26 @@ answer_message() {
     sleep 0.1
   done
 }
-# The region of the screen as one checksum, to tell pictures apart.
-region_sum() {
-  convert "$E2E_OUT/$1.png" -crop "$2" +repage -format '%#' info:
+# Waits until the board reads the same twice, two seconds apart (longer than any computer
+# pause with its animation on a 4 by 4 board), or a message box is up; prints the board.
+settled_board() {
+  local last="" now deadline=$((SECONDS + 40))
+  while ((SECONDS < deadline)); do
+    shot settle
+    now=$(board_state settle $gx $gy | head -n 4 | cut -c1-4)
+    if [[ "$now" == "$last" ]] || (( $(windows) >= 2 )); then echo "$now"; return 0; fi
+    last=$now
+    sleep 2
+  done
+  fail "the board never settled"
 }
+expect_board() {   # the 4 by 4 board as one line of rows separated by "/"
+  local got
+  got=$(settled_board | paste -sd/)
+  [[ "$got" == "$1" ]] || fail "board $got, expected $1 ($2)"
+}
+cell_click() { click_at $((gx + 42 * $1 + 20)) $((gy + 52 * $2 + 25)); }
+mean_of_picture() { convert "$E2E_OUT/$1.png" -crop "600x400+$((px + 20))+$((py + 20))" +repage -format '%[fx:mean]' info:; }
 
 shot title
 title_pixel=$(pixel title $((px + 429)) $((py + 325)))
@@ -40,55 +60,50 @@ answer_message
 wait_board $gx $gy 20 'black == 4 && white == 1' opening
 
 # Focus the grid with a click on an occupied cell (refused with a beep), then shrink the board
-# to 4 by 4 with the Down key; each size restarts the match with the computer's opening.
-click_at $((gx + 42 * 3 + 20)) $((gy + 52 * 3 + 25))
+# with Down. Each Down restarts at the smaller size with the computer's opening, and the grid
+# then moves its current cell one row down, which is a move attempt for the player.
+cell_click 3 3
 for _ in 1 2 3 4; do
   xdotool key Down
-  sleep 1.5
+  settled_board >/dev/null
 done
+expect_board "..../.xo./xxx./ox.." "after shrinking to 4 by 4"
 
-# Play: on each turn try the empty cells of the live square in order until one is taken.
-picture_page() { [[ "$(pixel "$1" $((px + 8 + 5)) $((py + 8 + 5)))" == "0,0,0" ]]; }
-deadline=$((SECONDS + 150))
-while true; do
-  ((SECONDS < deadline)) || fail "the match did not end"
-  if (( $(windows) >= 2 )); then
-    shot result
-    xdotool key Return
-    sleep 1
-    shot after-result
-    picture_page after-result && break
-    continue   # a draw: the match restarts
-  fi
-  shot turn
-  mapfile -t rows < <(board_state turn $gx $gy)
-  for r in 0 1 2 3; do
-    for c in 0 1 2 3; do
-      [[ "${rows[$r]:$c:1}" == "." ]] || continue
-      click_at $((gx + 42 * c + 20)) $((gy + 52 * r + 25))
-      sleep 0.15
-      shot try
-      [[ "$(board_state try $gx $gy)" != "$(printf '%s\n' "${rows[@]}")" ]] && break 2
-      (( $(windows) >= 2 )) && break 2
-    done
-  done
-  sleep 1.2   # the computer's pause and its animation
+case $outcome in
+  win)  moves=("0 1" "2 0" "3 2" "3 0" "2 3"); final="xxoo/oxoo/ooxo/ooox" ;;
+  loss) moves=("0 1" "2 0" "3 2" "2 3");       final="xxxx/oxox/ooxx/ooox" ;;
+  *) fail "unknown outcome $outcome" ;;
+esac
+for move in "${moves[@]}"; do
+  cell_click $move
+  settled_board >/dev/null
 done
+(( $(windows) >= 2 )) || fail "no result after the last move"
+shot result
+[[ "$(board_state result $gx $gy | head -n 4 | cut -c1-4 | paste -sd/)" == "$final" ]] || fail "unexpected final board"
+answer_message
 
-# The picture page: the first picture has faded in above the "もっと!" button.
-image_area="600x400+$((px + 20))+$((py + 20))"
-wait_pixel $((px + 8 + 212 + 100)) $((py + 8 + 428 + 2)) '[0-9]+,[0-9]+,[0-9]+' 5 stage1
+# The picture page: the first picture fades in above "もっと!", then two more, each different;
+# the opponent's pictures are bright scenes, the game-over pictures dark ones.
+button_x=$((px + 8 + 212 + 100)); button_y=$((py + 8 + 428 + 10))
 sleep 1
 shot stage1
-sums=("$(region_sum stage1 "$image_area")")
-button_x=$((px + 8 + 212 + 100)); button_y=$((py + 8 + 428 + 10))
+means=("$(mean_of_picture stage1)")
 for stage in 2 3; do
   click_at $button_x $button_y
-  sleep 3
+  sleep 2
   shot "stage$stage"
-  sums+=("$(region_sum "stage$stage" "$image_area")")
+  means+=("$(mean_of_picture "stage$stage")")
 done
-[[ "${sums[0]}" != "${sums[1]}" && "${sums[1]}" != "${sums[2]}" ]] || fail "the three pictures are not three different pictures"
+echo "picture brightness: ${means[*]}"
+[[ "${means[0]}" != "${means[1]}" && "${means[1]}" != "${means[2]}" ]] || fail "the three pictures are not three different pictures"
+for m in "${means[@]}"; do
+  if [[ $outcome == win ]]; then
+    awk -v m="$m" 'BEGIN { exit !(m > 0.4) }' || fail "a reward picture is too dark ($m) for the opponent's pictures"
+  else
+    awk -v m="$m" 'BEGIN { exit !(m < 0.3) }' || fail "a picture is too bright ($m) for the game-over pictures"
+  fi
+done
 # The click on the third picture fades it out and shows the closing message; then the title.
 click_at $button_x $button_y
 answer_message 30
@@ -96,14 +111,16 @@ sleep 0.5
 shot title-again
 [[ "$(pixel title-again $((px + 429)) $((py + 325)))" == "$title_pixel" ]] || fail "not back on the title page"
 
-# The boss screen: F4 covers the screen with white text on black; a double-click closes it.
-xdotool windowfocus --sync "$win" mousemove $((px + 300)) $((py + 100)) key F4
-sleep 1.5
-shot boss
-[[ "$(convert "$E2E_OUT/boss.png" -crop 320x24+0+0 -format '%[fx:maxima.r>0.9]' info:)" == "1" ]] || fail "no white text at the top-left of the boss screen"
-[[ "$(pixel boss $((px + 429)) $((py + 325)))" == "0,0,0" ]] || fail "the boss screen does not cover the main window"
-xdotool mousemove 60 12 click --repeat 2 --delay 80 1
-sleep 1
-shot boss-closed
-[[ "$(pixel boss-closed $((px + 429)) $((py + 325)))" == "$title_pixel" ]] || fail "the title page is not back after the boss screen"
-echo "the whole loop ran; screenshots in $E2E_OUT"
+if [[ $outcome == win ]]; then
+  # The boss screen: F4 covers the screen with white text on black; a double-click closes it.
+  xdotool windowfocus --sync "$win" mousemove $((px + 300)) $((py + 100)) key F4
+  sleep 1.5
+  shot boss
+  [[ "$(convert "$E2E_OUT/boss.png" -crop 320x24+0+0 -format '%[fx:maxima.r>0.9]' info:)" == "1" ]] || fail "no white text at the top-left of the boss screen"
+  [[ "$(pixel boss $((px + 429)) $((py + 325)))" == "0,0,0" ]] || fail "the boss screen does not cover the main window"
+  xdotool mousemove 60 12 click --repeat 2 --delay 80 1
+  sleep 1
+  shot boss-closed
+  [[ "$(pixel boss-closed $((px + 429)) $((py + 325)))" == "$title_pixel" ]] || fail "the title page is not back after the boss screen"
+fi
+echo "the whole loop ran ($outcome); screenshots in $E2E_OUT"
