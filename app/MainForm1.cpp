@@ -15,6 +15,7 @@
 #include "widgets/ZRKFadeButton.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
@@ -109,6 +110,13 @@ void TMainForm1::BuildLayout()
 void TMainForm1::BuildMenu()
 {
     QMenuBar* MainMenu1 = menuBar();
+    // The menu bar keeps the desktop's own colours, not the window's purple: each role is set
+    // explicitly, so none of them is inherited from the window.
+    QPalette desktop = QApplication::palette();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText, QPalette::Button, QPalette::ButtonText})
+        desktop.setColor(role, desktop.color(role));
+    MainMenu1->setPalette(desktop);
+    MainMenu1->setAutoFillBackground(true);
     QMenu* MenuItem1 = MainMenu1->addMenu(QStringLiteral("モード(&M)"));
     N5 = MenuItem1->addAction(QStringLiteral("ボスが来た!!(&B)..."));
     N5->setShortcut(Qt::Key_F4);
