@@ -48,12 +48,7 @@ void Pine(QPainter& p, QPointF base, double size)
         p.drawPath(tier);
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::white);
-        QPainterPath snow;
-        snow.moveTo(base.x() - half * 0.35, y - size * 0.27);
-        snow.lineTo(base.x(), y - size * 0.4);
-        snow.lineTo(base.x() + half * 0.35, y - size * 0.27);
-        snow.closeSubpath();
-        p.drawPath(snow);
+        p.drawPolygon(QPolygonF({{base.x() - half * 0.35, y - size * 0.27}, {base.x(), y - size * 0.4}, {base.x() + half * 0.35, y - size * 0.27}}));
         p.setPen(Ink(QColor(40, 100, 70)));
     }
     p.setBrush(QColor(110, 70, 40));
@@ -283,20 +278,9 @@ void BackdropPainter::beach(QPainter& p)
     // Boat.
     p.setPen(Ink(QColor(200, 80, 60)));
     p.setBrush(QColor(220, 90, 60));
-    QPainterPath hull;
-    hull.moveTo(380, 206);
-    hull.lineTo(440, 206);
-    hull.lineTo(430, 218);
-    hull.lineTo(390, 218);
-    hull.closeSubpath();
-    p.drawPath(hull);
+    p.drawPolygon(QPolygonF({{380, 206}, {440, 206}, {430, 218}, {390, 218}}));
     p.setBrush(Qt::white);
-    QPainterPath sail;
-    sail.moveTo(410, 204);
-    sail.lineTo(410, 160);
-    sail.lineTo(436, 204);
-    sail.closeSubpath();
-    p.drawPath(sail);
+    p.drawPolygon(QPolygonF({{410, 204}, {410, 160}, {436, 204}}));
     // Palm.
     p.setPen(Ink(QColor(150, 100, 60), 2));
     p.setBrush(QColor(160, 110, 60));
@@ -570,12 +554,7 @@ void BackdropPainter::fairground(QPainter& p)
     p.setBrush(QColor(230, 50, 60));
     p.drawRect(QRectF(left, base - 4, right - left, 12));
     p.setBrush(QColor(60, 40, 60));
-    QPainterPath door;
-    door.moveTo(140, base + 8);
-    door.lineTo(160, 200);
-    door.lineTo(180, base + 8);
-    door.closeSubpath();
-    p.drawPath(door);
+    p.drawPolygon(QPolygonF({{140, base + 8}, {160, 200}, {180, base + 8}}));
     p.setPen(QPen(QColor(120, 90, 60), 2));
     p.drawLine(QPointF(160, top), QPointF(160, top - 24));
     p.setBrush(QColor(255, 210, 60));

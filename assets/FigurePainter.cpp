@@ -129,12 +129,7 @@ void FigurePainter::paintBody(QPainter& p) const
     p.drawPath(torso.simplified());
     // Neckline.
     p.setBrush(kit::Shade(look.skin, 0.9));
-    QPainterPath neck;
-    neck.moveTo(47, 91);
-    neck.lineTo(55, 101);
-    neck.lineTo(63, 91);
-    neck.closeSubpath();
-    p.drawPath(neck);
+    p.drawPolygon(QPolygonF({{47, 91}, {55, 101}, {63, 91}}));
 }
 
 void FigurePainter::paintArm(QPainter& p, QPointF shoulder, QPointF elbow, QPointF hand) const

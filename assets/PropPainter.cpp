@@ -170,13 +170,7 @@ void PropPainter::bouquet(QPainter& p)
         p.drawLine(QPointF(i * 2, 40), QPointF(i * 10, -10));
     p.setPen(Ink(QColor(255, 230, 240)));
     p.setBrush(QColor(255, 240, 245));
-    QPainterPath wrap;
-    wrap.moveTo(-26, 0);
-    wrap.lineTo(26, 0);
-    wrap.lineTo(6, 46);
-    wrap.lineTo(-6, 46);
-    wrap.closeSubpath();
-    p.drawPath(wrap);
+    p.drawPolygon(QPolygonF({{-26, 0}, {26, 0}, {6, 46}, {-6, 46}}));
     const QPointF roses[] = {{-22, -16}, {0, -22}, {22, -16}, {-11, -34}, {11, -34}, {0, -4}};
     for (const QPointF& r : roses) {
         kit::ShadedEllipse(p, QRectF(r.x() - 11, r.y() - 11, 22, 22), QColor(230, 40, 70), QColor(120, 0, 30), 2);

@@ -121,12 +121,7 @@ QImage TitleBackground::paint()
         p.save();
         p.translate(316, 95);
         p.rotate(i * 30);
-        QPainterPath wedge;
-        wedge.moveTo(0, 0);
-        wedge.lineTo(600, -50);
-        wedge.lineTo(600, 50);
-        wedge.closeSubpath();
-        p.drawPath(wedge);
+        p.drawPolygon(QPolygonF({{0, 0}, {600, -50}, {600, 50}}));
         p.restore();
     }
     p.restore();
