@@ -14,7 +14,7 @@ if [[ $(id -u) -eq 0 ]]; then
   echo "setup: installing ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  apt-get install -y -qq "${missing[@]}"
 else
   echo "setup: missing packages; run:"
   echo "  sudo apt-get install ${missing[*]}"
