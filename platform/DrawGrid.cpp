@@ -71,8 +71,7 @@ void TDrawGrid::InvalidateGrid()
 
 void TDrawGrid::DrawOnCellNow(int col, int row, const std::function<void(QPainter&, const QRect&)>& draw)
 {
-    if (FBacking.size() != size())
-        DrawAll();
+    EnsureBacking();
     const QRect cell = CellRect(col, row);
     {
         QPainter painter(&FBacking);
@@ -80,6 +79,12 @@ void TDrawGrid::DrawOnCellNow(int col, int row, const std::function<void(QPainte
         draw(painter, cell);
     }
     repaint(cell);
+}
+
+void TDrawGrid::EnsureBacking()
+{
+    if (FBacking.size() != size())
+        DrawAll();
 }
 
 void TDrawGrid::DrawAll()
@@ -109,16 +114,14 @@ void TDrawGrid::DrawAll()
 
 void TDrawGrid::paintEvent(QPaintEvent* event)
 {
-    if (FBacking.size() != size())
-        DrawAll();
+    EnsureBacking();
     QPainter painter(this);
     painter.drawImage(event->rect(), FBacking, event->rect());
 }
 
 void TDrawGrid::resizeEvent(QResizeEvent*)
 {
-    if (FBacking.size() != size())
-        DrawAll();
+    EnsureBacking();
 }
 
 void TDrawGrid::mousePressEvent(QMouseEvent* event)
