@@ -1,7 +1,13 @@
+#include "LayoutRoundTrip.h"
+#include "platform/StoredLayout.h"
 #include "platform/ToolkitError.h"
 #include "widgets/ShineSpdBtn.h"
+#include "widgets/WidgetSet.h"
 
+#include <QFile>
 #include <QMetaProperty>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QVariant>
 #include <gtest/gtest.h>
 
@@ -267,6 +273,95 @@ TEST_F(ShineButton, StateGlyphFollowsTheButton)
         ASSERT_TRUE(shown);
         EXPECT_EQ(shown->Pixel(1, 1), c.Centre);
         EXPECT_EQ(shown->TransparentColor(), clr::Black);
+    }
+}
+
+class ShineButtonLayout : public testing::Test {
+protected:
+    static void SetUpTestSuite() { RegisterWidgetSet(); }
+
+    ShineButtonLayout()
+    {
+        Form.setObjectName(QStringLiteral("Form"));
+        Button->setObjectName(QStringLiteral("ShineButton1"));
+    }
+
+    // The layout of the form as written, one element per line.
+    QString Written()
+    {
+        TStoredLayout::Write(Path, &Form);
+        QFile file(Path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return QString::fromUtf8(file.readAll()).replace(QRegularExpression(QStringLiteral(">\\s+<")), QStringLiteral("><"));
+    }
+
+    QTemporaryDir Folder;
+    const QString Path = Folder.filePath(QStringLiteral("form.ui"));
+    QWidget Form;
+    TShineSpeedButton* Button = new TShineSpeedButton(&Form);
+};
+
+TEST_F(ShineButtonLayout, FreshButtonStoresOnlyBothColoursAndItsFonts)
+{
+    const QString fresh = Written();
+    for (const char* present : {R"(<property name="Colors.Color"><string>clBtnFace</string>)",
+                                R"(<property name="PressedColors.Color"><string>clBtnHighlight</string>)",
+                                R"(<property name="Font.Color"><string>clBtnText</string>)",
+                                R"(<property name="ActiveFont.Color"><string>clHighlight</string>)",
+                                "<header>widgets/ShineSpdBtn.h</header>"})
+        EXPECT_TRUE(fresh.contains(QLatin1String(present))) << present;
+    // Everything else of a fresh button is at its published default.
+    for (const char* absent : {"\"FontHighlight\"", "\"FontShadow\"", "\"ShineColor\"", "\"Margin\"", "\"Spacing\"",
+                               "\"FrameType\"", "\"ActiveImage\"", "\"Glyph\"", "\"Caption\"", "\"Visible\"",
+                               "\"Colors.Highlight\"", "\"Colors.GradColor\"", "\"PressedColors.Gradation\""})
+        EXPECT_FALSE(fresh.contains(QLatin1String(absent))) << absent;
+
+    Button->SetFontShadow(clr::Black);
+    Button->PressedColors()->SetGradColor(clr::Red);
+    const QString changed = Written();
+    EXPECT_TRUE(changed.contains(QLatin1String(R"(<property name="FontShadow"><string>clBlack</string>)")));
+    EXPECT_TRUE(changed.contains(QLatin1String(R"(<property name="PressedColors.GradColor"><string>clRed</string>)")));
+}
+
+TEST_F(ShineButtonLayout, ReadsBackIntoTheOwnedObjects)
+{
+    QImage picture(4, 3, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    picture.setPixel(1, 1, qRgb(10, 200, 30));
+    Button->SetGlyphPixmap(QPixmap::fromImage(picture));
+    Button->Colors()->SetColor(clr::Teal);
+    Button->ActiveFont()->SetStyle(TFont::fsItalic);
+    Written();
+
+    const std::unique_ptr<QWidget> read(TStoredLayout::Read(Path));
+    auto* copy = read->findChild<TShineSpeedButton*>(QStringLiteral("ShineButton1"));
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->Colors()->Color(), clr::Teal);
+    EXPECT_EQ(copy->PressedColors()->Color(), clr::BtnHighlight);
+    EXPECT_EQ(copy->ActiveFont()->Style(), TFont::fsItalic);
+    ASSERT_EQ(copy->Glyph()->PixelFormat(), TBitmap::pf32bit);
+    EXPECT_EQ(copy->Glyph()->ScanLine(1)[1], 0x000AC81Eu);
+    EXPECT_EQ(copy->Glyph()->Width(), 4);
+}
+
+TEST_F(ShineButtonLayout, RoundTripsEveryPublishedProperty)
+{
+    // A glyph is a picture; the generic change of a text would be none.
+    TShineSpeedButton pictured;
+    QImage picture(2, 2, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    pictured.SetGlyphPixmap(QPixmap::fromImage(picture));
+    ExpectLayoutRoundTrip(QStringLiteral("TShineSpeedButton"), {{QStringLiteral("Glyph"), pictured.GlyphText()}});
+}
+
+TEST_F(ShineButtonLayout, GlyphTextThatIsNoPictureIsRefused)
+{
+    Button->SetGlyphText(Button->GlyphText()); // empty stays empty
+    EXPECT_TRUE(Button->Glyph()->Empty());
+    for (const QString& bad : {QStringLiteral("not base64!"), QStringLiteral("aGVsbG8=")}) {
+        SCOPED_TRACE(bad.toStdString());
+        EXPECT_THROW(Button->SetGlyphText(bad), EToolkitError);
+        EXPECT_TRUE(Button->Glyph()->Empty());
     }
 }
 
