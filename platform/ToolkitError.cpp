@@ -1,5 +1,7 @@
 #include "ToolkitError.h"
 
+#include <QObject>
+
 EToolkitError::EToolkitError(QString message)
     : FMessage(std::move(message)), FUtf8(FMessage.toStdString())
 {
@@ -23,4 +25,12 @@ EToolkitError EToolkitError::NoParent(const QString& controlName)
 EToolkitError EToolkitError::GridIndex()
 {
     return EToolkitError(QStringLiteral("グリッドインデックス が範囲を超えています"));
+}
+
+EToolkitError EToolkitError::Assign(const QObject* source, const QObject* dest)
+{
+    const auto className = [](const QObject* object) {
+        return object ? QString::fromLatin1(object->metaObject()->className()) : QStringLiteral("(なし)");
+    };
+    return EToolkitError(QStringLiteral("%1 を %2 に代入できません").arg(className(source), className(dest)));
 }

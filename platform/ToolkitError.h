@@ -4,6 +4,8 @@
 #include <exception>
 #include <string>
 
+class QObject;
+
 // The toolkit's raised error. It carries the user-facing Japanese text; the default handler
 // (TApplication::notify, or start-up) shows that text in the error box.
 class EToolkitError : public std::exception {
@@ -21,6 +23,9 @@ public:
     static EToolkitError NoParent(const QString& controlName);
     // A grid asked to make a cell current that it does not have.
     static EToolkitError GridIndex();
+    // An object asked to take the values of another (or to give its own to another) that is not
+    // of a kind it can copy; names the class of each side, "(なし)" for none.
+    static EToolkitError Assign(const QObject* source, const QObject* dest);
 
 private:
     QString FMessage;

@@ -1,0 +1,164 @@
+#include "Bitmap.h"
+
+#include <QPainter>
+
+namespace {
+
+constexpr std::uint32_t RgbMask = 0x00FFFFFF;
+constexpr std::uint32_t QtOpaque = 0xFF000000;
+
+// The words of a 32-bit image with their top byte replaced: 0 for the widgets' own pixels,
+// 0xFF for Qt's.
+QImage WithTopByte(QImage image, std::uint32_t top)
+{
+    image = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            row[x] = (row[x] & RgbMask) | top;
+    }
+    return image;
+}
+
+// One bit per pixel, set where the pixel is light; the colour table makes a set bit white.
+QImage Monochrome(const QImage& image)
+{
+    QImage mono(image.size(), QImage::Format_Mono);
+    mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            mono.setPixel(x, y, qGray(image.pixel(x, y)) >= 128 ? 1 : 0);
+    return mono;
+}
+
+// A Qt image as Qt draws it: opaque words for the 32-bit ones.
+QImage Drawable(const QImage& image, TBitmap::TPixelFormat format)
+{
+    return format == TBitmap::pf32bit ? WithTopByte(image, QtOpaque) : image;
+}
+
+// The picture of source, held in format from, in format to.
+QImage Converted(const QImage& source, TBitmap::TPixelFormat from, TBitmap::TPixelFormat to)
+{
+    const QImage drawable = Drawable(source, from);
+    switch (to) {
+    case TBitmap::pfDevice: return WithTopByte(drawable, QtOpaque);
+    case TBitmap::pf32bit: return WithTopByte(drawable, 0);
+    case TBitmap::pf24bit: return drawable.convertToFormat(QImage::Format_RGB888);
+    case TBitmap::pf1bit: return Monochrome(drawable);
+    }
+    return drawable;
+}
+
+} // namespace
+
+TBitmap::TBitmap(QObject* owner)
+    : QObject(owner)
+{
+}
+
+void TBitmap::SetSize(int width, int height)
+{
+    if (width <= 0 || height <= 0) {
+        Clear();
+        return;
+    }
+    if (width == Width() && height == Height())
+        return;
+    // New pixels are black, in the format the bitmap has.
+    QImage blank(width, height, QImage::Format_RGB32);
+    blank.fill(Qt::black);
+    FImage = Converted(blank, pfDevice, FPixelFormat);
+    Changed();
+}
+
+void TBitmap::SetPixelFormat(TPixelFormat value)
+{
+    if (value == FPixelFormat)
+        return;
+    const TPixelFormat from = FPixelFormat;
+    FPixelFormat = value;
+    if (FImage.isNull())
+        return;
+    FImage = Converted(FImage, from, value);
+    Changed();
+}
+
+void TBitmap::Assign(const TBitmap& source)
+{
+    FImage = source.FImage;
+    FPixelFormat = source.FPixelFormat;
+    FTransparent = source.FTransparent;
+    FTransparentColor = source.FTransparentColor;
+    Changed();
+}
+
+void TBitmap::Clear()
+{
+    FImage = QImage();
+    Changed();
+}
+
+void TBitmap::SetImage(const QImage& image)
+{
+    switch (image.format()) {
+    case QImage::Format_Mono:
+    case QImage::Format_MonoLSB:
+        FImage = Monochrome(image);
+        FPixelFormat = pf1bit;
+        break;
+    case QImage::Format_RGB888:
+        FImage = image;
+        FPixelFormat = pf24bit;
+        break;
+    default:
+        FImage = image.isNull() ? QImage() : WithTopByte(image, QtOpaque);
+        FPixelFormat = pfDevice;
+        break;
+    }
+    Changed();
+}
+
+std::uint32_t* TBitmap::ScanLine(int row)
+{
+    Q_ASSERT(FImage.depth() == 32);
+    return reinterpret_cast<std::uint32_t*>(FImage.scanLine(row));
+}
+
+const std::uint32_t* TBitmap::ScanLine(int row) const
+{
+    Q_ASSERT(FImage.depth() == 32);
+    return reinterpret_cast<const std::uint32_t*>(FImage.constScanLine(row));
+}
+
+void TBitmap::Changed()
+{
+    if (OnChange)
+        OnChange(this);
+}
+
+TColor TBitmap::Pixel(int x, int y) const
+{
+    const QRgb rgb = FImage.pixel(x, y);
+    return RGBColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
+
+void TBitmap::Draw(QPainter& canvas, int x, int y) const
+{
+    if (FImage.isNull())
+        return;
+    if (!FTransparent) {
+        canvas.drawImage(x, y, Drawable(FImage, FPixelFormat));
+        return;
+    }
+    QImage masked = Drawable(FImage, FPixelFormat).convertToFormat(QImage::Format_ARGB32);
+    const std::uint32_t key = (RedOf(FTransparentColor) << 16) | (GreenOf(FTransparentColor) << 8)
+        | BlueOf(FTransparentColor);
+    for (int row = 0; row < masked.height(); ++row) {
+        auto* line = reinterpret_cast<std::uint32_t*>(masked.scanLine(row));
+        for (int col = 0; col < masked.width(); ++col)
+            if ((line[col] & RgbMask) == key)
+                line[col] = 0;
+    }
+    canvas.drawImage(x, y, masked);
+}
