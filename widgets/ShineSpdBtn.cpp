@@ -1,6 +1,7 @@
 #include "ShineSpdBtn.h"
 
 #include "platform/ToolkitError.h"
+#include "widgets/StateGlyph.h"
 
 #include "platform/SpeedButton.h"
 
@@ -244,12 +245,13 @@ std::unique_ptr<TBitmap> TShineSpeedButton::CreateStateGlyph() const
 {
     if (FGlyph->Empty())
         return nullptr;
-    auto result = std::make_unique<TBitmap>();
-    result->Assign(*FGlyph);
-    result->SetPixelFormat(TBitmap::pfDevice);
-    result->SetTransparent(true);
-    result->SetTransparentColor(result->Pixel(0, result->Height() - 1));
-    return result;
+    TStateGlyphLook look;
+    look.State = FState;
+    look.ActiveImage = FActiveImage;
+    look.DisabledImage = FDisabledImage;
+    look.Shine = ColorToPixel(FShineColor);
+    look.Face = ColorToPixel(FColors->Color());
+    return MakeStateGlyph(*FGlyph, look);
 }
 
 // ---------------------------------------------------------------------------------------------
