@@ -90,6 +90,12 @@ TEST_F(ShinePainting, FillAndFrameFollowTheStateAndTheFrameSettings)
              b.FState = TShineSpeedButton::sbUpActive;
          },
          {{{5, 0}, clr::BtnFace}, {{5, 24}, clr::BtnFace}, {{5, 23}, clr::BtnFace}}},
+        {"ActiveFrame off, held down with the pointer over it: no frame",
+         [](TProbe& b) {
+             b.SetActiveFrame(false);
+             b.FState = TShineSpeedButton::sbDownActive;
+         },
+         {{{5, 0}, clr::BtnHighlight}, {{5, 1}, clr::BtnHighlight}, {{5, 24}, clr::BtnHighlight}}},
         {"ActiveFrame off, pointer gone: the frame is back",
          [](TProbe& b) { b.SetActiveFrame(false); },
          {{{5, 0}, clr::BtnHighlight}, {{5, 24}, clr::WindowFrame}}},
