@@ -34,3 +34,14 @@ EToolkitError EToolkitError::Assign(const QObject* source, const QObject* dest)
     };
     return EToolkitError(QStringLiteral("%1 を %2 に代入できません").arg(className(source), className(dest)));
 }
+
+EToolkitError EToolkitError::ReadError(const QString& fileName, const QString& component,
+                                       const QString& property, const QString& reason)
+{
+    QString where = component;
+    if (!property.isEmpty())
+        where += QLatin1Char('.') + property;
+    if (where.isEmpty())
+        return EToolkitError(QStringLiteral("%1 の読み込みエラー: %2").arg(fileName, reason));
+    return EToolkitError(QStringLiteral("%1 の読み込みエラー: %2: %3").arg(fileName, where, reason));
+}

@@ -26,6 +26,10 @@ public:
     // An object asked to take the values of another (or to give its own to another) that is not
     // of a kind it can copy; names the class of each side, "(なし)" for none.
     static EToolkitError Assign(const QObject* source, const QObject* dest);
+    // A stored layout that cannot be read: the file, the component and the property at fault
+    // (either may be empty when the fault lies outside a property), and why.
+    static EToolkitError ReadError(const QString& fileName, const QString& component,
+                                   const QString& property, const QString& reason);
 
 private:
     QString FMessage;
