@@ -27,10 +27,18 @@ public:
 // (GroupIndex 0) it never stays down.
 class TSpeedButton : public QWidget {
     Q_OBJECT
+    // The published properties with their published defaults (a stored layout leaves out a
+    // value equal to its default).
     Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex)
-    Q_PROPERTY(bool Down READ Down WRITE SetDown)
+    Q_CLASSINFO("Default:GroupIndex", "0")
     Q_PROPERTY(bool AllowAllUp READ AllowAllUp WRITE SetAllowAllUp)
+    Q_CLASSINFO("Default:AllowAllUp", "false")
+    // After GroupIndex and AllowAllUp, so that a stored layout that reads them in this order
+    // lets a grouped button go down.
+    Q_PROPERTY(bool Down READ Down WRITE SetDown)
+    Q_CLASSINFO("Default:Down", "false")
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_CLASSINFO("Default:Caption", "")
 
 public:
     // The look: up, held by the mouse over it, latched down, disabled.

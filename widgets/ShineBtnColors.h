@@ -14,11 +14,18 @@
 class TShineBtnColors : public QObject {
     Q_OBJECT
     Q_PROPERTY(TColor Highlight READ Highlight WRITE SetHighlight)
+    Q_CLASSINFO("Default:Highlight", "clBtnHighlight")
     Q_PROPERTY(TColor Shadow READ Shadow WRITE SetShadow)
+    Q_CLASSINFO("Default:Shadow", "clBtnShadow")
     Q_PROPERTY(TColor DarkShadow READ DarkShadow WRITE SetDarkShadow)
+    Q_CLASSINFO("Default:DarkShadow", "clWindowFrame")
     Q_PROPERTY(TColor GradColor READ GradColor WRITE SetGradColor)
+    Q_CLASSINFO("Default:GradColor", "clBlue")
     Q_PROPERTY(bool GradVertical READ GradVertical WRITE SetGradVertical)
+    Q_CLASSINFO("Default:GradVertical", "false")
     Q_PROPERTY(bool Gradation READ Gradation WRITE SetGradation)
+    Q_CLASSINFO("Default:Gradation", "false")
+    // No published default: always stored.
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)
 
 public:

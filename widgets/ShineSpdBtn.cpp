@@ -6,6 +6,7 @@
 #include "platform/SpeedButton.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCursor>
 #include <QKeySequence>
 #include <QMouseEvent>
@@ -200,6 +201,32 @@ void TShineSpeedButton::SetGlyphPixmap(const QPixmap& value)
     }
     TBitmap picture;
     picture.SetImage(value.toImage());
+    SetGlyph(&picture);
+}
+
+QString TShineSpeedButton::GlyphText() const
+{
+    if (FGlyph->Empty())
+        return QString();
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    GlyphPixmap().toImage().save(&buffer, "PNG");
+    return QString::fromLatin1(png.toBase64());
+}
+
+void TShineSpeedButton::SetGlyphText(const QString& value)
+{
+    if (value.isEmpty()) {
+        SetGlyph(nullptr);
+        return;
+    }
+    QImage image;
+    const auto decoded = QByteArray::fromBase64Encoding(value.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded || !image.loadFromData(*decoded, "PNG"))
+        throw EToolkitError::InvalidBitmap();
+    TBitmap picture;
+    picture.SetImage(image);
     SetGlyph(&picture);
 }
 

@@ -27,47 +27,77 @@ class TSpeedButton;
 // its three drawing steps, declares itself opaque unless Transparent, and raises its own clicks.
 class TShineSpeedButton : public QWidget, public TLoadable {
     Q_OBJECT
-    // The base control's properties, as a stored window layout carries them.
-    Q_PROPERTY(QString Name READ objectName WRITE setObjectName)
+    // The base control's properties. Those that Qt's own widget properties already carry into a
+    // stored layout (objectName, geometry, cursor, enabled, toolTip) are not stored twice.
+    Q_PROPERTY(QString Name READ objectName WRITE setObjectName STORED false DESIGNABLE false)
     Q_PROPERTY(int Tag READ Tag WRITE SetTag)
-    Q_PROPERTY(int Left READ x WRITE SetLeft)
-    Q_PROPERTY(int Top READ y WRITE SetTop)
-    Q_PROPERTY(int Width READ width WRITE SetWidth)
-    Q_PROPERTY(int Height READ height WRITE SetHeight)
-    Q_PROPERTY(QCursor Cursor READ cursor WRITE setCursor)
-    Q_PROPERTY(QString Hint READ toolTip WRITE setToolTip)
+    Q_CLASSINFO("Default:Tag", "0")
+    Q_PROPERTY(int Left READ x WRITE SetLeft STORED false DESIGNABLE false)
+    Q_PROPERTY(int Top READ y WRITE SetTop STORED false DESIGNABLE false)
+    Q_PROPERTY(int Width READ width WRITE SetWidth STORED false DESIGNABLE false)
+    Q_PROPERTY(int Height READ height WRITE SetHeight STORED false DESIGNABLE false)
+    Q_PROPERTY(QCursor Cursor READ cursor WRITE setCursor STORED false DESIGNABLE false)
+    Q_PROPERTY(QString Hint READ toolTip WRITE setToolTip STORED false DESIGNABLE false)
     Q_PROPERTY(TControlPlacement::TAlign Align READ Align WRITE SetAlign)
+    Q_CLASSINFO("Default:Align", "alNone")
     Q_PROPERTY(TControlPlacement::TAnchors Anchors READ Anchors WRITE SetAnchors)
+    Q_CLASSINFO("Default:Anchors", "akLeft|akTop")
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
-    Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
+    Q_CLASSINFO("Default:Caption", "")
+    Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled STORED false DESIGNABLE false)
     Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+    Q_CLASSINFO("Default:ShowHint", "false")
     Q_PROPERTY(bool Visible READ IsVisibleSet WRITE setVisible)
-    // The button's own, in its order.
+    Q_CLASSINFO("Default:Visible", "true")
+    // The button's own, in its order, each with its published default.
     Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex)
+    Q_CLASSINFO("Default:GroupIndex", "0")
     Q_PROPERTY(bool Down READ Down WRITE SetDown)
+    Q_CLASSINFO("Default:Down", "false")
     Q_PROPERTY(bool ClickDownHook READ ClickDownHook WRITE SetClickDownHook)
+    Q_CLASSINFO("Default:ClickDownHook", "false")
     Q_PROPERTY(bool AccelCharDown READ AccelCharDown WRITE SetAccelCharDown)
+    Q_CLASSINFO("Default:AccelCharDown", "false")
     Q_PROPERTY(TFrameType FrameType READ FrameType WRITE SetFrameType)
+    Q_CLASSINFO("Default:FrameType", "ftNormalFrame")
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
+    Q_CLASSINFO("Default:Transparent", "false")
     Q_PROPERTY(bool ActiveFrame READ ActiveFrame WRITE SetActiveFrame)
+    Q_CLASSINFO("Default:ActiveFrame", "true")
     Q_PROPERTY(bool UpFrame READ UpFrame WRITE SetUpFrame)
+    Q_CLASSINFO("Default:UpFrame", "true")
     Q_PROPERTY(bool DownFrame READ DownFrame WRITE SetDownFrame)
+    Q_CLASSINFO("Default:DownFrame", "true")
     Q_PROPERTY(TActiveImageType ActiveImage READ ActiveImage WRITE SetActiveImage)
+    Q_CLASSINFO("Default:ActiveImage", "aiFrameLight")
     Q_PROPERTY(TDisabledImageType DisabledImage READ DisabledImage WRITE SetDisabledImage)
+    Q_CLASSINFO("Default:DisabledImage", "diDefault")
     Q_PROPERTY(TColor DisabledHighlight READ DisabledHighlight WRITE SetDisabledHighlight)
+    Q_CLASSINFO("Default:DisabledHighlight", "clBtnHighlight")
     Q_PROPERTY(TColor DisabledShadow READ DisabledShadow WRITE SetDisabledShadow)
+    Q_CLASSINFO("Default:DisabledShadow", "clBtnShadow")
+    // Owned objects, stored property by property with the button.
     Q_PROPERTY(TShineBtnColors* Colors READ Colors WRITE SetColors)
     Q_PROPERTY(TShineBtnColors* PressedColors READ PressedColors WRITE SetPressedColors)
     Q_PROPERTY(TColor ShineColor READ ShineColor WRITE SetShineColor)
+    Q_CLASSINFO("Default:ShineColor", "clYellow")
     Q_PROPERTY(TFont* Font READ Font WRITE SetFont)
     Q_PROPERTY(TColor FontHighlight READ FontHighlight WRITE SetFontHighlight)
+    Q_CLASSINFO("Default:FontHighlight", "clNone")
     Q_PROPERTY(TColor FontShadow READ FontShadow WRITE SetFontShadow)
+    Q_CLASSINFO("Default:FontShadow", "clNone")
     Q_PROPERTY(TFont* ActiveFont READ ActiveFont WRITE SetActiveFont)
     Q_PROPERTY(bool AllowAllUp READ AllowAllUp WRITE SetAllowAllUp)
+    Q_CLASSINFO("Default:AllowAllUp", "false")
     Q_PROPERTY(TButtonLayout Layout READ Layout WRITE SetLayout)
+    Q_CLASSINFO("Default:Layout", "blGlyphLeft")
     Q_PROPERTY(int Margin READ Margin WRITE SetMargin)
+    Q_CLASSINFO("Default:Margin", "-1")
     Q_PROPERTY(int Spacing READ Spacing WRITE SetSpacing)
-    Q_PROPERTY(QPixmap Glyph READ GlyphPixmap WRITE SetGlyphPixmap)
+    Q_CLASSINFO("Default:Spacing", "4")
+    // The glyph's picture as a PNG in base64, empty for no glyph: a layout file is text.
+    Q_PROPERTY(QString Glyph READ GlyphText WRITE SetGlyphText)
+    Q_CLASSINFO("Default:Glyph", "")
 
 public:
     // The stored numbers of the enumerations are these values.
@@ -203,9 +233,13 @@ public:
     // bitmap's picture; no bitmap at all leaves it empty, 0 by 0.
     TBitmap* Glyph() const { return FGlyph.get(); }
     void SetGlyph(const TBitmap* value);
-    // The glyph as a stored layout and the form designer see it.
+    // The glyph as a picture Qt draws, and back (a null picture for no glyph).
     QPixmap GlyphPixmap() const;
     void SetGlyphPixmap(const QPixmap& value);
+    // The glyph as a stored layout holds it: a PNG in base64, empty for no glyph. Text that
+    // is no picture raises the invalid-bitmap error and leaves the glyph as it was.
+    QString GlyphText() const;
+    void SetGlyphText(const QString& value);
 
     // What the button shows now; not stored.
     TShineButtonState State() const { return FState; }

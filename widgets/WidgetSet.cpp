@@ -1,6 +1,8 @@
 #include "WidgetSet.h"
 
+#include "platform/SpeedButton.h"
 #include "platform/StoredLayout.h"
+#include "widgets/ShineSpdBtn.h"
 #include "widgets/ZRKFadeButton.h"
 
 namespace {
@@ -20,4 +22,8 @@ void RegisterWidgetSet()
 {
     // One line per widget.
     Register<TZRKFadeButton>("TZRKFadeButton");
+    Register<TShineSpeedButton>("TShineSpeedButton", "widgets/ShineSpdBtn.h");
+
+    // The toolkit's own speed button, which shares its groups with the shine button.
+    Register<TSpeedButton>("TSpeedButton", "platform/SpeedButton.h");
 }
