@@ -360,6 +360,8 @@ private:
     int FTag = 0;
     QString FCaption;
     bool FShowHint = false;
+    // The window shortcut of the caption's accelerator; 0 while the caption has none.
+    int FAccelerator = 0;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TShineSpeedButton::TShiftState)

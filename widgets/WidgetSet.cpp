@@ -1,5 +1,6 @@
 #include "WidgetSet.h"
 
+#include "platform/SpeedButton.h"
 #include "platform/StoredLayout.h"
 #include "widgets/ShineSpdBtn.h"
 #include "widgets/ZRKFadeButton.h"
@@ -22,4 +23,7 @@ void RegisterWidgetSet()
     // One line per widget.
     Register<TZRKFadeButton>("TZRKFadeButton");
     Register<TShineSpeedButton>("TShineSpeedButton", "widgets/ShineSpdBtn.h");
+
+    // The toolkit's own speed button, which shares its groups with the shine button.
+    Register<TSpeedButton>("TSpeedButton", "platform/SpeedButton.h");
 }

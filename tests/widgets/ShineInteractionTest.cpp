@@ -1,0 +1,311 @@
+#include "platform/SpeedButton.h"
+#include "widgets/ShineSpdBtn.h"
+
+#include <QCursor>
+#include <QSignalSpy>
+#include <QTest>
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <vector>
+
+// Draw states by name in failure messages.
+void PrintTo(TShineSpeedButton::TShineButtonState state, std::ostream* out)
+{
+    static const char* const names[] = {"sbDownActive", "sbDown", "sbUpActive", "sbUp", "sbDisabled"};
+    *out << (state < std::size(names) ? names[state] : "?");
+}
+
+namespace {
+
+using B = TShineSpeedButton;
+
+// Opens the hover flags and the watch timer.
+class TProbe : public TShineSpeedButton {
+public:
+    using TShineSpeedButton::TShineSpeedButton;
+    using TShineSpeedButton::FActiveTimer;
+    using TShineSpeedButton::FMouseInside;
+};
+
+// Swallows the leave notifications of the control it filters.
+class TLeaveEater : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::Leave; }
+};
+
+// A shown window with shine buttons at (10, 10), (40, 10) and (70, 10), and the events they
+// raise in order, each as "<button>:<event>".
+class ShineInteraction : public testing::Test {
+protected:
+    ShineInteraction()
+    {
+        Host.resize(200, 80);
+        for (int i = 0; i < 3; ++i) {
+            Buttons[i] = new TProbe(&Host);
+            Buttons[i]->setObjectName(QString::number(i));
+            Buttons[i]->move(10 + 30 * i, 10);
+            Record(Buttons[i]);
+        }
+        // The pointer starts outside the window, so that showing it enters nothing.
+        QCursor::setPos(-1000, -1000);
+        Host.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&Host));
+        Host.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&Host));
+        PointerTo(&Host, {150, 70});
+        Events.clear();
+    }
+
+    void Record(TShineSpeedButton* button)
+    {
+        const auto log = [this, button](const char* event) {
+            return [this, button, event] { Events.push_back(button->objectName().toStdString() + ":" + event); };
+        };
+        QObject::connect(button, &B::OnMouseDown, &Host, log("down"));
+        QObject::connect(button, &B::OnMouseUp, &Host, log("up"));
+        QObject::connect(button, &B::OnClick, &Host, log("click"));
+        QObject::connect(button, &B::OnDblClick, &Host, log("dblclick"));
+        QObject::connect(button, &B::OnMouseEnter, &Host, log("enter"));
+        QObject::connect(button, &B::OnMouseLeave, &Host, log("leave"));
+    }
+
+    // The pointer moves there with no button held, as the window system reports it.
+    static void PointerTo(QWidget* widget, QPoint at)
+    {
+        QTest::mouseMove(widget, at);
+    }
+
+    // A click with the pointer resting over the button.
+    void Click(QWidget* button)
+    {
+        PointerTo(button, {5, 5});
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
+    }
+
+    std::vector<bool> DownStates(std::initializer_list<TShineSpeedButton*> buttons)
+    {
+        std::vector<bool> down;
+        for (auto* b : buttons)
+            down.push_back(b->Down());
+        return down;
+    }
+
+    using TLog = std::vector<std::string>;
+    QWidget Host;
+    TProbe* Buttons[3] = {};
+    TLog Events;
+};
+
+TEST_F(ShineInteraction, APressAndReleaseClicksAndLeavesTheHoverLook)
+{
+    PointerTo(Buttons[0], {5, 5});
+    EXPECT_EQ(Buttons[0]->State(), B::sbUpActive);
+    Events.clear();
+    QTest::mousePress(Buttons[0], Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(Buttons[0]->State(), B::sbDownActive);
+    QTest::mouseRelease(Buttons[0], Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(Events, (TLog{"0:down", "0:up", "0:click", "0:enter"}));
+    EXPECT_EQ(Buttons[0]->State(), B::sbUpActive);
+    EXPECT_FALSE(Buttons[0]->Down());
+}
+
+TEST_F(ShineInteraction, ADragOutShowsItUpAndBackInPressedAndAReleaseOutsideDoesNotClick)
+{
+    TProbe* button = Buttons[0];
+    PointerTo(button, {5, 5});
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseMove(button, QPoint(100, 40));
+    EXPECT_EQ(button->State(), B::sbUp);
+    QTest::mouseMove(button, QPoint(6, 6));
+    EXPECT_EQ(button->State(), B::sbDownActive);
+    QTest::mouseMove(button, QPoint(100, 40));
+    QCursor::setPos(button->mapToGlobal(QPoint(100, 40)));
+    Events.clear();
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(100, 40));
+    EXPECT_EQ(Events, (TLog{"0:up", "0:leave"}));
+    EXPECT_EQ(button->State(), B::sbUp);
+}
+
+TEST_F(ShineInteraction, AnExclusiveGroupKeepsOneButtonDown)
+{
+    Buttons[0]->SetGroupIndex(1);
+    Buttons[1]->SetGroupIndex(1);
+    Buttons[0]->SetDown(true);
+    Click(Buttons[1]);
+    EXPECT_EQ(DownStates({Buttons[0], Buttons[1]}), (std::vector<bool>{false, true}));
+    EXPECT_EQ(Buttons[0]->State(), B::sbUp);
+
+    Events.clear();
+    Click(Buttons[1]);
+    EXPECT_EQ(DownStates({Buttons[0], Buttons[1]}), (std::vector<bool>{false, true}));
+    EXPECT_EQ(Events, (TLog{"1:down", "1:up", "1:click", "1:enter"}));
+    Buttons[1]->SetDown(false);
+    EXPECT_TRUE(Buttons[1]->Down()) << "only another button of the group releases it";
+    QTest::mousePress(Buttons[1], Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseMove(Buttons[1], QPoint(50, 5));
+    EXPECT_EQ(Buttons[1]->State(), B::sbDown) << "dragged off, a latched button shows down";
+    QTest::mouseRelease(Buttons[1], Qt::LeftButton, {}, QPoint(50, 5));
+
+    Buttons[2]->SetDown(true);
+    EXPECT_FALSE(Buttons[2]->Down()) << "a button outside a group never goes down";
+}
+
+TEST_F(ShineInteraction, WithAllowAllUpAClickReleasesTheDownButtonAndTheSettingSpreads)
+{
+    auto* speed = new TSpeedButton(&Host);
+    speed->SetGroupIndex(1);
+    for (auto* b : Buttons)
+        b->SetGroupIndex(1);
+    Buttons[0]->SetAllowAllUp(true);
+    EXPECT_TRUE(Buttons[1]->AllowAllUp());
+    EXPECT_TRUE(Buttons[2]->AllowAllUp());
+    EXPECT_TRUE(speed->AllowAllUp());
+
+    Click(Buttons[1]);
+    EXPECT_TRUE(Buttons[1]->Down());
+    Click(Buttons[1]);
+    EXPECT_FALSE(Buttons[1]->Down());
+
+    speed->SetAllowAllUp(false);
+    EXPECT_FALSE(Buttons[0]->AllowAllUp()) << "a speed button's setting reaches the shine buttons";
+}
+
+TEST_F(ShineInteraction, ShineAndSpeedButtonsOnOneParentFormOneGroup)
+{
+    auto* speed = new TSpeedButton(&Host);
+    speed->move(120, 10);
+    speed->show();
+    speed->SetGroupIndex(1);
+    Buttons[0]->SetGroupIndex(1);
+    const int controls = Host.children().size();
+
+    Click(Buttons[0]);
+    EXPECT_TRUE(Buttons[0]->Down());
+    speed->SetDown(true);
+    EXPECT_FALSE(Buttons[0]->Down()) << "the speed button released the shine button";
+    EXPECT_EQ(Buttons[0]->State(), B::sbUp);
+
+    Click(Buttons[0]);
+    EXPECT_TRUE(Buttons[0]->Down());
+    EXPECT_FALSE(speed->Down()) << "the shine button's proxy released the speed button";
+    EXPECT_EQ(Host.children().size(), controls) << "the proxy is gone again";
+}
+
+TEST_F(ShineInteraction, ALostLeaveIsCaughtByTheHoverTimer)
+{
+    PointerTo(Buttons[0], {5, 5});
+    ASSERT_EQ(Buttons[0]->State(), B::sbUpActive);
+    ASSERT_TRUE(Buttons[0]->FActiveTimer->Enabled());
+    // The window system drops the leave (the pointer jumped away, say).
+    TLeaveEater eater;
+    Buttons[0]->installEventFilter(&eater);
+    Events.clear();
+    QCursor::setPos(Host.mapToGlobal(QPoint(150, 70)));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !Events.empty(); }, 2000));
+    EXPECT_EQ(Events, (TLog{"0:leave"}));
+    EXPECT_EQ(Buttons[0]->State(), B::sbUp);
+    EXPECT_FALSE(Buttons[0]->FActiveTimer->Enabled());
+}
+
+TEST_F(ShineInteraction, ALeaveWithoutAHoverOnlyRaisesOnMouseLeave)
+{
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(Buttons[0], &leave);
+    EXPECT_EQ(Events, (TLog{"0:leave"}));
+    EXPECT_EQ(Buttons[0]->State(), B::sbUp);
+    EXPECT_FALSE(Buttons[0]->FMouseInside);
+}
+
+TEST_F(ShineInteraction, ADisabledButtonIgnoresInputAndEnablingItUnderThePointerLightsIt)
+{
+    TProbe* button = Buttons[0];
+    button->setEnabled(false);
+    PointerTo(button, {5, 5});
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
+    button->grab();
+    EXPECT_EQ(button->State(), B::sbDisabled);
+    EXPECT_FALSE(button->FMouseInside);
+
+    button->setEnabled(true);
+    EXPECT_EQ(button->State(), B::sbUpActive);
+}
+
+TEST_F(ShineInteraction, ClickDownHookShowsThePressedLookWhileTheClickRuns)
+{
+    Buttons[0]->SetClickDownHook(true);
+    B::TShineButtonState during = B::sbDisabled;
+    QObject::connect(Buttons[0], &B::OnClick, &Host, [&] { during = Buttons[0]->State(); });
+    Buttons[0]->SetAccelCharDown(false);
+    Buttons[0]->SetCaption(QStringLiteral("&Go"));
+    PointerTo(&Host, {150, 70});
+    QTest::keyClick(&Host, Qt::Key_G, Qt::AltModifier);
+    EXPECT_EQ(during, B::sbDownActive);
+    EXPECT_EQ(Buttons[0]->State(), B::sbUp);
+}
+
+TEST_F(ShineInteraction, TheAcceleratorTogglesDownOnlyOnAGroupedButton)
+{
+    struct TCase {
+        int GroupIndex;
+        std::vector<bool> DownAfterEachKey;
+    };
+    for (const TCase& c : {TCase{1, {true, false}}, TCase{0, {false, false}}}) {
+        TProbe* button = Buttons[c.GroupIndex];
+        button->SetGroupIndex(c.GroupIndex);
+        button->SetAllowAllUp(true);
+        button->SetAccelCharDown(true);
+        button->SetCaption(QStringLiteral("Sa&ve"));
+        QSignalSpy clicks(button, &B::OnClick);
+        for (bool down : c.DownAfterEachKey) {
+            QTest::keyClick(&Host, Qt::Key_V, Qt::AltModifier);
+            EXPECT_EQ(button->Down(), down) << "group " << c.GroupIndex;
+        }
+        EXPECT_EQ(clicks.count(), 2) << "group " << c.GroupIndex;
+        button->SetCaption(QString());
+    }
+}
+
+TEST_F(ShineInteraction, ADoubleClickRaisesOnDblClickOnlyOnADownButton)
+{
+    struct TCase {
+        int GroupIndex;
+        TLog Expected;
+    };
+    for (const TCase& c : {TCase{1, {"click", "dblclick", "click"}}, TCase{0, {"click", "click"}}}) {
+        TProbe* button = Buttons[c.GroupIndex];
+        button->SetGroupIndex(c.GroupIndex);
+        PointerTo(button, {5, 5});
+        Events.clear();
+        // Qt's sequence for a double click: press, release, double click, release.
+        QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseDClick(button, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
+        TLog clicks;
+        for (const std::string& e : Events)
+            if (e.ends_with("click"))
+                clicks.push_back(e.substr(e.find(':') + 1));
+        EXPECT_EQ(clicks, c.Expected) << "group " << c.GroupIndex;
+        EXPECT_TRUE(std::count(Events.begin(), Events.end(), button->objectName().toStdString() + ":down") == 2)
+            << "downs and ups in pairs";
+    }
+}
+
+TEST_F(ShineInteraction, WhileAnotherControlHoldsTheMouseTheButtonDoesNotLightUp)
+{
+    QWidget* other = new QWidget(&Host);
+    other->setGeometry(150, 10, 20, 20);
+    other->show();
+    other->grabMouse();
+    PointerTo(Buttons[0], {5, 5});
+    Buttons[0]->setEnabled(false);
+    Buttons[0]->setEnabled(true);
+    EXPECT_EQ(Buttons[0]->State(), B::sbUp);
+    EXPECT_FALSE(Buttons[0]->FMouseInside);
+
+    other->releaseMouse();
+    PointerTo(Buttons[0], {6, 6});
+    EXPECT_EQ(Buttons[0]->State(), B::sbUpActive);
+}
+
+} // namespace
