@@ -3,6 +3,7 @@
 
 #include "platform/Application.h"
 #include "platform/QtServices.h"
+#include "widgets/WidgetSet.h"
 
 int main(int argc, char** argv)
 {
@@ -10,7 +11,14 @@ int main(int argc, char** argv)
     // The application object shows any error that escapes an event handler in the error box.
     TApplication app(argc, argv, services);
     QApplication::setApplicationDisplayName(QStringLiteral("Widget gallery"));
-    TGalleryWindow window;
-    window.show();
-    return app.exec();
+    RegisterWidgetSet();
+    try {
+        TGalleryWindow window;
+        window.show();
+        return app.exec();
+    } catch (...) {
+        // A page that cannot be read names its file, component and property.
+        TApplication::ShowCurrentException(services);
+        return 1;
+    }
 }
