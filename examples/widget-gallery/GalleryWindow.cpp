@@ -1,120 +1,57 @@
 #include "GalleryWindow.h"
 
-#include "ShineButtonPage.h"
-#include "platform/Fonts.h"
-#include "widgets/ZRKFadeButton.h"
+#include "platform/StoredLayout.h"
 
-#include <QGroupBox>
+#include <QDir>
 #include <QLabel>
+#include <QMetaMethod>
+#include <QTabWidget>
 #include <QVBoxLayout>
-
 
 TGalleryWindow::TGalleryWindow(QWidget* parent)
     : QWidget(parent)
 {
     setWindowTitle(QStringLiteral("Widget gallery"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(FadeButtonSection());
-    layout->addWidget(ShineButtonPage(this));
-    FEvents = new QLabel(QStringLiteral("Move the mouse over a button, leave it, click it."), this);
+    FPages = new QTabWidget(this);
+    layout->addWidget(FPages);
+    for (const QString& file : PageFiles()) {
+        QWidget* page = TStoredLayout::Read(file);
+        // A page places its widgets itself: it keeps the size its layout file gives it.
+        page->setMinimumSize(page->size());
+        FPages->addTab(page, page->windowTitle());
+        ReportEventsOf(page);
+    }
+    FEvents = new QLabel(QStringLiteral("Move the mouse over a widget, leave it, click it."), this);
     layout->addWidget(FEvents);
 }
 
-QWidget* TGalleryWindow::FadeButtonSection()
+QStringList TGalleryWindow::PageFiles()
 {
-    auto* section = new QGroupBox(QStringLiteral("TZRKFadeButton"), this);
-    section->setFixedSize(760, 150);
-    // The reward page's button behind "もっと!" sits on a dark picture; so do the samples.
-    section->setAutoFillBackground(true);
-    QPalette dark = section->palette();
-    dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x38));
-    dark.setColor(QPalette::WindowText, Qt::white);
-    section->setPalette(dark);
-
-    // The buttons are created on the section, so each has its parent before its settings,
-    // as a button read from a stored window layout has.
-    auto* reward = new TZRKFadeButton(section);
-    reward->setObjectName(QStringLiteral("Button1"));
-    reward->SetWidth(200);
-    reward->SetHeight(20);
-    reward->setCursor(Qt::PointingHandCursor);
-    reward->SetShowHint(true);
-    reward->setToolTip(QStringLiteral("The reward page's button"));
-    reward->setFont(ProportionalGothic(12, true));
-    reward->SetFontColor(clr::White);
-    reward->SetColor(clr::Maroon);
-    reward->SetDestColor(clr::Red);
-    reward->SetBorderColor(clr::Silver);
-    reward->SetBorderDestColor(clr::White);
-    reward->SetCaptionOverColor(clr::Yellow);
-    reward->SetStep(2);
-    reward->SetSpeed(20);
-    reward->SetBorderHeight(1);
-    reward->SetCaption(QStringLiteral("もっと!"));
-    AddSample(section, reward, QStringLiteral("Reward page: maroon to red,\nsilver to white, Step 2, Speed 20"), 16, 30);
-
-    auto* plain = new TZRKFadeButton(section);
-    plain->setObjectName(QStringLiteral("Defaults"));
-    plain->SetCaption(QStringLiteral("Defaults"));
-    AddSample(section, plain, QStringLiteral("As constructed: green to\nlime, Step 2, Speed 10"), 250, 30);
-
-    auto* snap = new TZRKFadeButton(section);
-    snap->setObjectName(QStringLiteral("Snap"));
-    snap->SetWidth(120);
-    snap->SetColor(clr::Navy);
-    snap->SetDestColor(clr::Blue);
-    snap->SetBorderColor(clr::Teal);
-    snap->SetBorderDestColor(clr::Aqua);
-    snap->SetCaptionOverColor(clr::Yellow);
-    snap->SetFadeOnOver(false);
-    snap->SetFadeOnLeave(false);
-    snap->SetCaption(QStringLiteral("Snap"));
-    AddSample(section, snap, QStringLiteral("No fades: navy and blue\nswitch at once"), 440, 30);
-
-    auto* slow = new TZRKFadeButton(section);
-    slow->setObjectName(QStringLiteral("Slow"));
-    slow->SetWidth(120);
-    slow->SetColor(clr::Purple);
-    slow->SetDestColor(clr::Fuchsia);
-    slow->SetBorderColor(clr::Gray);
-    slow->SetBorderDestColor(clr::White);
-    slow->SetBorderHeight(3);
-    slow->SetStep(1);
-    slow->SetSpeed(15);
-    slow->SetCaptionOverColor(clr::White);
-    slow->SetFontColor(clr::Silver);
-    slow->SetCaption(QStringLiteral("Slow"));
-    AddSample(section, slow, QStringLiteral("Step 1, Speed 15,\nBorderHeight 3"), 610, 30);
-
-    auto* fast = new TZRKFadeButton(section);
-    fast->setObjectName(QStringLiteral("Fast"));
-    fast->SetWidth(200);
-    fast->SetHeight(24);
-    fast->SetColor(clr::Olive);
-    fast->SetDestColor(clr::Yellow);
-    fast->SetShowBorder(false);
-    fast->SetStep(8);
-    fast->SetCaptionOverColor(clr::Black);
-    fast->SetCaption(QStringLiteral("Fast, no outline"));
-    AddSample(section, fast, QStringLiteral("ShowBorder false, Step 8"), 16, 100);
-
-    return section;
+    const QDir pages(QStringLiteral(":/pages"));
+    QStringList files;
+    for (const QString& name : pages.entryList({QStringLiteral("*.ui")}, QDir::Files, QDir::Name))
+        files << pages.filePath(name);
+    return files;
 }
 
-void TGalleryWindow::AddSample(QWidget* section, TZRKFadeButton* button, const QString& note, int left, int top)
+void TGalleryWindow::ReportEventsOf(QWidget* page)
 {
-    button->move(left, top);
-    auto* label = new QLabel(note, section);
-    QFont small = label->font();
-    small.setPixelSize(11);
-    label->setFont(small);
-    label->move(left, top + button->height() + 4);
-    connect(button, &TZRKFadeButton::OnClick, this, [this](QObject* sender) { Report(sender, QStringLiteral("OnClick")); });
-    connect(button, &TZRKFadeButton::onMouseLeave, this,
-            [this](QObject* sender) { Report(sender, QStringLiteral("onMouseLeave")); });
+    const QMetaMethod report = metaObject()->method(metaObject()->indexOfMethod("Report()"));
+    for (QWidget* widget : page->findChildren<QWidget*>()) {
+        const QMetaObject* meta = widget->metaObject();
+        for (int i = QWidget::staticMetaObject.methodCount(); i < meta->methodCount(); ++i) {
+            const QMetaMethod signal = meta->method(i);
+            if (signal.methodType() == QMetaMethod::Signal && signal.parameterCount() >= 1
+                && signal.parameterMetaType(0) == QMetaType::fromType<QObject*>()
+                && signal.name().toLower().startsWith("on"))
+                connect(widget, signal, this, report);
+        }
+    }
 }
 
-void TGalleryWindow::Report(QObject* sender, const QString& event)
+void TGalleryWindow::Report()
 {
-    FEvents->setText(QStringLiteral("%1. %2 from %3").arg(++FEventCount).arg(event, sender->objectName()));
+    const QByteArray event = sender()->metaObject()->method(senderSignalIndex()).name();
+    FEvents->setText(QStringLiteral("%1. %2 from %3").arg(++FEventCount).arg(QString::fromLatin1(event), sender()->objectName()));
 }

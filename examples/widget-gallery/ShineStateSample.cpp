@@ -1,5 +1,14 @@
 #include "ShineStateSample.h"
 
+#include "platform/StoredLayout.h"
+
+void TShineStateSample::Register()
+{
+    TStoredLayout::RegisterClass(QStringLiteral("TShineStateSample"),
+                                 [](QWidget* parent) { return new TShineStateSample(parent); },
+                                 QStringLiteral("ShineStateSample.h"));
+}
+
 void TShineStateSample::SetShowActive(bool value)
 {
     if (value == FShowActive)

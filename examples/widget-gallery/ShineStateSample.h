@@ -13,6 +13,9 @@ class TShineStateSample : public TShineSpeedButton {
 public:
     using TShineSpeedButton::TShineSpeedButton;
 
+    // Teaches the stored-layout reader the class, for the gallery's pages.
+    static void Register();
+
     bool ShowActive() const { return FShowActive; }
     void SetShowActive(bool value);
 
