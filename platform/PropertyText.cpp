@@ -113,11 +113,12 @@ TPropertyText TPropertyText::From(const QMetaProperty& meta, const QVariant& val
 {
     const QString kind = KindOf(meta);
     if (IsColor(meta)) {
-        // A plain colour in the form Qt Designer writes and reads itself; a named one as text.
+        // A plain colour in the form Qt Designer writes and reads itself; a system colour
+        // reference or clNone by name.
         const TColor color = value.toInt();
-        const QString text = ColorToString(color);
-        const bool plain = (color & ~0xFFFFFF) == 0 && text.startsWith(QLatin1Char('#'));
-        return {plain ? Color : kind, text};
+        if ((color & ~0xFFFFFF) == 0)
+            return {Color, QColor(RedOf(color), GreenOf(color), BlueOf(color)).name().toUpper()};
+        return {kind, ColorToString(color)};
     }
     if (meta.isFlagType())
         return {kind, QString::fromUtf8(meta.enumerator().valueToKeys(EnumNumber(value)))};

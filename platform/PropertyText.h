@@ -9,13 +9,14 @@
 //   number  integers                     <number>12</number>
 //   double  floating point               <double>0.5</double>
 //   bool    booleans                     <bool>true</bool>
-//   string  text, and named colours      <string>もっと!</string>  <string>clBtnFace</string>
+//   string  text, and system colours     <string>もっと!</string>  <string>clBtnFace</string>
 //   color   a plain colour (TColor)      <color><red>18</red><green>52</green><blue>86</blue></color>
 //   enum    an enumeration's identifier  <enum>alClient</enum>
 //   set     a flag set's identifiers     <set>akLeft|akTop</set>
-// A colour with a name (ColorToString: a system colour, clNone, the sixteen named ones) is
-// written as its name, any other plain colour as a <color> (the form Qt Designer itself reads
-// and writes; Text holds it as #RRGGBB); either form, and "#RRGGBB" as a string, is read. An
+// A plain colour is written as a <color> (the form Qt Designer itself reads and writes; Text
+// holds it as #RRGGBB), a system colour reference or clNone by its name (ColorToString); a
+// colour is read from a <color> or from any text that StringToColor takes ("clMaroon",
+// "#800000"). An
 // enumeration identifier may carry its scope ("TControlPlacement::alClient"), as Qt Designer
 // writes it.
 struct TPropertyText {

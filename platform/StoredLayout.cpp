@@ -71,10 +71,20 @@ std::vector<QDomElement> ChildElements(const QDomElement& parent, const QString&
     return children;
 }
 
+// Qt's loaders look for Designer plugins; ours would bring a second copy of the widget set into
+// the process, and a layout needs none: the registered classes are made here.
+template <class TBuilder>
+void WithoutPlugins(TBuilder& builder)
+{
+    builder.clearPluginPaths();
+}
+
 // A new widget of each class, to tell which properties of a widget differ from the class's
 // own start; also the meta-object of a registered class before the loader makes one.
 class TSamples {
 public:
+    TSamples() { WithoutPlugins(FLoader); }
+
     QWidget* Of(const QString& className)
     {
         auto& sample = FSamples[className];
@@ -101,6 +111,8 @@ struct TPendingComponent {
 
 class TLoader : public QUiLoader {
 public:
+    TLoader() { WithoutPlugins(*this); }
+
     QWidget* createWidget(const QString& className, QWidget* parent, const QString& name) override
     {
         QWidget* widget = nullptr;
@@ -227,7 +239,9 @@ public:
     {
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        QFormBuilder().save(&buffer, form);
+        QFormBuilder builder;
+        WithoutPlugins(builder);
+        builder.save(&buffer, form);
         QDomDocument document;
         document.setContent(buffer.data());
 

@@ -7,6 +7,7 @@
 #include "widgets/WidgetSet.h"
 #include "widgets/ZRKFadeButton.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -201,9 +202,9 @@ TEST_F(StoredLayout, WritesNoPropertyAtItsDeclaredDefaultAndEveryOtherOne)
     // Declared defaults, and the base properties that Qt's own carry, stay out.
     for (const char* absent : {"\"Tag\"", "\"Align\"", "\"Anchors\"", "\"ShowHint\"", "\"Name\"", "\"Left\"", "\"Width\"", "\"Enabled\""})
         EXPECT_FALSE(fresh.contains(QLatin1String(absent))) << absent;
-    // The button's own properties declare no default, so they are always there, colours by
-    // name; and the file names the class for Qt Designer and uic.
-    for (const char* present : {R"(<property name="Color"><string>clGreen</string>)",
+    // The button's own properties declare no default, so they are always there; and the file
+    // names the class for Qt Designer and uic.
+    for (const char* present : {R"(<property name="Color"><color><red>0</red><green>128</green><blue>0</blue></color>)",
                                 R"(<property name="Step"><number>2</number>)",
                                 R"(<property name="ShowBorder"><bool>true</bool>)",
                                 "<header>widgets/ZRKFadeButton.h</header>"})
@@ -282,6 +283,18 @@ TEST_F(StoredLayout, ABadFileGivesAnErrorNamingFileComponentAndProperty)
         EXPECT_TRUE(TLoadProbe::Log.isEmpty()) << c.Fault << ": Loaded ran on a layout that failed";
     }
     EXPECT_THROW(TStoredLayout::Read(Folder.filePath(QStringLiteral("missing.ui"))), EToolkitError);
+}
+
+TEST_F(StoredLayout, EveryGalleryPageReads)
+{
+    const QDir pages(QStringLiteral(TARVO_GALLERY_PAGES));
+    const QStringList files = pages.entryList({QStringLiteral("*.ui")}, QDir::Files);
+    ASSERT_FALSE(files.isEmpty());
+    for (const QString& file : files) {
+        std::unique_ptr<QWidget> page;
+        EXPECT_NO_THROW(page.reset(TStoredLayout::Read(pages.filePath(file)))) << file.toStdString();
+        EXPECT_TRUE(page && !page->windowTitle().isEmpty()) << file.toStdString() << ": the tab needs a title";
+    }
 }
 
 } // namespace
