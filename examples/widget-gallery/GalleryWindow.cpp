@@ -1,10 +1,15 @@
 #include "GalleryWindow.h"
 
 #include "platform/Fonts.h"
+#include "platform/SpeedButton.h"
+#include "platform/StoredLayout.h"
+#include "widgets/ShineSpdBtn.h"
 #include "widgets/ZRKFadeButton.h"
 
 #include <QGroupBox>
+#include <QCheckBox>
 #include <QLabel>
+#include <QPainter>
 #include <QVBoxLayout>
 
 
@@ -14,6 +19,7 @@ TGalleryWindow::TGalleryWindow(QWidget* parent)
     setWindowTitle(QStringLiteral("Widget gallery"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(FadeButtonSection());
+    layout->addWidget(ShineButtonSection());
     FEvents = new QLabel(QStringLiteral("Move the mouse over a button, leave it, click it."), this);
     layout->addWidget(FEvents);
 }
@@ -96,6 +102,81 @@ QWidget* TGalleryWindow::FadeButtonSection()
     fast->SetCaption(QStringLiteral("Fast, no outline"));
     AddSample(section, fast, QStringLiteral("ShowBorder false, Step 8"), 16, 100);
 
+    return section;
+}
+
+namespace {
+
+// A 16 by 16 tool picture on a magenta background; the glyph's bottom-left pixel keys the
+// background, so it must stay magenta.
+QImage ToolPicture(const QString& kind)
+{
+    QImage picture(16, 16, QImage::Format_RGB32);
+    picture.fill(qRgb(255, 0, 255));
+    QPainter p(&picture);
+    const QColor ink(40, 40, 90);
+    if (kind == QLatin1String("pen")) {
+        p.fillRect(3, 11, 3, 3, ink);
+        for (int i = 0; i < 8; ++i)
+            p.fillRect(5 + i, 10 - i, 2, 2, QColor(200, 60, 40));
+    } else if (kind == QLatin1String("brush")) {
+        p.fillRect(7, 1, 2, 8, QColor(150, 100, 40));
+        p.fillRect(4, 9, 8, 5, QColor(60, 120, 200));
+    } else if (kind == QLatin1String("fill")) {
+        p.fillRect(3, 4, 9, 9, ink);
+        p.fillRect(4, 5, 7, 7, QColor(250, 220, 80));
+        p.fillRect(12, 8, 2, 5, QColor(60, 120, 200));
+    } else if (kind == QLatin1String("save")) {
+        p.fillRect(2, 2, 12, 12, QColor(40, 80, 160));
+        p.fillRect(4, 2, 8, 5, Qt::white);
+        p.fillRect(5, 9, 6, 5, QColor(200, 200, 200));
+    } else {
+        // A star of squares, for the samples.
+        p.fillRect(6, 2, 4, 12, QColor(220, 120, 20));
+        p.fillRect(2, 6, 12, 4, QColor(220, 120, 20));
+        p.fillRect(7, 7, 2, 2, QColor(250, 230, 120));
+    }
+    return picture;
+}
+
+void GiveGlyph(QWidget* page, const char* name, const QString& kind)
+{
+    auto* button = page->findChild<TShineSpeedButton*>(QLatin1String(name));
+    if (!button)
+        return;
+    TBitmap glyph;
+    glyph.SetImage(ToolPicture(kind));
+    button->SetGlyph(&glyph);
+}
+
+} // namespace
+
+QWidget* TGalleryWindow::ShineButtonSection()
+{
+    auto* section = new QGroupBox(QStringLiteral("TShineSpeedButton with TSpeedButton (from ShineToolbarPage.ui)"), this);
+    section->setFixedSize(760, 230);
+    QWidget* page = TStoredLayout::Read(QStringLiteral(":/gallery/ShineToolbarPage.ui"), section);
+    page->move(10, 22);
+    GiveGlyph(page, "PenTool", QStringLiteral("pen"));
+    GiveGlyph(page, "BrushTool", QStringLiteral("brush"));
+    GiveGlyph(page, "FillTool", QStringLiteral("fill"));
+    GiveGlyph(page, "SaveDisabled", QStringLiteral("save"));
+    GiveGlyph(page, "EnclosedDisabled", QStringLiteral("save"));
+    for (const char* sample : {"GlyphLeft", "GlyphRight", "GlyphTop", "GlyphBottom", "MarginLeft", "FlatFrame",
+                               "NormalFrame", "EnclosedFrame", "Transparent"})
+        GiveGlyph(page, sample, QStringLiteral("star"));
+    for (auto* button : page->findChildren<TShineSpeedButton*>()) {
+        connect(button, &TShineSpeedButton::OnClick, this, [this](QObject* sender) { Report(sender, QStringLiteral("OnClick")); });
+        connect(button, &TShineSpeedButton::OnDblClick, this,
+                [this](QObject* sender) { Report(sender, QStringLiteral("OnDblClick")); });
+    }
+    for (auto* button : page->findChildren<TSpeedButton*>())
+        connect(button, &TSpeedButton::OnClick, this, [this](QObject* sender) { Report(sender, QStringLiteral("OnClick")); });
+    // Disabling the page shows every button's disabled look at once.
+    auto* enabled = new QCheckBox(QStringLiteral("Enabled"), section);
+    enabled->setChecked(true);
+    enabled->move(16, 200);
+    connect(enabled, &QCheckBox::toggled, page, &QWidget::setEnabled);
     return section;
 }
 

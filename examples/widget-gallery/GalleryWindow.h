@@ -14,6 +14,8 @@ public:
 
 private:
     QWidget* FadeButtonSection();
+    // The shine buttons' toolbar page, read from its stored layout, with glyphs drawn here.
+    QWidget* ShineButtonSection();
     // Places a sample with a note of its settings under it, and reports its events.
     void AddSample(QWidget* section, TZRKFadeButton* button, const QString& note, int left, int top);
     void Report(QObject* sender, const QString& event);

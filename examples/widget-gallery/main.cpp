@@ -3,6 +3,7 @@
 
 #include "platform/Application.h"
 #include "platform/QtServices.h"
+#include "widgets/WidgetSet.h"
 
 int main(int argc, char** argv)
 {
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
     // The application object shows any error that escapes an event handler in the error box.
     TApplication app(argc, argv, services);
     QApplication::setApplicationDisplayName(QStringLiteral("Widget gallery"));
+    RegisterWidgetSet();
     TGalleryWindow window;
     window.show();
     return app.exec();
