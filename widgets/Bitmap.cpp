@@ -8,44 +8,53 @@ constexpr std::uint32_t RgbMask = 0x00FFFFFF;
 constexpr std::uint32_t QtOpaque = 0xFF000000;
 
 // The words of a 32-bit image with their top byte replaced: 0 for the widgets' own pixels,
-// 0xFF for Qt's.
+// 0xFF for Qt's. An image that nobody else holds is changed in place.
 QImage WithTopByte(QImage image, std::uint32_t top)
 {
-    image = image.convertToFormat(QImage::Format_RGB32);
+    image = std::move(image).convertToFormat(QImage::Format_RGB32);
+    const int width = image.width();
     for (int y = 0; y < image.height(); ++y) {
         auto* row = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
+        for (int x = 0; x < width; ++x)
             row[x] = (row[x] & RgbMask) | top;
     }
     return image;
 }
 
 // One bit per pixel, set where the pixel is light; the colour table makes a set bit white.
-QImage Monochrome(const QImage& image)
+QImage Monochrome(QImage image)
 {
-    QImage mono(image.size(), QImage::Format_Mono);
+    const QImage rgb = std::move(image).convertToFormat(QImage::Format_RGB32);
+    QImage mono(rgb.size(), QImage::Format_Mono);
     mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            mono.setPixel(x, y, qGray(image.pixel(x, y)) >= 128 ? 1 : 0);
+    mono.fill(0);
+    const int width = rgb.width();
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        uchar* bits = mono.scanLine(y);
+        for (int x = 0; x < width; ++x)
+            if (qGray(row[x]) >= 128)
+                bits[x >> 3] |= uchar(0x80 >> (x & 7));
+    }
     return mono;
 }
 
 // A Qt image as Qt draws it: opaque words for the 32-bit ones.
-QImage Drawable(const QImage& image, TBitmap::TPixelFormat format)
+QImage Drawable(QImage image, TBitmap::TPixelFormat format)
 {
-    return format == TBitmap::pf32bit ? WithTopByte(image, QtOpaque) : image;
+    return format == TBitmap::pf32bit ? WithTopByte(std::move(image), QtOpaque) : image;
 }
 
 // The picture of source, held in format from, in format to.
-QImage Converted(const QImage& source, TBitmap::TPixelFormat from, TBitmap::TPixelFormat to)
+QImage Converted(QImage source, TBitmap::TPixelFormat from, TBitmap::TPixelFormat to)
 {
-    const QImage drawable = Drawable(source, from);
+    QImage drawable = Drawable(std::move(source), from);
     switch (to) {
-    case TBitmap::pfDevice: return WithTopByte(drawable, QtOpaque);
-    case TBitmap::pf32bit: return WithTopByte(drawable, 0);
-    case TBitmap::pf24bit: return drawable.convertToFormat(QImage::Format_RGB888);
-    case TBitmap::pf1bit: return Monochrome(drawable);
+    // Qt's conversions to RGB32 leave 0xFF in the top byte.
+    case TBitmap::pfDevice: return std::move(drawable).convertToFormat(QImage::Format_RGB32);
+    case TBitmap::pf32bit: return WithTopByte(std::move(drawable), 0);
+    case TBitmap::pf24bit: return std::move(drawable).convertToFormat(QImage::Format_RGB888);
+    case TBitmap::pf1bit: return Monochrome(std::move(drawable));
     }
     return drawable;
 }
@@ -80,7 +89,7 @@ void TBitmap::SetPixelFormat(TPixelFormat value)
     FPixelFormat = value;
     if (FImage.isNull())
         return;
-    FImage = Converted(FImage, from, value);
+    FImage = Converted(std::move(FImage), from, value);
     Changed();
 }
 

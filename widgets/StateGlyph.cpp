@@ -1,7 +1,7 @@
 #include "StateGlyph.h"
 
 #include <algorithm>
-#include <array>
+#include <vector>
 
 namespace {
 
@@ -27,16 +27,18 @@ template <typename TRule> TPixel PerChannel(TPixel p, TPixel with, TRule rule)
 // handed in some other way.
 struct TRows {
     explicit TRows(const TBitmap& glyph)
+        : Source(&glyph)
     {
         if (glyph.PixelFormat() != TBitmap::pf32bit) {
-            Copy.Assign(glyph);
-            Copy.SetPixelFormat(TBitmap::pf32bit);
+            Copy = std::make_unique<TBitmap>();
+            Copy->Assign(glyph);
+            Copy->SetPixelFormat(TBitmap::pf32bit);
+            Source = Copy.get();
         }
-        Source = glyph.PixelFormat() == TBitmap::pf32bit ? &glyph : &Copy;
     }
     const TPixel* operator[](int row) const { return Source->ScanLine(row); }
 
-    TBitmap Copy;
+    std::unique_ptr<TBitmap> Copy;
     const TBitmap* Source;
 };
 
@@ -79,26 +81,35 @@ void Outline(TBitmap& result, const TRows& glyph, TPixel key, TPixel shine, bool
 {
     const int width = result.Width();
     const int height = result.Height();
-    const auto opaque = [&](int x, int y) {
-        return x >= 0 && y >= 0 && x < width && y < height && (glyph[y][x] & RgbMask) != key;
-    };
+    // The glyph's opaque pixels, framed by a border of transparent ones so that a neighbour
+    // test needs no bounds.
+    const int stride = width + 2;
+    std::vector<std::uint8_t> opaque(std::size_t(stride) * (height + 2), 0);
+    for (int y = 0; y < height; ++y) {
+        const TPixel* row = glyph[y];
+        std::uint8_t* flags = &opaque[std::size_t(y + 1) * stride + 1];
+        for (int x = 0; x < width; ++x)
+            flags[x] = (row[x] & RgbMask) != key;
+    }
+    const auto at = [&](int x, int y) { return opaque[std::size_t(y + 1) * stride + x + 1] != 0; };
+    std::vector<TPixel*> rows(height);
+    for (int y = 0; y < height; ++y)
+        rows[y] = result.ScanLine(y);
     const auto paint = [&](int x, int y) {
-        if (x >= 0 && y >= 0 && x < width && y < height && !opaque(x, y))
-            result.ScanLine(y)[x] = shine;
+        if (x >= 0 && y >= 0 && x < width && y < height && !at(x, y))
+            rows[y][x] = shine;
     };
-    constexpr std::array<std::array<int, 2>, 4> Steps{{{1, 0}, {-1, 0}, {0, 1}, {0, -1}}};
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
-            if (opaque(x, y))
+            if (at(x, y) || !(at(x + 1, y) || at(x - 1, y) || at(x, y + 1) || at(x, y - 1)))
                 continue;
-            const bool touches = std::any_of(Steps.begin(), Steps.end(),
-                [&](const auto& step) { return opaque(x + step[0], y + step[1]); });
-            if (!touches)
-                continue;
-            paint(x, y);
-            if (twoPixels)
-                for (const auto& step : Steps)
-                    paint(x + step[0], y + step[1]);
+            rows[y][x] = shine;
+            if (twoPixels) {
+                paint(x + 1, y);
+                paint(x - 1, y);
+                paint(x, y + 1);
+                paint(x, y - 1);
+            }
         }
 }
 
@@ -121,6 +132,22 @@ void EdgeMap(TBitmap& result, const TRows& glyph)
     }
 }
 
+// Every opaque pixel taken half or three quarters of the way towards a colour: the shine
+// colour lights, the face colour dims.
+void HalfWay(TBitmap& result, TPixel key, TPixel to)
+{
+    EachOpaquePixel(result, key, [to](TPixel p) {
+        return PerChannel(p, to, [](int c, int with) { return (with + c) / 2; });
+    });
+}
+
+void ThreeQuartersWay(TBitmap& result, TPixel key, TPixel to)
+{
+    EachOpaquePixel(result, key, [to](TPixel p) {
+        return PerChannel(p, to, [](int c, int with) { return (3 * with + c) / 4; });
+    });
+}
+
 void ActiveLook(TBitmap& result, const TRows& glyph, TPixel key, const TStateGlyphLook& look)
 {
     const TPixel s = look.Shine & RgbMask;
@@ -131,14 +158,10 @@ void ActiveLook(TBitmap& result, const TRows& glyph, TPixel key, const TStateGly
         EachOpaquePixel(result, key, [s](TPixel p) { return p ^ s; });
         break;
     case Button::aiHalfLight:
-        EachOpaquePixel(result, key, [s](TPixel p) {
-            return PerChannel(p, s, [](int c, int with) { return (with + c) / 2; });
-        });
+        HalfWay(result, key, s);
         break;
     case Button::aiQuaterLight:
-        EachOpaquePixel(result, key, [s](TPixel p) {
-            return PerChannel(p, s, [](int c, int with) { return (3 * with + c) / 4; });
-        });
+        ThreeQuartersWay(result, key, s);
         break;
     case Button::aiAddLight:
         EachOpaquePixel(result, key, [s](TPixel p) {
@@ -169,14 +192,10 @@ void DisabledLook(TBitmap& result, const TRows& glyph, TPixel key, const TStateG
         });
         break;
     case Button::diAlphaHalfTrans:
-        EachOpaquePixel(result, key, [f](TPixel p) {
-            return PerChannel(p, f, [](int c, int with) { return (with + c) / 2; });
-        });
+        HalfWay(result, key, f);
         break;
     case Button::diAlphaQuaterTrans:
-        EachOpaquePixel(result, key, [f](TPixel p) {
-            return PerChannel(p, f, [](int c, int with) { return (3 * with + c) / 4; });
-        });
+        ThreeQuartersWay(result, key, f);
         break;
     case Button::diMaskTrans:
         Dither(result, key, key);

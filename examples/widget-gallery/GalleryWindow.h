@@ -1,25 +1,34 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 class QLabel;
-class TZRKFadeButton;
+class QTabWidget;
 
-// The widget gallery's window: each widget of the set in a few settings side by side, and a
-// line that names the last event a widget raised, so a programmer can see and try them.
+// The widget gallery's window: one tab per page, each page a stored layout (.ui) compiled in
+// under :/pages/, and a line that names the last event a widget raised, so a programmer can
+// see and try the widgets. A new page is a new .ui file in pages/ and one line in the gallery's
+// CMakeLists.txt.
 class TGalleryWindow : public QWidget {
     Q_OBJECT
 public:
     explicit TGalleryWindow(QWidget* parent = nullptr);
 
-private:
-    QWidget* FadeButtonSection();
-    // The shine buttons' toolbar page, read from its stored layout, with glyphs drawn here.
-    QWidget* ShineButtonSection();
-    // Places a sample with a note of its settings under it, and reports its events.
-    void AddSample(QWidget* section, TZRKFadeButton* button, const QString& note, int left, int top);
-    void Report(QObject* sender, const QString& event);
+    // The page files, in name order.
+    static QStringList PageFiles();
 
+private:
+    // Reports every event of the page's widgets: their signals named On… or on…, whose first
+    // argument is the sender.
+    void ReportEventsOf(QWidget* page);
+
+private slots:
+    void Report();
+
+private:
+
+    QTabWidget* FPages;
     QLabel* FEvents;
     int FEventCount = 0;
 };

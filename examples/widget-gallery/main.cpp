@@ -1,5 +1,6 @@
 // The widget gallery: the project's own widgets in a few settings each, to look at and try.
 #include "GalleryWindow.h"
+#include "ShineStateSample.h"
 
 #include "platform/Application.h"
 #include "platform/QtServices.h"
@@ -12,7 +13,14 @@ int main(int argc, char** argv)
     TApplication app(argc, argv, services);
     QApplication::setApplicationDisplayName(QStringLiteral("Widget gallery"));
     RegisterWidgetSet();
-    TGalleryWindow window;
-    window.show();
-    return app.exec();
+    TShineStateSample::Register();
+    try {
+        TGalleryWindow window;
+        window.show();
+        return app.exec();
+    } catch (...) {
+        // A page that cannot be read names its file, component and property.
+        TApplication::ShowCurrentException(services);
+        return 1;
+    }
 }

@@ -17,8 +17,9 @@ for _ in $(seq 100); do
 done
 [[ -n $window ]] || { echo "screenshot: the gallery window did not appear" >&2; exit 1; }
 
-# The reward page's button is the first sample, at the top left of the fade button section.
-xdotool mousemove --window "$window" 60 52
+# The reward page's button is the first sample, at the top left of the fade button page, below
+# the tab.
+xdotool mousemove --window "$window" 80 76
 # Its fade takes 64 steps of 20 ms; give it time to finish.
 sleep 2
 import -window "$window" "$out"

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QIcon>
+
+// The widget box icons, drawn rather than stored: each shows its widget in small.
+QIcon FadeButtonIcon();
+QIcon ShineButtonIcon();

@@ -1,0 +1,27 @@
+#include "ShineStateSample.h"
+
+#include "platform/StoredLayout.h"
+
+void TShineStateSample::Register()
+{
+    TStoredLayout::RegisterClass(QStringLiteral("TShineStateSample"),
+                                 [](QWidget* parent) { return new TShineStateSample(parent); },
+                                 QStringLiteral("ShineStateSample.h"));
+}
+
+void TShineStateSample::SetShowActive(bool value)
+{
+    if (value == FShowActive)
+        return;
+    FShowActive = value;
+    Invalidate();
+}
+
+void TShineStateSample::Paint()
+{
+    // A press, a leave or a click may have moved the state; the sample shows the hover look
+    // again at every paint.
+    if (FShowActive && isEnabled() && FState != sbDownActive)
+        FState = sbUpActive;
+    TShineSpeedButton::Paint();
+}
