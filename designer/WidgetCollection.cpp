@@ -2,6 +2,7 @@
 
 #include "WidgetIcons.h"
 #include "WidgetPlugin.h"
+#include "widgets/ShineSpdBtn.h"
 #include "widgets/ZRKFadeButton.h"
 
 namespace {
@@ -22,7 +23,9 @@ TWidgetCollection::TWidgetCollection(QObject* parent)
         {QStringLiteral("TZRKFadeButton"), QStringLiteral("widgets/ZRKFadeButton.h"),
          QStringLiteral("A push button whose fill and outline fade to their hover colours"),
          QSize(150, 30), FadeButtonIcon, Create<TZRKFadeButton>},
-        // TShineSpeedButton: its entry goes here.
+        {QStringLiteral("TShineSpeedButton"), QStringLiteral("widgets/ShineSpdBtn.h"),
+         QStringLiteral("A speed button with a glyph lit while the pointer is over it and dimmed while disabled"),
+         QSize(25, 25), ShineButtonIcon, Create<TShineSpeedButton>},
         // THistoryComboBox: its entry goes here.
     };
     for (const TWidgetEntry& entry : entries)

@@ -38,3 +38,21 @@ QIcon FadeButtonIcon()
         painter.drawLine(QPointF(7, 11), QPointF(15, 11));
     });
 }
+
+QIcon ShineButtonIcon()
+{
+    return DrawnIcon([](QPainter& painter) {
+        // A raised square button holding a blue gem with the yellow ring of its hover look.
+        painter.fillRect(QRectF(2, 2, 18, 18), QColor(0xF0, 0xF0, 0xF0));
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawLine(QPointF(2.5, 19.5), QPointF(2.5, 2.5));
+        painter.drawLine(QPointF(2.5, 2.5), QPointF(19.5, 2.5));
+        painter.setPen(QPen(QColor(0x40, 0x40, 0x40), 1));
+        painter.drawLine(QPointF(19.5, 2.5), QPointF(19.5, 19.5));
+        painter.drawLine(QPointF(19.5, 19.5), QPointF(2.5, 19.5));
+        const QPointF gem[] = {{11, 5}, {16, 11}, {11, 17}, {6, 11}};
+        painter.setPen(QPen(QColor(0xFF, 0xE0, 0x00), 1.5));
+        painter.setBrush(QColor(0x30, 0x70, 0xE0));
+        painter.drawPolygon(gem, 4);
+    });
+}

@@ -2,9 +2,11 @@
 
 #include "platform/Color.h"
 
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QShortcutEvent>
 
 QEvent::Type TButtonPressedEvent::EventType()
 {
@@ -58,6 +60,10 @@ void TSpeedButton::SetCaption(const QString& value)
     if (value == FCaption)
         return;
     FCaption = value;
+    if (FAccelerator)
+        releaseShortcut(FAccelerator);
+    const QKeySequence accelerator = QKeySequence::mnemonic(FCaption);
+    FAccelerator = accelerator.isEmpty() ? 0 : grabShortcut(accelerator);
     updateGeometry();
     update();
 }
@@ -161,6 +167,12 @@ bool TSpeedButton::event(QEvent* event)
 {
     if (event->type() == TButtonPressedEvent::EventType()) {
         ButtonPressed(static_cast<const TButtonPressedEvent&>(*event));
+        return true;
+    }
+    if (event->type() == QEvent::Shortcut) {
+        // Qt delivers the shortcut only to an enabled button that is shown in the active window.
+        if (static_cast<QShortcutEvent*>(event)->shortcutId() == FAccelerator)
+            Click();
         return true;
     }
     return QWidget::event(event);

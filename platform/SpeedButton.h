@@ -57,7 +57,8 @@ public:
     // Publishes the status, so the whole group follows.
     void SetAllowAllUp(bool value);
     QString Caption() const { return FCaption; }
-    // An ampersand underlines the next character; "&&" shows one ampersand.
+    // An ampersand underlines the next character, which becomes the button's accelerator
+    // (Alt and the character clicks it); "&&" shows one ampersand.
     void SetCaption(const QString& value);
 
     TButtonState State() const { return FState; }
@@ -92,4 +93,5 @@ private:
     QString FCaption;
     TButtonState FState = bsUp;
     bool FDragging = false; // the left button went down here and is still held
+    int FAccelerator = 0;   // the window shortcut of the caption's accelerator, 0 for none
 };

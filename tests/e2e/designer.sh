@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Qt Designer with the widget set's plugin: the real designer, with the plugin found through
-# QT_PLUGIN_PATH, opens a form holding two fade buttons, and draws them with their own fills
-# (a missing plugin would leave grey placeholders).
+# QT_PLUGIN_PATH, opens a form holding two fade buttons and a shine button, and draws them with
+# their own fills and glyph (a missing plugin would leave grey placeholders).
 #   designer.sh <plugin folder holding designer/> <form.ui>
 source "$(dirname "$0")/lib.sh"
 plugins=$1
@@ -31,9 +31,11 @@ while :; do
   shot designer
   maroon=$(count designer 128,0,0)
   navy=$(count designer 0,0,128)
-  ((maroon > 5000 && navy > 5000)) && break
+  # The shine button's glyph, a blue gem of about 120 pixels, read from the form's Glyph.
+  gem=$(count designer 48,112,224)
+  ((maroon > 5000 && navy > 5000 && gem > 60)) && break
   kill -0 "$APP_PID" 2>/dev/null || fail "designer ended; see $E2E_OUT/designer.log"
-  ((SECONDS < deadline)) || fail "the fade buttons were not drawn within 60 s (maroon $maroon, navy $navy pixels)"
+  ((SECONDS < deadline)) || fail "the buttons were not drawn within 60 s (maroon $maroon, navy $navy, gem $gem pixels)"
   sleep 0.5
 done
-echo "drawn: $maroon maroon and $navy navy pixels"
+echo "drawn: $maroon maroon and $navy navy pixels, $gem pixels of the gem"

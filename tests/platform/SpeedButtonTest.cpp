@@ -170,6 +170,23 @@ TEST(SpeedButton, PaintsARaisedFrameUpAndASunkenOneDown)
     EXPECT_EQ(down.pixel(29, 19), light);
 }
 
+TEST(SpeedButton, TheCaptionsAcceleratorClicksIt)
+{
+    QWidget host;
+    auto* button = new TSpeedButton(&host);
+    button->SetCaption(QStringLiteral("&Line"));
+    host.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
+    host.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
+    QSignalSpy clicks(button, &TSpeedButton::OnClick);
+    QTest::keyClick(&host, Qt::Key_L, Qt::AltModifier);
+    EXPECT_EQ(clicks.count(), 1);
+    button->SetCaption(QStringLiteral("Rect"));
+    QTest::keyClick(&host, Qt::Key_L, Qt::AltModifier);
+    EXPECT_EQ(clicks.count(), 1) << "a new caption drops the old accelerator";
+}
+
 TEST(SpeedButton, SizeHintMakesRoomForTheCaption)
 {
     TSpeedButton button;

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Takes docs/shine-{rest,hovered,pressed,disabled}.png: the gallery's "Toolbar" page
+# (pages/ShineToolbarPage.ui) on a private Xvfb display, at rest, with the pointer on "Brush", with the left button held on
+# "Fill", and with the page disabled. Run from the repository root after a build:
+#   xvfb-run -a -s "-screen 0 1024x600x24" examples/widget-gallery/shine-screenshots.sh [build]
+set -euo pipefail
+build=${1:-build}
+
+"$build/bin/widget-gallery" &
+gallery=$!
+trap 'kill $gallery 2>/dev/null || true' EXIT
+
+window=
+for _ in $(seq 100); do
+  window=$(xdotool search --onlyvisible --name "Widget gallery" 2>/dev/null | head -1) && [[ -n $window ]] && break
+  sleep 0.1
+done
+[[ -n $window ]] || { echo "screenshot: the gallery window did not appear" >&2; exit 1; }
+
+# The page's tab is the third; the crop is the page alone. Positions below are in the window.
+xdotool mousemove --window "$window" 311 24 click 1
+crop=782x212+12+36
+shot() {
+  sleep 0.5
+  import -window "$window" -crop "$crop" +repage "docs/shine-$1.png"
+  echo "screenshot: wrote docs/shine-$1.png"
+}
+
+xdotool mousemove --window "$window" 700 270
+shot rest
+xdotool mousemove --window "$window" 157 64
+shot hovered
+xdotool mousemove --window "$window" 243 64 mousedown 1
+shot pressed
+xdotool mouseup 1
+xdotool mousemove --window "$window" 37 228 click 1
+xdotool mousemove --window "$window" 700 270
+shot disabled
