@@ -4,6 +4,7 @@
 #include "widgets/ShineSpdBtn.h"
 #include "widgets/WidgetSet.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QMetaProperty>
 #include <QRegularExpression>
@@ -156,6 +157,23 @@ TEST_F(ShineButton, ColourSetRefusesOtherObjects)
     Probe->Colors()->SetColor(clr::Lime);
     EXPECT_THROW(Probe->SetColors(nullptr), EToolkitError);
     EXPECT_EQ(Probe->Colors()->Color(), clr::Lime);
+}
+
+TEST(ShineColorToPixel, MovesRedToTheTopAndResolvesSystemColours)
+{
+    const QRgb face = QApplication::palette().color(QPalette::Active, QPalette::Button).rgb();
+    const struct {
+        TColor Color;
+        std::uint32_t Pixel;
+    } cases[] = {
+        {clr::Yellow, 0x00FFFF00},
+        {clr::Blue, 0x000000FF},
+        {0x00563412, 0x00123456},
+        {clr::BtnFace, face & 0x00FFFFFF},
+        {clr::None, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ColorToPixel(c.Color), c.Pixel) << std::hex << c.Color;
 }
 
 TEST(ShineColors, SettersReportOnlyChangesAndAssignToReportsAtTheDestination)
