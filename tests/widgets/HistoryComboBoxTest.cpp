@@ -348,3 +348,64 @@ TEST_F(HistoryBox, LongEntriesAreKeptWholeInTheListAndTheRegistry)
     loaded.LoadFromRegistry(QStringLiteral("K"));
     EXPECT_EQ(loaded.Items(), QStringList{entry});
 }
+
+TEST_F(HistoryBox, SaveModeDecidesTheAutomaticLoadAndSaveAndTheRegistryWinsOverTheFile)
+{
+    const struct {
+        THistoryComboBox::THistoryMode mode;
+        bool loads;
+        bool saves;
+    } cases[] = {
+        {THistoryComboBox::hsAuto, true, true},
+        {THistoryComboBox::hsManual, false, false},
+        {THistoryComboBox::hsAutoSave, false, true},
+        {THistoryComboBox::hsAutoLoad, true, false},
+    };
+    const QByteArray stored = "[K\\Box1]\nHistoryCount=dword:1\nHistory0=\"stored\"\n";
+    for (const auto& c : cases) {
+        WriteRegistry(stored);
+        auto box = std::make_unique<TBox>();
+        box->SetSaveMode(c.mode);
+        box->SetSaveKeyName(QStringLiteral("K"));
+        box->SetSaveFileName(Path("never.ini"));
+        box->Loaded();
+        EXPECT_EQ(box->Items(), c.loads ? L({"stored"}) : QStringList()) << c.mode;
+        box->AddText(QStringLiteral("typed"));
+        box.reset();
+        EXPECT_EQ(FileBytes(RegistryFile()).contains("History0=\"typed\""), c.saves) << c.mode;
+        EXPECT_FALSE(QFile::exists(Path("never.ini"))) << c.mode;
+    }
+}
+
+TEST_F(HistoryBox, BoxWithOnlyAFileLoadsAndSavesThere)
+{
+    const QString path = Path("h.ini");
+    WriteBytes(path, "[Box1]\nHistoryCount=1\nHistory0=stored\n");
+    auto box = std::make_unique<TBox>();
+    box->SetSaveFileName(path);
+    box->Loaded();
+    box->AddText(QStringLiteral("typed"));
+    box.reset();
+    EXPECT_EQ(FileBytes(path), "[Box1]\nHistoryCount=2\nHistory0=typed\nHistory1=stored\n");
+    EXPECT_FALSE(QFile::exists(RegistryFile()));
+}
+
+TEST_F(HistoryBox, BoxDestroyedWithItsWindowSavesItsCurrentEntries)
+{
+    auto window = std::make_unique<QWidget>();
+    auto* box = new TBox({}, window.get());
+    box->SetSaveFileName(Path("h.ini"));
+    window->show();
+    box->AddText(QStringLiteral("first"));
+    box->AddText(QStringLiteral("second"));
+    window.reset(); // the window takes the box with it, still showing
+    EXPECT_EQ(FileBytes(Path("h.ini")), "[Box1]\nHistoryCount=2\nHistory0=second\nHistory1=first\n");
+}
+
+TEST_F(HistoryBox, FailedSaveAtDestructionLeavesTheStoreAloneAndGoesOn)
+{
+    auto box = std::make_unique<TBox>(L({"x"}));
+    box->SetSaveFileName(Path("missing/folder/h.ini"));
+    box.reset(); // reported on the log; nothing escapes the destructor
+    EXPECT_FALSE(QFile::exists(Path("missing")));
+}
