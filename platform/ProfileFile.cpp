@@ -18,9 +18,21 @@ TProfileText TProfileFile::ReadText(const QString& path)
         return TProfileText::Parse({});
     if (!file.open(QIODevice::ReadOnly))
         throw EToolkitError::FileOpen(path);
-    // Read one byte past the limit: a device that reports no size can still be endless.
-    const QByteArray bytes = file.read(MaxBytes + 1);
-    if (bytes.size() > MaxBytes || file.error() != QFileDevice::NoError)
+    if (file.size() > MaxBytes)
+        throw EToolkitError::FileOpen(path);
+    // In pieces, so that a small file costs little and a device that reports no size but
+    // never ends is stopped at the limit.
+    constexpr qint64 Piece = 64 * 1024;
+    QByteArray bytes;
+    while (!file.atEnd()) {
+        const QByteArray piece = file.read(Piece);
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+        if (bytes.size() > MaxBytes)
+            throw EToolkitError::FileOpen(path);
+    }
+    if (file.error() != QFileDevice::NoError)
         throw EToolkitError::FileOpen(path);
     return TProfileText::Parse(bytes);
 }
