@@ -29,12 +29,18 @@ class TRegistry;
 // current entries, and the copy, a plain member, lives until the destructor has finished.
 class THistoryComboBox : public QComboBox, public TLoadable {
     Q_OBJECT
-    Q_PROPERTY(QString Name READ objectName WRITE setObjectName)
+    // A layout stores the name once, as Qt's objectName.
+    Q_PROPERTY(QString Name READ objectName WRITE setObjectName STORED false DESIGNABLE false)
     Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted)
+    Q_CLASSINFO("Default:Sorted", "false")
     Q_PROPERTY(THistoryMode SaveMode READ SaveMode WRITE SetSaveMode)
+    Q_CLASSINFO("Default:SaveMode", "hsAuto")
     Q_PROPERTY(QString SaveKeyName READ SaveKeyName WRITE SetSaveKeyName)
+    Q_CLASSINFO("Default:SaveKeyName", "")
     Q_PROPERTY(QString SaveFileName READ SaveFileName WRITE SetSaveFileName)
+    Q_CLASSINFO("Default:SaveFileName", "")
     Q_PROPERTY(QString SaveSectionName READ SaveSectionName WRITE SetSaveSectionName)
+    Q_CLASSINFO("Default:SaveSectionName", "")
 
 public:
     // Which automatic load (after being read from a stored layout) and save (at destruction)

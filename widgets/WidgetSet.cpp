@@ -1,6 +1,7 @@
 #include "WidgetSet.h"
 
 #include "platform/StoredLayout.h"
+#include "widgets/HistoryComboBox.h"
 #include "widgets/ZRKFadeButton.h"
 
 namespace {
@@ -20,4 +21,5 @@ void RegisterWidgetSet()
 {
     // One line per widget.
     Register<TZRKFadeButton>("TZRKFadeButton");
+    Register<THistoryComboBox>("THistoryComboBox");
 }

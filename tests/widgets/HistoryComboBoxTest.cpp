@@ -1,9 +1,13 @@
 #include "FileKit.h"
+#include "LayoutRoundTrip.h"
 #include "platform/Registry.h"
+#include "platform/StoredLayout.h"
 #include "widgets/HistoryComboBox.h"
+#include "widgets/WidgetSet.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QMetaEnum>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -28,7 +32,11 @@ protected:
 // fresh file there.
 class HistoryBox : public testing::Test {
 protected:
-    HistoryBox() { qputenv("XDG_CONFIG_HOME", FDir.path().toUtf8()); }
+    HistoryBox()
+    {
+        qputenv("XDG_CONFIG_HOME", FDir.path().toUtf8());
+        RegisterWidgetSet();
+    }
     ~HistoryBox() override { qputenv("XDG_CONFIG_HOME", FSavedConfig); }
 
     QString Path(const char* name) const { return FDir.filePath(QString::fromUtf8(name)); }
@@ -37,6 +45,22 @@ protected:
     {
         QDir(FDir.path()).mkpath(QStringLiteral("tarvo"));
         WriteBytes(RegistryFile(), bytes);
+    }
+
+    // A form read from a real layout file that holds one history box named Box1 with the
+    // given properties and items.
+    std::unique_ptr<QWidget> ReadForm(const QString& boxXml) const
+    {
+        const QString path = FDir.filePath(QStringLiteral("form.ui"));
+        WriteBytes(path, QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>
+<ui version="4.0">
+ <class>Form</class>
+ <widget class="QWidget" name="Form">
+  <widget class="THistoryComboBox" name="Box1">%1</widget>
+ </widget>
+</ui>
+)").arg(boxXml).toUtf8());
+        return std::unique_ptr<QWidget>(TStoredLayout::Read(path));
     }
 
     QByteArray FSavedConfig = qgetenv("XDG_CONFIG_HOME");
@@ -362,19 +386,39 @@ TEST_F(HistoryBox, SaveModeDecidesTheAutomaticLoadAndSaveAndTheRegistryWinsOverT
         {THistoryComboBox::hsAutoLoad, true, false},
     };
     const QByteArray stored = "[K\\Box1]\nHistoryCount=dword:1\nHistory0=\"stored\"\n";
+    const QMetaEnum modes = QMetaEnum::fromType<THistoryComboBox::THistoryMode>();
     for (const auto& c : cases) {
+        const char* mode = modes.valueToKey(c.mode);
         WriteRegistry(stored);
-        auto box = std::make_unique<TBox>();
-        box->SetSaveMode(c.mode);
-        box->SetSaveKeyName(QStringLiteral("K"));
-        box->SetSaveFileName(Path("never.ini"));
-        box->Loaded();
-        EXPECT_EQ(box->Items(), c.loads ? L({"stored"}) : QStringList()) << c.mode;
+        std::unique_ptr<QWidget> form = ReadForm(QStringLiteral(R"(
+   <property name="SaveMode"><enum>%1</enum></property>
+   <property name="SaveKeyName"><string>K</string></property>
+   <property name="SaveFileName"><string>%2</string></property>
+   <item><property name="text"><string>from the layout</string></property></item>)")
+                                                     .arg(QLatin1String(mode), Path("never.ini")));
+        auto* box = form->findChild<THistoryComboBox*>(QStringLiteral("Box1"));
+        ASSERT_TRUE(box);
+        EXPECT_EQ(box->Items(), c.loads ? L({"from the layout", "stored"}) : L({"from the layout"})) << mode;
         box->AddText(QStringLiteral("typed"));
-        box.reset();
-        EXPECT_EQ(FileBytes(RegistryFile()).contains("History0=\"typed\""), c.saves) << c.mode;
-        EXPECT_FALSE(QFile::exists(Path("never.ini"))) << c.mode;
+        form.reset();
+        EXPECT_EQ(FileBytes(RegistryFile()).contains("History0=\"typed\""), c.saves) << mode;
+        EXPECT_FALSE(QFile::exists(Path("never.ini"))) << mode;
     }
+}
+
+TEST_F(HistoryBox, LayoutLoadErrorReachesTheReaderOfTheLayout)
+{
+    WriteBytes(Path("h.ini"), "[Box1]\nHistoryCount=many\n");
+    EXPECT_EQ(ErrorText([&] {
+                  ReadForm(QStringLiteral("<property name=\"SaveFileName\"><string>%1</string></property>").arg(Path("h.ini")));
+              }),
+              QStringLiteral("'many' は整数ではありません"));
+}
+
+TEST_F(HistoryBox, PropertiesSurviveAStoredLayout)
+{
+    ExpectLayoutRoundTrip(QStringLiteral("THistoryComboBox"),
+                          {{QStringLiteral("SaveMode"), QVariant::fromValue(THistoryComboBox::hsManual)}});
 }
 
 TEST_F(HistoryBox, BoxWithOnlyAFileLoadsAndSavesThere)
