@@ -29,15 +29,20 @@ EToolkitError CountTooLarge(qint64 count)
                              .arg(THistoryComboBox::MaxLoadCount));
 }
 
-// Qt moves the current item, and with it the edit text, when items come and go; the box's list
-// changes leave what the user is typing alone.
+// Qt moves the current item, and with it the edit text, when items come and go (the first item
+// of an empty box becomes current). The box's list changes leave what the user is typing alone,
+// and where the edit text is no longer the current entry's, no entry is current, so that the
+// Down key starts at the newest one.
 class TEditTextKeeper {
 public:
     explicit TEditTextKeeper(QComboBox& box) : FBox(box), FText(box.currentText()) {}
     ~TEditTextKeeper()
     {
-        if (FBox.currentText() != FText)
-            FBox.setEditText(FText);
+        const int current = FBox.currentIndex();
+        if (FBox.currentText() == FText && (current < 0 || FBox.itemText(current) == FText))
+            return;
+        FBox.setCurrentIndex(-1);
+        FBox.setEditText(FText);
     }
 
 private:

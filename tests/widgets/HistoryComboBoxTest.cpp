@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QMetaEnum>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -176,6 +177,18 @@ TEST_F(HistoryBox, FileLoadAppendsEveryStoredEntryIncludingMissingOnes)
     sorted.SetSorted(true);
     sorted.LoadFromFile(path);
     EXPECT_EQ(sorted.Items(), L({"", "a", "b", "b", "c", "d"}));
+}
+
+TEST_F(HistoryBox, LoadLeavesTheEditTextAndTheDownKeyStartsAtTheNewestEntry)
+{
+    const QString path = Path("h.ini");
+    WriteBytes(path, "[Box1]\nHistoryCount=2\nHistory0=newest\nHistory1=older\n");
+    TBox box;
+    box.setEditText(QStringLiteral("typing"));
+    box.LoadFromFile(path);
+    EXPECT_EQ(box.currentText(), QStringLiteral("typing"));
+    QTest::keyClick(&box, Qt::Key_Down);
+    EXPECT_EQ(box.currentText(), QStringLiteral("newest"));
 }
 
 TEST_F(HistoryBox, FileRoundTripKeepsBlanksCaseAndLongEntriesUpToTheReadLimit)
