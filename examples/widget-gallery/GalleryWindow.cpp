@@ -1,5 +1,7 @@
 #include "GalleryWindow.h"
 
+#include "HistorySection.h"
+
 #include "platform/Fonts.h"
 #include "widgets/ZRKFadeButton.h"
 
@@ -14,6 +16,7 @@ TGalleryWindow::TGalleryWindow(QWidget* parent)
     setWindowTitle(QStringLiteral("Widget gallery"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(FadeButtonSection());
+    layout->addWidget(new THistorySection(this));
     FEvents = new QLabel(QStringLiteral("Move the mouse over a button, leave it, click it."), this);
     layout->addWidget(FEvents);
 }

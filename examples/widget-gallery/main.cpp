@@ -3,6 +3,9 @@
 
 #include "platform/Application.h"
 #include "platform/QtServices.h"
+#include "widgets/WidgetSet.h"
+
+#include <QShortcut>
 
 int main(int argc, char** argv)
 {
@@ -10,7 +13,11 @@ int main(int argc, char** argv)
     // The application object shows any error that escapes an event handler in the error box.
     TApplication app(argc, argv, services);
     QApplication::setApplicationDisplayName(QStringLiteral("Widget gallery"));
+    RegisterWidgetSet();
     TGalleryWindow window;
+    // Ctrl+Q closes the window, so that its widgets are taken down as in a normal end (the
+    // history box saves then).
+    QObject::connect(new QShortcut(QKeySequence::Quit, &window), &QShortcut::activated, &window, &QWidget::close);
     window.show();
     return app.exec();
 }
