@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QEvent>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -75,3 +76,14 @@ QString ColorToString(TColor c);
 // The reverse of ColorToString; names are matched without regard to case. Empty when the text
 // is no colour.
 std::optional<TColor> StringToColor(const QString& text);
+
+// The toolkit's system-colours-changed notification. On Qt it is the palette change: a new
+// application palette reaches every widget as QEvent::ApplicationPaletteChange and, unless the
+// widget has a palette of its own, QEvent::PaletteChange. A widget that shows system colours
+// rebuilds what it derived from them when its changeEvent gets either; a plain repaint needs
+// nothing of its own, since Qt repaints every widget on a new application palette and
+// ToQColor resolves at each paint.
+inline bool IsSystemColorsChange(const QEvent* event)
+{
+    return event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::PaletteChange;
+}

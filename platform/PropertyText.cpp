@@ -13,6 +13,7 @@ const QString Bool = QStringLiteral("bool");
 const QString String = QStringLiteral("string");
 const QString Enum = QStringLiteral("enum");
 const QString Set = QStringLiteral("set");
+const QString Color = QStringLiteral("color");
 
 // Enumerations and flag sets travel in QVariants of their own type; their number is an int.
 int EnumNumber(const QVariant& value)
@@ -111,8 +112,13 @@ bool TPropertyText::Same(const QMetaProperty& meta, const QVariant& a, const QVa
 TPropertyText TPropertyText::From(const QMetaProperty& meta, const QVariant& value)
 {
     const QString kind = KindOf(meta);
-    if (IsColor(meta))
-        return {kind, ColorToString(value.toInt())};
+    if (IsColor(meta)) {
+        // A plain colour in the form Qt Designer writes and reads itself; a named one as text.
+        const TColor color = value.toInt();
+        const QString text = ColorToString(color);
+        const bool plain = (color & ~0xFFFFFF) == 0 && text.startsWith(QLatin1Char('#'));
+        return {plain ? Color : kind, text};
+    }
     if (meta.isFlagType())
         return {kind, QString::fromUtf8(meta.enumerator().valueToKeys(EnumNumber(value)))};
     if (meta.isEnumType())
@@ -127,7 +133,7 @@ TPropertyText TPropertyText::From(const QMetaProperty& meta, const QVariant& val
 QVariant TPropertyText::ValueFor(const QMetaProperty& meta, QString& why) const
 {
     const QString expected = KindOf(meta);
-    if (Kind != expected) {
+    if (Kind != expected && !(IsColor(meta) && Kind == Color)) {
         why = QStringLiteral("値の型 <%1> は無効です (<%2> が必要です)").arg(Kind, expected);
         return {};
     }

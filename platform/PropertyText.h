@@ -9,11 +9,15 @@
 //   number  integers                     <number>12</number>
 //   double  floating point               <double>0.5</double>
 //   bool    booleans                     <bool>true</bool>
-//   string  text, and colours (TColor)   <string>もっと!</string>  <string>clBtnFace</string>
+//   string  text, and named colours      <string>もっと!</string>  <string>clBtnFace</string>
+//   color   a plain colour (TColor)      <color><red>18</red><green>52</green><blue>86</blue></color>
 //   enum    an enumeration's identifier  <enum>alClient</enum>
 //   set     a flag set's identifiers     <set>akLeft|akTop</set>
-// Colours are written by name or as #RRGGBB (ColorToString); an enumeration identifier may
-// carry its scope ("TControlPlacement::alClient"), as Qt Designer writes it.
+// A colour with a name (ColorToString: a system colour, clNone, the sixteen named ones) is
+// written as its name, any other plain colour as a <color> (the form Qt Designer itself reads
+// and writes; Text holds it as #RRGGBB); either form, and "#RRGGBB" as a string, is read. An
+// enumeration identifier may carry its scope ("TControlPlacement::alClient"), as Qt Designer
+// writes it.
 struct TPropertyText {
     QString Kind;
     QString Text;

@@ -13,6 +13,7 @@
 #include <QSaveFile>
 #include <QUiLoader>
 #include <QWidget>
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <set>
@@ -41,6 +42,10 @@ const TRegistered* Registered(const QString& className)
 
 const QString WidgetTag = QStringLiteral("widget");
 const QString PropertyTag = QStringLiteral("property");
+const QString ColorTag = QStringLiteral("color");
+const QString RedTag = QStringLiteral("red");
+const QString GreenTag = QStringLiteral("green");
+const QString BlueTag = QStringLiteral("blue");
 
 // The Qt class that a class builds on: the first of its ancestors (or itself) named with a Q.
 const QMetaObject* QtBase(const QMetaObject* meta)
@@ -188,7 +193,7 @@ private:
             if (!property)
                 throw Error(name, path, QStringLiteral("プロパティ %1 は存在しません").arg(path));
             QString why;
-            const QVariant value = Text(element.firstChildElement(), property->Meta()).ValueFor(property->Meta(), why);
+            const QVariant value = Text(element.firstChildElement()).ValueFor(property->Meta(), why);
             if (!value.isValid())
                 throw Error(name, path, why);
             if (!property->SetValue(value))
@@ -196,13 +201,13 @@ private:
         }
     }
 
-    // The text of a value element. Qt Designer writes a colour as <color> with its channels.
-    static TPropertyText Text(const QDomElement& value, const QMetaProperty& meta)
+    // The text of a value element; a <color> gives its channels as #RRGGBB.
+    static TPropertyText Text(const QDomElement& value)
     {
-        if (value.tagName() == QLatin1String("color") && TPropertyText::IsColor(meta)) {
-            const auto channel = [&](const char* tag) { return value.firstChildElement(QLatin1String(tag)).text().toInt(); };
-            const QColor color(channel("red"), channel("green"), channel("blue"));
-            return {QStringLiteral("string"), color.name().toUpper()};
+        if (value.tagName() == ColorTag) {
+            const auto channel = [&](const QString& tag) { return std::clamp(value.firstChildElement(tag).text().toInt(), 0, 255); };
+            const QColor color(channel(RedTag), channel(GreenTag), channel(BlueTag));
+            return {ColorTag, color.name().toUpper()};
         }
         return {value.tagName(), value.text()};
     }
@@ -283,14 +288,26 @@ private:
             const TPropertyText text = TPropertyText::From(property.Meta(), property.Value());
             QDomElement stored = document.createElement(PropertyTag);
             stored.setAttribute(QStringLiteral("name"), property.Path());
-            QDomElement value = document.createElement(text.Kind);
-            value.appendChild(document.createTextNode(text.Text));
-            stored.appendChild(value);
+            stored.appendChild(ValueElement(document, text));
             if (before.isNull())
                 element.appendChild(stored);
             else
                 element.insertBefore(stored, before);
         }
+    }
+
+    static QDomElement ValueElement(QDomDocument& document, const TPropertyText& text)
+    {
+        QDomElement value = document.createElement(text.Kind);
+        if (text.Kind == ColorTag) {
+            const QColor color(text.Text);
+            for (const auto& [tag, channel] : {std::pair(RedTag, color.red()), std::pair(GreenTag, color.green()),
+                                               std::pair(BlueTag, color.blue())})
+                value.appendChild(document.createElement(tag)).appendChild(document.createTextNode(QString::number(channel)));
+        } else {
+            value.appendChild(document.createTextNode(text.Text));
+        }
+        return value;
     }
 
     // Names each class of ours with the Qt class it extends and its header, for Qt Designer

@@ -60,6 +60,11 @@ class TZRKFadeButton : public QWidget {
 public:
     explicit TZRKFadeButton(QWidget* owner = nullptr);
 
+    // In a Qt layout: room for the caption with a margin, at least the toolkit's 150 by 30;
+    // at the least the caption inside the outline.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
     int Tag() const { return FTag; }
     void SetTag(int value) { FTag = value; }
     void SetLeft(int value) { move(value, y()); }
@@ -140,6 +145,10 @@ protected:
     void leaveEvent(QEvent* event) override;
     bool event(QEvent* event) override;
 
+    // The whole button as it looks now, composed off-screen at the given device pixel ratio, so
+    // that the caption and outline are drawn at the screen's own resolution.
+    QImage Frame(qreal devicePixelRatio) const;
+
     // The fade state.
     TColor FFadeColor = 0;          // the fill shown
     TColor FFadeBorderColor = 0;    // the outline shown
@@ -150,8 +159,10 @@ protected:
     TTimer FTimer;
 
 private:
-    // The whole button as it looks now, composed off-screen.
-    QImage Frame() const;
+    // The caption's size in the button's font.
+    QSize CaptionSize() const;
+    // How far the outline reaches into the button.
+    int OutlineBand() const;
     // The next fade step of a colour shown between from and to.
     TColor Faded(TColor shown, TColor from, TColor to, bool isBorder);
 

@@ -73,7 +73,7 @@ const char* const FadeButtonLayout = R"(<?xml version="1.0" encoding="UTF-8"?>
    <property name="geometry"><rect><x>212</x><y>28</y><width>200</width><height>20</height></rect></property>
    <property name="Caption"><string>もっと!</string></property>
    <property name="Color"><string>clMaroon</string></property>
-   <property name="DestColor"><string>#FF0000</string></property>
+   <property name="DestColor"><string>#ff0000</string></property>
    <property name="BorderColor"><color><red>192</red><green>192</green><blue>193</blue></color></property>
    <property name="BorderDestColor"><string>clBtnHighlight</string></property>
    <property name="Align"><enum>TControlPlacement::alNone</enum></property>
@@ -217,7 +217,7 @@ TEST_F(StoredLayout, WritesNoPropertyAtItsDeclaredDefaultAndEveryOtherOne)
     for (const char* present : {R"(<property name="Tag"><number>3</number>)",
                                 R"(<property name="Anchors"><set>akRight</set>)",
                                 R"(<property name="Color"><string>clBtnFace</string>)",
-                                R"(<property name="DestColor"><string>#123456</string>)"})
+                                R"(<property name="DestColor"><color><red>18</red><green>52</green><blue>86</blue></color>)"})
         EXPECT_TRUE(changed.contains(QLatin1String(present))) << present;
 }
 
@@ -260,6 +260,7 @@ TEST_F(StoredLayout, ABadFileGivesAnErrorNamingFileComponentAndProperty)
         {"number for a colour", R"(<property name="Color"><number>255</number></property>)", "Button1.Color"},
         {"no colour", R"(<property name="Color"><string>clMauve</string></property>)", "Button1.Color"},
         {"text for a number", R"(<property name="Step"><number>two</number></property>)", "Button1.Step"},
+        {"colour for a number", R"(<property name="Step"><color><red>1</red></color></property>)", "Button1.Step"},
         {"bool for a number", R"(<property name="Step"><bool>true</bool></property>)", "Button1.Step"},
         {"no bool", R"(<property name="FadeOnOver"><bool>yes</bool></property>)", "Button1.FadeOnOver"},
         {"unknown identifier", R"(<property name="Align"><enum>alMiddle</enum></property>)", "Button1.Align"},
