@@ -2,6 +2,7 @@
 
 #include "WidgetIcons.h"
 #include "WidgetPlugin.h"
+#include "widgets/HistoryComboBox.h"
 #include "widgets/ZRKFadeButton.h"
 
 namespace {
@@ -10,6 +11,14 @@ template <class TWidget>
 QWidget* Create(QWidget* parent)
 {
     return new TWidget(parent);
+}
+
+// A history box on a form in the designer must not load or save the history it stands for.
+QWidget* CreateDesignTimeHistoryBox(QWidget* parent)
+{
+    auto* box = new THistoryComboBox(parent);
+    box->SetDesigning(true);
+    return box;
 }
 
 } // namespace
@@ -23,7 +32,9 @@ TWidgetCollection::TWidgetCollection(QObject* parent)
          QStringLiteral("A push button whose fill and outline fade to their hover colours"),
          QSize(150, 30), FadeButtonIcon, Create<TZRKFadeButton>},
         // TShineSpeedButton: its entry goes here.
-        // THistoryComboBox: its entry goes here.
+        {QStringLiteral("THistoryComboBox"), QStringLiteral("widgets/HistoryComboBox.h"),
+         QStringLiteral("An editable combo box that keeps a most-recently-used history in an INI file or the registry"),
+         QSize(200, 26), HistoryComboBoxIcon, CreateDesignTimeHistoryBox},
     };
     for (const TWidgetEntry& entry : entries)
         FWidgets.append(new TWidgetPlugin(entry, this));

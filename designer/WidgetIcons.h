@@ -4,3 +4,4 @@
 
 // The widget box icons, drawn rather than stored: each shows its widget in small.
 QIcon FadeButtonIcon();
+QIcon HistoryComboBoxIcon();

@@ -63,7 +63,7 @@ THistoryComboBox::THistoryComboBox(QWidget* owner)
 THistoryComboBox::~THistoryComboBox()
 {
     WMDestroy();
-    if (FSaveMode != hsAuto && FSaveMode != hsAutoSave)
+    if (FDesigning || (FSaveMode != hsAuto && FSaveMode != hsAutoSave))
         return;
     FUseCopy = true;
     // A destructor cannot pass an error on: the failed save is reported on the log and the
@@ -303,7 +303,7 @@ bool THistoryComboBox::LoadFromRegistry()
 void THistoryComboBox::Loaded()
 {
     TLoadable::Loaded();
-    if (FSaveMode != hsAuto && FSaveMode != hsAutoLoad)
+    if (FDesigning || (FSaveMode != hsAuto && FSaveMode != hsAutoLoad))
         return;
     if (!LoadFromRegistry())
         LoadFromFile();

@@ -71,6 +71,11 @@ public:
     QString SaveSectionName() const { return FSaveSectionName; }
     void SetSaveSectionName(const QString& value) { FSaveSectionName = value; }
 
+    // A box placed in a form designer stands for the box at run time: it neither loads nor
+    // saves by itself (the Designer plugin creates it so).
+    bool Designing() const { return FDesigning; }
+    void SetDesigning(bool value) { FDesigning = value; }
+
     // The history, newest first.
     QStringList Items() const;
 
@@ -132,4 +137,5 @@ private:
     QString FSaveFileName;
     QString FSaveSectionName;
     bool FSorted = false;
+    bool FDesigning = false;
 };

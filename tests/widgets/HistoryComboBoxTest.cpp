@@ -447,6 +447,21 @@ TEST_F(HistoryBox, BoxWithOnlyAFileLoadsAndSavesThere)
     EXPECT_FALSE(QFile::exists(RegistryFile()));
 }
 
+TEST_F(HistoryBox, BoxInAFormDesignerNeitherLoadsNorSaves)
+{
+    const QString path = Path("h.ini");
+    const QByteArray stored = "[Box1]\nHistoryCount=1\nHistory0=stored\n";
+    WriteBytes(path, stored);
+    auto box = std::make_unique<TBox>();
+    box->SetDesigning(true);
+    box->SetSaveFileName(path);
+    box->Loaded();
+    EXPECT_EQ(box->count(), 0);
+    box->AddText(QStringLiteral("design-time item"));
+    box.reset();
+    EXPECT_EQ(FileBytes(path), stored);
+}
+
 TEST_F(HistoryBox, BoxDestroyedWithItsWindowSavesItsCurrentEntries)
 {
     auto window = std::make_unique<QWidget>();
