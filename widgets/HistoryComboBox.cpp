@@ -130,6 +130,14 @@ bool THistoryComboBox::AddText()
     return AddText(currentText());
 }
 
+bool THistoryComboBox::WithProperty(const QString& value, void (THistoryComboBox::*action)(const QString&))
+{
+    if (value.isEmpty())
+        return false;
+    (this->*action)(value);
+    return true;
+}
+
 QString THistoryComboBox::GetSectionString() const
 {
     return FSaveSectionName.isEmpty() ? objectName() : FSaveSectionName;
@@ -193,10 +201,7 @@ void THistoryComboBox::SaveToFile(const QString& fileName)
 
 bool THistoryComboBox::SaveToFile()
 {
-    if (FSaveFileName.isEmpty())
-        return false;
-    SaveToFile(FSaveFileName);
-    return true;
+    return WithProperty(FSaveFileName, &THistoryComboBox::SaveToFile);
 }
 
 void THistoryComboBox::SaveToRegistry(const QString& key)
@@ -230,10 +235,7 @@ void THistoryComboBox::SaveToRegistry(const QString& key)
 
 bool THistoryComboBox::SaveToRegistry()
 {
-    if (FSaveKeyName.isEmpty())
-        return false;
-    SaveToRegistry(FSaveKeyName);
-    return true;
+    return WithProperty(FSaveKeyName, &THistoryComboBox::SaveToRegistry);
 }
 
 void THistoryComboBox::LoadFromFile(const QString& fileName)
@@ -255,10 +257,7 @@ void THistoryComboBox::LoadFromFile(const QString& fileName)
 
 bool THistoryComboBox::LoadFromFile()
 {
-    if (FSaveFileName.isEmpty())
-        return false;
-    LoadFromFile(FSaveFileName);
-    return true;
+    return WithProperty(FSaveFileName, &THistoryComboBox::LoadFromFile);
 }
 
 void THistoryComboBox::LoadFromRegistry(const QString& key)
@@ -294,10 +293,7 @@ void THistoryComboBox::LoadFromRegistry(const QString& key)
 
 bool THistoryComboBox::LoadFromRegistry()
 {
-    if (FSaveKeyName.isEmpty())
-        return false;
-    LoadFromRegistry(FSaveKeyName);
-    return true;
+    return WithProperty(FSaveKeyName, &THistoryComboBox::LoadFromRegistry);
 }
 
 void THistoryComboBox::Loaded()

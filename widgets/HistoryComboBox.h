@@ -126,6 +126,8 @@ protected:
     bool FUseCopy = false;
 
 private:
+    // The forms without argument: action with value, unless value is empty.
+    bool WithProperty(const QString& value, void (THistoryComboBox::*action)(const QString&));
     QString CheckedSection() const;
     // The entries a save writes: FHistoryCopy while FUseCopy is set, else the list.
     QStringList SaveSource() const;
