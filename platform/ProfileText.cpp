@@ -98,8 +98,12 @@ void TProfileText::Reindex()
         if (section.HasHeader && !FSectionIndex.contains(Folded(section.Name)))
             FSectionIndex.insert(Folded(section.Name), i);
         section.KeyIndex.clear();
+        section.LastEntry = 0;
         for (int j = 0; j < int(section.Lines.size()); ++j) {
-            if (section.Lines[j].IsEntry && !section.KeyIndex.contains(section.Lines[j].Key))
+            if (!section.Lines[j].IsEntry)
+                continue;
+            section.LastEntry = j;
+            if (!section.KeyIndex.contains(section.Lines[j].Key))
                 section.KeyIndex.insert(section.Lines[j].Key, j);
         }
     }
@@ -164,18 +168,10 @@ void TProfileText::SetValue(const QString& section, const QString& key, const QS
         return;
     }
     // After the last entry, so that comments and blank lines that close the section stay
-    // where they were.
-    int at = 1; // line 0 is the header
-    for (int j = 1; j < int(target.Lines.size()); ++j) {
-        if (target.Lines[j].IsEntry)
-            at = j + 1;
-    }
+    // where they were. No entry follows that place, so no index moves.
+    const int at = target.LastEntry + 1;
     target.Lines.insert(target.Lines.begin() + at, EntryLine(key, value));
-    // Lines after the insertion moved down by one.
-    for (auto it = target.KeyIndex.begin(); it != target.KeyIndex.end(); ++it) {
-        if (*it >= at)
-            ++*it;
-    }
+    target.LastEntry = at;
     target.KeyIndex.insert(folded, at);
 }
 

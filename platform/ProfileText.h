@@ -60,6 +60,7 @@ private:
         bool HasHeader = false; // false only for the lines before the first header
         std::vector<TLine> Lines;
         QHash<QString, int> KeyIndex; // folded key -> first line holding it
+        int LastEntry = 0;            // the last line holding an entry; 0, the header, when none
     };
 
     static TLine ParseLine(const QByteArray& raw);
