@@ -3,6 +3,7 @@
 #include "WidgetIcons.h"
 #include "WidgetPlugin.h"
 #include "widgets/ShineSpdBtn.h"
+#include "widgets/HistoryComboBox.h"
 #include "widgets/ZRKFadeButton.h"
 
 namespace {
@@ -11,6 +12,14 @@ template <class TWidget>
 QWidget* Create(QWidget* parent)
 {
     return new TWidget(parent);
+}
+
+// A history box on a form in the designer must not load or save the history it stands for.
+QWidget* CreateDesignTimeHistoryBox(QWidget* parent)
+{
+    auto* box = new THistoryComboBox(parent);
+    box->SetDesigning(true);
+    return box;
 }
 
 } // namespace
@@ -26,7 +35,9 @@ TWidgetCollection::TWidgetCollection(QObject* parent)
         {QStringLiteral("TShineSpeedButton"), QStringLiteral("widgets/ShineSpdBtn.h"),
          QStringLiteral("A speed button with a glyph lit while the pointer is over it and dimmed while disabled"),
          QSize(25, 25), ShineButtonIcon, Create<TShineSpeedButton>},
-        // THistoryComboBox: its entry goes here.
+        {QStringLiteral("THistoryComboBox"), QStringLiteral("widgets/HistoryComboBox.h"),
+         QStringLiteral("An editable combo box that keeps a most-recently-used history in an INI file or the registry"),
+         QSize(200, 26), HistoryComboBoxIcon, CreateDesignTimeHistoryBox},
     };
     for (const TWidgetEntry& entry : entries)
         FWidgets.append(new TWidgetPlugin(entry, this));

@@ -56,3 +56,20 @@ QIcon ShineButtonIcon()
         painter.drawPolygon(gem, 4);
     });
 }
+
+QIcon HistoryComboBoxIcon()
+{
+    return DrawnIcon([](QPainter& painter) {
+        // An edit field with its drop-down arrow, and the list of earlier entries below it.
+        painter.setPen(QPen(QColor(0x60, 0x60, 0x60), 1));
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(1.5, 2.5, 19, 7));
+        painter.setBrush(QColor(0x60, 0x60, 0x60));
+        painter.drawPolygon(QPolygonF({QPointF(15, 5), QPointF(19, 5), QPointF(17, 8)}));
+        painter.setBrush(QColor(0xF4, 0xF4, 0xF4));
+        painter.drawRect(QRectF(1.5, 10.5, 15, 10));
+        painter.setPen(QPen(QColor(0x30, 0x60, 0xC0), 1.5));
+        for (const qreal y : {13.5, 16.5, 19.0})
+            painter.drawLine(QPointF(4, y), QPointF(13, y));
+    });
+}

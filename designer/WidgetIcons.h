@@ -5,3 +5,4 @@
 // The widget box icons, drawn rather than stored: each shows its widget in small.
 QIcon FadeButtonIcon();
 QIcon ShineButtonIcon();
+QIcon HistoryComboBoxIcon();

@@ -3,6 +3,7 @@
 #include "platform/SpeedButton.h"
 #include "platform/StoredLayout.h"
 #include "widgets/ShineSpdBtn.h"
+#include "widgets/HistoryComboBox.h"
 #include "widgets/ZRKFadeButton.h"
 
 namespace {
@@ -26,4 +27,5 @@ void RegisterWidgetSet()
 
     // The toolkit's own speed button, which shares its groups with the shine button.
     Register<TSpeedButton>("TSpeedButton", "platform/SpeedButton.h");
+    Register<THistoryComboBox>("THistoryComboBox");
 }

@@ -1,5 +1,7 @@
 #include "GalleryWindow.h"
 
+#include "HistorySection.h"
+
 #include "platform/StoredLayout.h"
 
 #include <QDir>
@@ -22,6 +24,10 @@ TGalleryWindow::TGalleryWindow(QWidget* parent)
         FPages->addTab(page, page->windowTitle());
         ReportEventsOf(page);
     }
+    // The history boxes stay in view under the pages: one of them remembers across runs.
+    auto* history = new THistorySection(this);
+    layout->addWidget(history);
+    ReportEventsOf(history);
     FEvents = new QLabel(QStringLiteral("Move the mouse over a widget, leave it, click it."), this);
     layout->addWidget(FEvents);
 }

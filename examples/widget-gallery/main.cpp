@@ -6,6 +6,8 @@
 #include "platform/QtServices.h"
 #include "widgets/WidgetSet.h"
 
+#include <QShortcut>
+
 int main(int argc, char** argv)
 {
     TQtServices services;
@@ -16,6 +18,9 @@ int main(int argc, char** argv)
     TShineStateSample::Register();
     try {
         TGalleryWindow window;
+        // Ctrl+Q closes the window, so that its widgets are taken down as in a normal end (the
+        // history box saves then).
+        QObject::connect(new QShortcut(QKeySequence::Quit, &window), &QShortcut::activated, &window, &QWidget::close);
         window.show();
         return app.exec();
     } catch (...) {
