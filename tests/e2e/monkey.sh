@@ -214,7 +214,7 @@ next_event() {
   else
     burst+=(key F4)
   fi
-  local pauses=(0 0.02 0.05 0.1 0.3)
+  local pauses=(0 0 0.02 0.05 0.1)
   burst+=(sleep "${pauses[RANDOM % 5]}")
 }
 
@@ -222,7 +222,7 @@ sent=0; next_check=$CHECK_EVERY
 started=$SECONDS
 while ((sent < EVENTS)); do
   burst=()
-  size=$((5 + RANDOM % 20))
+  size=$((10 + RANDOM % 30))
   ((sent + size > EVENTS)) && size=$((EVENTS - sent))
   for ((i = 0; i < size; i++)); do next_event; done
   echo "${burst[*]}" >>"$E2E_OUT/events.log"
