@@ -16,7 +16,7 @@ source "$(dirname "$0")/modal.sh"
 
 EVENTS=${1:-1500}
 SEED=${2:-13}
-CHECK_EVERY=${CHECK_EVERY:-300}
+CHECK_EVERY=${CHECK_EVERY:-200}
 ANSWER_DEADLINE=20   # seconds for a menu to open: the longest move animation is a few seconds
 
 # The information command must not start a browser: a stand-in records the address instead.
@@ -204,12 +204,12 @@ next_event() {
   elif ((roll < 53)); then
     x=$((wx + RANDOM % ww)); y=$((wy + RANDOM % wh))
     burst+=(mousemove "$x" "$y" click --repeat 2 --delay 80 1)
-  elif ((roll < 83)); then
+  elif ((roll < 85)); then
     local arrows=(Left Right Up Down)
     burst+=(key "${arrows[RANDOM % 4]}")
-  elif ((roll < 90)); then
+  elif ((roll < 92)); then
     burst+=(key Return)
-  elif ((roll < 96)); then
+  elif ((roll < 98)); then
     burst+=(key Escape)
   else
     burst+=(key F4)
