@@ -8,6 +8,8 @@
 // and timer callbacks run their work through RunGuarded (or are connected through Guarded).
 // An error raised there ends that handler, goes to the default handler (the error box) and
 // never unwinds into Qt's frames; the program then goes on with its next event.
+// A signal reaches its slots through Qt's own frames, so the guard belongs to the slot: code
+// that connects its own handler to a signal of ours (a widget's OnClick) connects it Guarded.
 template <typename F>
 void RunGuarded(F&& handler) noexcept
 {
