@@ -5,7 +5,7 @@ SAN_BUILD  ?= build-san
 CMAKE_GEN  := -G Ninja
 JOBS       ?= $(shell nproc)
 
-.PHONY: setup configure build run test test-main test-san bench gallery clean
+.PHONY: setup configure build run test test-main test-san bench gallery clean soak soak-monkey
 
 setup:
 	@bash tools/setup.sh
@@ -41,6 +41,14 @@ test-san: setup
 bench: build
 	cmake --build $(BUILD) --target benchmarks
 	for b in $$(find $(BUILD)/bench -maxdepth 1 -type f -executable -name "bench_*"); do $$b; done
+
+# The monkey's long run on the real window; SEED=n replays a run, MONKEY_EVENTS sets its length.
+MONKEY_EVENTS ?= 10000
+SEED          ?= 13
+soak: soak-monkey
+soak-monkey: build
+	E2E_OUT=$(abspath $(BUILD))/e2e/soak-monkey TARVO_BIN_DIR=$(abspath $(BUILD))/bin \
+	  bash tests/e2e/monkey.sh $(MONKEY_EVENTS) $(SEED)
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD)

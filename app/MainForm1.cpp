@@ -6,6 +6,7 @@
 #include "platform/Color.h"
 #include "platform/DataPath.h"
 #include "platform/DrawGrid.h"
+#include "platform/ErrorBoundary.h"
 #include "platform/Fonts.h"
 #include "platform/Image.h"
 #include "platform/Services.h"
@@ -120,13 +121,13 @@ void TMainForm1::BuildMenu()
     QMenu* MenuItem1 = MainMenu1->addMenu(QStringLiteral("モード(&M)"));
     N5 = MenuItem1->addAction(QStringLiteral("ボスが来た!!(&B)..."));
     N5->setShortcut(Qt::Key_F4);
-    connect(N5, &QAction::triggered, this, [this] { N5Click(); });
+    connect(N5, &QAction::triggered, this, Guarded([this] { N5Click(); }));
     MenuItem1->addSeparator();   // N4
     Exit1 = MenuItem1->addAction(QStringLiteral("終了(&X)"));
-    connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
+    connect(Exit1, &QAction::triggered, this, Guarded([this] { Exit1Click(); }));
     QMenu* Help1 = MainMenu1->addMenu(QStringLiteral("ヘルプ(&H)"));
     N6 = Help1->addAction(QStringLiteral("インフォメーション(&I)..."));
-    connect(N6, &QAction::triggered, this, [this] { N6Click(); });
+    connect(N6, &QAction::triggered, this, Guarded([this] { N6Click(); }));
 }
 
 void TMainForm1::BuildTitlePage()
@@ -141,7 +142,7 @@ void TMainForm1::BuildTitlePage()
         thumbnail->SetStretch(true);
         thumbnail->setCursor(Qt::PointingHandCursor);
         const int opponent = i + 1;
-        connect(thumbnail, &TImage::Clicked, this, [this, opponent] { ImageClick(opponent); });
+        connect(thumbnail, &TImage::Clicked, this, Guarded([this, opponent] { ImageClick(opponent); }));
         Image0_[std::size_t(i)] = thumbnail;
     }
     Label1 = new QLabel(QStringLiteral("対戦するキャラクターを選択"), TabSheet1);
@@ -159,7 +160,7 @@ void TMainForm1::BuildTitlePage()
     miMC->setGeometry(8, 388, 29, 25);
     miMC->setFocusPolicy(Qt::NoFocus);
     miMC->hide();
-    connect(miMC, &QPushButton::clicked, this, [this] { miMCClick(); });
+    connect(miMC, &QPushButton::clicked, this, Guarded([this] { miMCClick(); }));
 }
 
 void TMainForm1::BuildGamePage()
@@ -207,7 +208,7 @@ void TMainForm1::BuildPicturePage()
     Button1->SetStep(2);
     Button1->SetSpeed(20);
     Button1->SetCaption(QStringLiteral("もっと!"));
-    connect(Button1, &TZRKFadeButton::OnClick, this, [this] { Button1Click(); });
+    connect(Button1, &TZRKFadeButton::OnClick, this, Guarded([this] { Button1Click(); }));
 
     FReward = std::make_unique<TRewardSequence>(
         FServices, *Image2, *Image3, *Button1,
@@ -286,4 +287,9 @@ void TMainForm1::closeEvent(QCloseEvent* event)
     // program ends as soon as the handlers below have returned.
     FMatch->Abandon();
     event->accept();
+    // Closing the main window ends the program, whatever input is still queued. Qt's own quit
+    // after the last window closes is only posted, and a window shown before it arrives (a
+    // queued click opening a menu of the hidden menu bar) cancels it; exit cannot be
+    // cancelled, and it ends every event loop running below this one as well.
+    QCoreApplication::exit(0);
 }

@@ -8,16 +8,6 @@ TApplication::TApplication(int& argc, char** argv, TServices& services)
 {
 }
 
-bool TApplication::notify(QObject* receiver, QEvent* event)
-{
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (...) {
-        ShowCurrentException(FServices);
-        return true;
-    }
-}
-
 void TApplication::ShowCurrentException(TServices& services)
 {
     try {
@@ -27,5 +17,25 @@ void TApplication::ShowCurrentException(TServices& services)
     } catch (...) {
         // An error that is not the toolkit's kind shows as an error with an empty message.
         services.ShowError(QString());
+    }
+}
+
+void TApplication::HandleException() noexcept
+{
+    try {
+        if (auto* application = qobject_cast<TApplication*>(QCoreApplication::instance())) {
+            ShowCurrentException(application->Services());
+            return;
+        }
+        try {
+            throw;
+        } catch (const std::exception& error) {
+            qCritical("%s", error.what());
+        } catch (...) {
+            qCritical("an error of unknown kind in an event handler");
+        }
+    } catch (...) {
+        // The error box itself failed (out of memory, most likely): nothing is left to show it.
+        qCritical("the error box could not be shown");
     }
 }

@@ -1,5 +1,6 @@
 #include "DrawGrid.h"
 
+#include "ErrorBoundary.h"
 #include "ToolkitError.h"
 
 #include <QKeyEvent>
@@ -112,16 +113,18 @@ void TDrawGrid::DrawAll()
         }
 }
 
+// The event overrides below are where Qt calls in; the cell painter, the click and the key
+// handler run inside them, so each runs its work guarded.
 void TDrawGrid::paintEvent(QPaintEvent* event)
 {
-    EnsureBacking();
+    RunGuarded([this] { EnsureBacking(); });
     QPainter painter(this);
     painter.drawImage(event->rect(), FBacking, event->rect());
 }
 
 void TDrawGrid::resizeEvent(QResizeEvent*)
 {
-    EnsureBacking();
+    RunGuarded([this] { EnsureBacking(); });
 }
 
 void TDrawGrid::mousePressEvent(QMouseEvent* event)
@@ -148,10 +151,16 @@ void TDrawGrid::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton || !FTracking)
         return;
     FTracking = false;
-    Click();
+    RunGuarded([this] { Click(); });
 }
 
 void TDrawGrid::keyPressEvent(QKeyEvent* event)
+{
+    // An error in the key handler skips the grid's own move of the current cell too.
+    RunGuarded([this, event] { KeyDown(event); });
+}
+
+void TDrawGrid::KeyDown(QKeyEvent* event)
 {
     const int key = event->key();
     if (OnKeyDown)

@@ -62,6 +62,7 @@ protected:
 private:
     void DrawAll();
     void EnsureBacking();   // redraws everything when the backing image no longer fits
+    void KeyDown(QKeyEvent* event);     // OnKeyDown, then the grid's own keys
     void MoveCurrent(int col, int row);  // keyboard and mouse: no index error, click on change
     void Click();
 

@@ -7,7 +7,7 @@
 class QObject;
 
 // The toolkit's raised error. It carries the user-facing Japanese text; the default handler
-// (TApplication::notify, or start-up) shows that text in the error box.
+// (TApplication::HandleException, or start-up) shows that text in the error box.
 class EToolkitError : public std::exception {
 public:
     explicit EToolkitError(QString message);

@@ -1,3 +1,4 @@
+#include "AppServices.h"
 #include "platform/DrawGrid.h"
 #include "platform/ToolkitError.h"
 
@@ -111,4 +112,35 @@ TEST_F(GridFixture, PaintsCellsThroughTheHandlerAndSilverLines)
     const QImage after = grid.grab().toImage();
     EXPECT_EQ(after.pixelColor(5, 5), QColor(Qt::red));
     EXPECT_EQ(after.pixelColor(41, 5), QColor(192, 192, 192)) << "a cell drawing stays inside its cell";
+}
+
+// An error raised by a handler that the grid runs for Qt (the click, the key handler, the cell
+// painter) is shown in the error box where Qt calls in; it skips the rest of that event's
+// handling, and the grid takes its next events as usual.
+TEST_F(GridFixture, ErrorsOfItsHandlersEndAtTheGridAndShowTheErrorBox)
+{
+    AppServices().Errors.clear();
+    const QString failure = QStringLiteral("ファイル /x は開けません");
+    bool raise = true;
+    grid.OnClick = [&] {
+        clicks << QStringLiteral("%1,%2").arg(grid.Col()).arg(grid.Row());
+        if (raise)
+            throw EToolkitError(failure);
+    };
+    QTest::mouseClick(&grid, Qt::LeftButton, {}, CentreOf(2, 2));
+    EXPECT_EQ(AppServices().Errors, QStringList{failure});
+    raise = false;
+    QTest::mouseClick(&grid, Qt::LeftButton, {}, CentreOf(5, 1));
+    EXPECT_EQ(clicks, QStringList({QStringLiteral("2,2"), QStringLiteral("5,1")})) << "the next click is taken";
+
+    // A key handler's error skips the grid's own move of the current cell.
+    grid.OnKeyDown = [](int, Qt::KeyboardModifiers) { throw std::runtime_error("not the toolkit's"); };
+    QTest::keyClick(&grid, Qt::Key_Down);
+    EXPECT_EQ(grid.Row(), 1);
+    EXPECT_EQ(AppServices().Errors, QStringList({failure, QString()}));
+
+    grid.show();
+    grid.OnDrawCell = [&](int, int, QPainter&, const QRect&) { throw EToolkitError(failure); };
+    grid.resize(grid.width() + 2, grid.height());   // a new backing image, drawn cell by cell
+    EXPECT_EQ(AppServices().Errors, QStringList({failure, QString(), failure}));
 }

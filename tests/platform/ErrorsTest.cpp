@@ -59,12 +59,11 @@ TEST(LoadBitmap, ReadsAValidBitmap)
     EXPECT_EQ(read.pixelColor(6, 2), QColor(10, 20, 30));
 }
 
-// The default handler: an error escaping an event handler shows the error box and the
+// The default handler: an error raised in an event handler shows the error box and the
 // program goes on handling events.
 TEST(DefaultHandler, ShowsTheErrorAndGoesOn)
 {
     TFakeServices services;
-    // The fixture's QApplication is a plain one; exercise the handler the notify override uses.
     try {
         throw EToolkitError::InvalidBitmap();
     } catch (...) {

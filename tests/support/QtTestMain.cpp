@@ -1,13 +1,22 @@
 // The main of every test program that needs a QApplication: widgets run on the offscreen
-// platform unless the environment names another.
-#include <QApplication>
+// platform unless the environment names another. The application object is the program's own,
+// so an error that reaches the default handler is recorded in AppServices().
+#include "AppServices.h"
+#include "platform/Application.h"
+
 #include <gtest/gtest.h>
+
+TFakeServices& AppServices()
+{
+    static TFakeServices services;
+    return services;
+}
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    TApplication app(argc, argv, AppServices());
     QApplication::setApplicationDisplayName(QStringLiteral("タルヴォ!!"));
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
