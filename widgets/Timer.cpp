@@ -1,9 +1,13 @@
 #include "Timer.h"
 
+#include "platform/ErrorBoundary.h"
+
 TTimer::TTimer(QObject* owner)
     : QObject(owner)
 {
-    connect(&FTicker, &QTimer::timeout, this, [this] { emit OnTimer(this); });
+    // A tick handler may raise (the fade button painting without a parent): the error ends
+    // that tick at our side of the timer and goes to the error box.
+    connect(&FTicker, &QTimer::timeout, this, [this] { RunGuarded([this] { emit OnTimer(this); }); });
     UpdateTimer();
 }
 
