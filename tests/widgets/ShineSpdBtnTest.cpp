@@ -337,8 +337,8 @@ TEST_F(ShineButtonLayout, FreshButtonStoresOnlyBothColoursAndItsFonts)
     Button->SetFontShadow(clr::Black);
     Button->PressedColors()->SetGradColor(clr::Red);
     const QString changed = Written();
-    EXPECT_TRUE(changed.contains(QLatin1String(R"(<property name="FontShadow"><string>clBlack</string>)")));
-    EXPECT_TRUE(changed.contains(QLatin1String(R"(<property name="PressedColors.GradColor"><string>clRed</string>)")));
+    EXPECT_TRUE(changed.contains(QLatin1String(R"(<property name="FontShadow"><color><red>0</red><green>0</green><blue>0</blue></color>)")));
+    EXPECT_TRUE(changed.contains(QLatin1String(R"(<property name="PressedColors.GradColor"><color><red>255</red><green>0</green><blue>0</blue></color>)")));
 }
 
 TEST_F(ShineButtonLayout, ReadsBackIntoTheOwnedObjects)

@@ -1,4 +1,5 @@
 #include "LayoutRoundTrip.h"
+#include "ShineStateSample.h"
 
 #include "platform/Loadable.h"
 #include "platform/PublishedProperty.h"
@@ -287,6 +288,7 @@ TEST_F(StoredLayout, ABadFileGivesAnErrorNamingFileComponentAndProperty)
 
 TEST_F(StoredLayout, EveryGalleryPageReads)
 {
+    TShineStateSample::Register();
     const QDir pages(QStringLiteral(TARVO_GALLERY_PAGES));
     const QStringList files = pages.entryList({QStringLiteral("*.ui")}, QDir::Files);
     ASSERT_FALSE(files.isEmpty());
