@@ -92,11 +92,11 @@ void TBossForm1::ShowModalMaximised()
 {
     // Maximised is the window manager's to carry out; cover the screen ourselves as well, so
     // the screen is covered where no manager runs (a bare X server, a kiosk session).
+    const TNoDisplayName decoyTitle;
     const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
     if (shown)
         setGeometry(shown->geometry());
     setWindowState(windowState() | Qt::WindowMaximized);
-    const TNoDisplayName decoyTitle;
     exec();
 }
 
