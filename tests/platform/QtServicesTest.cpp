@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLibrary>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTest>
@@ -130,4 +131,13 @@ TEST(QtServices, TheBoxesShowTheApplicationTitleTheirIconAndOneOkButton)
     EXPECT_EQ(error.Text, QStringLiteral("ファイル /x は開けません.")) << "the closing full stop";
     EXPECT_EQ(error.Icon, QMessageBox::Critical);
     EXPECT_EQ(error.Buttons, QStringList{QStringLiteral("OK")});
+}
+
+// The WAV player is loaded from beside the program at the first sound; the module the build
+// puts there must offer it.
+TEST(QtServices, TheSoundModuleBesideTheProgramOffersThePlayer)
+{
+    QLibrary module(qEnvironmentVariable("TARVO_BIN_DIR") + QStringLiteral("/tarvo-sound"));
+    ASSERT_TRUE(module.load()) << module.errorString().toStdString();
+    EXPECT_NE(module.resolve("TarvoPlaySound"), nullptr);
 }
