@@ -267,8 +267,13 @@ void TMainForm1::Button1Click()
 
 void TMainForm1::N5Click()
 {
-    if (BossForm1)
-        BossForm1->ShowModalMaximised();
+    if (!BossForm1)
+        return;
+    // The main window leaves the taskbar and the window lists while the decoy is up: its entry
+    // would name the game.
+    hide();
+    BossForm1->ShowModalMaximised();
+    show();
 }
 
 void TMainForm1::N6Click()

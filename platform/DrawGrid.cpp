@@ -53,11 +53,13 @@ QRect TDrawGrid::CellRect(int col, int row) const
 
 bool TDrawGrid::CellAt(QPoint point, int& col, int& row) const
 {
+    // The line after a cell belongs to that cell, so the cells and their lines tile the grid
+    // and a click on a line is not lost.
     if (point.x() < 0 || point.y() < 0)
         return false;
     const int c = point.x() / (FColWidth + FLineWidth);
     const int r = point.y() / (FRowHeight + FLineWidth);
-    if (c >= FColCount || r >= FRowCount || !CellRect(c, r).contains(point))
+    if (c >= FColCount || r >= FRowCount)
         return false;
     col = c;
     row = r;
@@ -133,17 +135,14 @@ void TDrawGrid::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton || !CellAt(event->position().toPoint(), col, row))
         return;
     FTracking = true;
-    FCol = col;
-    FRow = row;
+    TrackTo(col, row);
 }
 
 void TDrawGrid::mouseMoveEvent(QMouseEvent* event)
 {
     int col, row;
-    if (FTracking && CellAt(event->position().toPoint(), col, row)) {
-        FCol = col;
-        FRow = row;
-    }
+    if (FTracking && CellAt(event->position().toPoint(), col, row))
+        TrackTo(col, row);
 }
 
 void TDrawGrid::mouseReleaseEvent(QMouseEvent* event)
@@ -151,7 +150,20 @@ void TDrawGrid::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton || !FTracking)
         return;
     FTracking = false;
+    int col, row;
+    if (CellAt(event->position().toPoint(), col, row))
+        TrackTo(col, row);
+    // The program may have set the current cell while the button was held (the computer's
+    // move does); the click is the user's, on the cell the pointer reached last.
+    FCol = FTrackCol;
+    FRow = FTrackRow;
     RunGuarded([this] { Click(); });
+}
+
+void TDrawGrid::TrackTo(int col, int row)
+{
+    FTrackCol = FCol = col;
+    FTrackRow = FRow = row;
 }
 
 void TDrawGrid::keyPressEvent(QKeyEvent* event)

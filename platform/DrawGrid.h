@@ -9,7 +9,8 @@
 // column and row, painted only through OnDrawCell, with a current cell and the mouse and
 // keyboard behaviour of a classic string grid:
 //  - the left button pressed over a cell makes it current, the current cell follows the
-//    pointer while the button is held, and the release raises OnClick;
+//    pointer while the button is held, and the release makes the last cell reached current
+//    and raises OnClick; only the left button plays;
 //  - the arrow keys, Home, End, Page Up and Page Down move the current cell and raise OnClick
 //    when it moved (with Ctrl, Home and End go to the first and last cell, and the arrows only
 //    scroll, which a grid that shows all its cells never needs);
@@ -34,7 +35,7 @@ public:
     void SetRow(int row);
 
     QRect CellRect(int col, int row) const;
-    // The cell under a point of the grid, or false between cells or outside.
+    // The cell under a point of the grid, the line after it included; false outside.
     bool CellAt(QPoint point, int& col, int& row) const;
 
     // Redraws every cell through OnDrawCell and schedules a repaint.
@@ -65,6 +66,7 @@ private:
     void KeyDown(QKeyEvent* event);     // OnKeyDown, then the grid's own keys
     void MoveCurrent(int col, int row);  // keyboard and mouse: no index error, click on change
     void Click();
+    void TrackTo(int col, int row);  // the pointer reached a cell with the button held
 
     int FColCount = 5;
     int FRowCount = 5;
@@ -74,5 +76,7 @@ private:
     int FCol = 0;
     int FRow = 0;
     bool FTracking = false;
+    int FTrackCol = 0;    // the last cell the pointer reached with the button held
+    int FTrackRow = 0;
     QImage FBacking;
 };

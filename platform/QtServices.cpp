@@ -4,9 +4,9 @@
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QMessageBox>
 #include <QScreen>
-#include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
 
@@ -84,14 +84,14 @@ void TQtServices::PlaySound(const QString& fileName)
     const QFileInfo info(fileName);
     if (!info.isFile())
         return; // no default sound for a missing file
-    const QString path = info.absoluteFilePath();
-    QSoundEffect*& effect = FSounds[path];
-    if (!effect) {
-        effect = new QSoundEffect(qApp);
-        effect->setSource(QUrl::fromLocalFile(path));
+    if (!FPlaySound) {
+        // The player lives in a module beside the program, loaded now rather than at start-up.
+        QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/tarvo-sound"));
+        FPlaySound = reinterpret_cast<void (*)(const QString&)>(module.resolve("TarvoPlaySound"));
+        if (!FPlaySound)
+            return; // without the module the game is silent
     }
-    effect->stop();
-    effect->play();
+    FPlaySound(info.absoluteFilePath());
 }
 
 void TQtServices::OpenUrl(const QString& url)

@@ -3,10 +3,8 @@
 #include "Services.h"
 
 #include <QElapsedTimer>
-#include <QHash>
 #include <memory>
 
-class QSoundEffect;
 class QWidget;
 
 // The services on Qt: the program's implementation of TServices.
@@ -28,6 +26,6 @@ public:
 
 private:
     QElapsedTimer FClock;
-    // One effect per file, kept so that a sound plays to its end after the caller returns.
-    QHash<QString, QSoundEffect*> FSounds;
+    // The player in the sound module, once the first sound has loaded it.
+    void (*FPlaySound)(const QString& absolutePath) = nullptr;
 };

@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -18,6 +20,34 @@ const QString StartUpText = QStringLiteral(
     "\n"
     "Ready");
 
+// The decoy's own window icon, so that the game's icon, which Qt gives every window of the
+// application, never shows beside it: a black screen with the prompt's white cursor block.
+QIcon DecoyIcon()
+{
+    QPixmap icon(32, 32);
+    icon.fill(Qt::black);
+    QPainter painter(&icon);
+    painter.fillRect(4, 20, 8, 8, Qt::white);
+    return QIcon(icon);
+}
+
+// Qt appends the application's display name (the game's title) to every window title it hands
+// to the window system, unless the title already ends with it; the decoy's title must carry
+// no trace of the game. While the guard lives the display name is empty, which appends nothing.
+class TNoDisplayName {
+public:
+    TNoDisplayName() : FName(QGuiApplication::applicationDisplayName())
+    {
+        QGuiApplication::setApplicationDisplayName(QString(QLatin1String("")));
+    }
+    ~TNoDisplayName() { QGuiApplication::setApplicationDisplayName(FName); }
+    TNoDisplayName(const TNoDisplayName&) = delete;
+    TNoDisplayName& operator=(const TNoDisplayName&) = delete;
+
+private:
+    const QString FName;
+};
+
 } // namespace
 
 TBossForm1::TBossForm1(QWidget* parent)
@@ -26,6 +56,9 @@ TBossForm1::TBossForm1(QWidget* parent)
 {
     setObjectName(QStringLiteral("BossForm1"));
     setWindowTitle(QStringLiteral("BossForm1"));
+    setWindowIcon(DecoyIcon());
+    // Closing the decoy never ends the program, even while it is the only window shown.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setFont(ProportionalGothic(12));
 
     Memo1->setObjectName(QStringLiteral("Memo1"));
@@ -59,6 +92,7 @@ void TBossForm1::ShowModalMaximised()
 {
     // Maximised is the window manager's to carry out; cover the screen ourselves as well, so
     // the screen is covered where no manager runs (a bare X server, a kiosk session).
+    const TNoDisplayName decoyTitle;
     const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
     if (shown)
         setGeometry(shown->geometry());

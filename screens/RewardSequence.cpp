@@ -8,7 +8,9 @@
 #include "widgets/ZRKFadeButton.h"
 
 #include <QImage>
+#include <QScreen>
 #include <algorithm>
+#include <cmath>
 #include <exception>
 
 namespace {
@@ -16,6 +18,8 @@ namespace {
 constexpr int FadeFrames = 51;
 constexpr int FadeStep = 5;
 constexpr int LastStage = 3;
+// The refresh rate assumed where the display reports none.
+constexpr double DefaultRefreshHz = 60.0;
 
 // Per stage before the step: the caption that names the picture about to show, and the
 // picture's file name after the opponent's number (or "0" for the game-over pictures).
@@ -84,13 +88,28 @@ void TRewardSequence::Button1Click()
 }
 
 // 51 frames with the amounts firstAmount, firstAmount + change, ..., each on the screen before
-// the next is computed. No input is handled meanwhile.
+// the next is computed, and at most one per refresh of the display: frames back to back all
+// land within a refresh or two on today's machines, and the picture would simply appear.
+// Frame k is due k refresh intervals after frame 0, so the pace does not drift with the time a
+// frame takes. The pauses take no input, as the frames back to back took none.
 void TRewardSequence::RunFade(int firstAmount, int change)
 {
+    const double interval = FrameIntervalMs();
+    const std::int64_t start = FServices.TickCount();
     for (int frame = 0; frame < FadeFrames; ++frame) {
+        const std::int64_t due = start + std::llround(frame * interval);
+        if (const std::int64_t wait = due - FServices.TickCount(); wait > 0)
+            FServices.Sleep(int(wait));
         FadeFrame(SrcLines.data(), DstLines.data(), FFadeWidth, FFadeRows, firstAmount + change * frame);
         FImage2.RepaintNow();
     }
+}
+
+double TRewardSequence::FrameIntervalMs() const
+{
+    const QScreen* screen = FImage2.screen();
+    const double hz = screen && screen->refreshRate() >= 1 ? screen->refreshRate() : DefaultRefreshHz;
+    return 1000.0 / hz;
 }
 
 // Makes both pictures 24-bit rows of the same size and points the tables at them. Image2 gets

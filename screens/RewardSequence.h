@@ -48,6 +48,7 @@ public:
 
 private:
     void RunFade(int firstAmount, int change);
+    double FrameIntervalMs() const;   // one refresh of the display that shows Image2
     void FillRowTables();
     void PlayStageSound(int stage, const QString& appDir);
 

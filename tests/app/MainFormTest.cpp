@@ -2,12 +2,19 @@
 #include "FakeServices.h"
 #include "app/MainForm1.h"
 #include "match/Match.h"
+#include "platform/Bitmap.h"
+#include "platform/Color.h"
+#include "platform/DrawGrid.h"
 #include "platform/Image.h"
 #include "platform/ToolkitError.h"
 #include "widgets/ZRKFadeButton.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -16,6 +23,11 @@
 #include <functional>
 #include <utility>
 #include <gtest/gtest.h>
+
+void PrintTo(const QRect& rect, std::ostream* out)
+{
+    *out << rect.x() << ", " << rect.y() << ", " << rect.width() << ", " << rect.height();
+}
 
 namespace {
 
@@ -70,6 +82,131 @@ TEST(Startup, LoadsEveryStartupPictureAndShowsTheTitlePage)
     EXPECT_EQ(form.il.Count(), 8);
     EXPECT_EQ(form.PageControl1->currentWidget(), form.TabSheet1);
     EXPECT_TRUE(folder.services.Log.isEmpty()) << "start-up neither beeps nor asks";
+}
+
+// Every start-up picture shows the file it was read from: thumbnail k opponent k's neutral
+// face, the player's faces in their order, the two backgrounds. The faces of the opponents and
+// of the player's moods all differ (the generator's own tests make sure), so a picture put in
+// the wrong place fails here.
+TEST(Startup, EachPictureHoldsItsOwnFile)
+{
+    ProgramFolder folder;
+    TMainForm1 form(folder.services);
+    struct Case { QString file; QImage shown; };
+    std::vector<Case> cases = {
+        {QStringLiteral("0001.bmp"), form.Image0->Picture()},
+        {QStringLiteral("0002.bmp"), form.Image1_00->Picture()},
+    };
+    for (int k = 1; k <= 12; ++k)
+        cases.push_back({QStringLiteral("%1_1.bmp").arg(k), form.Image0_[std::size_t(k - 1)]->Picture()});
+    ASSERT_EQ(form.ImageList1.Count(), 17);
+    for (int k = 1; k <= 17; ++k)
+        cases.push_back({QStringLiteral("0_%1.bmp").arg(k), form.ImageList1.At(k - 1)});
+    for (const Case& c : cases) {
+        const QImage file = LoadBitmap(folder.Data(c.file)).convertToFormat(QImage::Format_RGB32);
+        EXPECT_TRUE(c.shown.convertToFormat(QImage::Format_RGB32) == file) << c.file.toStdString();
+    }
+}
+
+// The main window's layout as one table, read from the real window: each control's place in
+// its parent, and the colours and fonts the user sees.
+TEST(Layout, ControlsSitWhereTheLayoutPutsThem)
+{
+    ProgramFolder folder;
+    TMainForm1 form(folder.services);
+    struct Case { const char* name; QWidget* control; QWidget* parent; QRect geometry; };
+    std::vector<Case> cases = {
+        {"Panel0", form.Panel0, &form, {0, form.menuBar()->height(), 640, 480}},
+        {"PageControl1", form.PageControl1, form.Panel0, {0, 0, 640, 480}},
+        {"Image0", form.Image0, form.TabSheet1, {4, 4, 632, 472}},
+        {"Label1", form.Label1, form.TabSheet1, {420, 276, 188, 16}},
+        {"Image1", form.Image1, form.TabSheet1, {8, 420, 55, 55}},
+        {"miMC", form.miMC, form.TabSheet1, {8, 388, 29, 25}},
+        {"Image1_00", form.Image1_00, form.TabSheet2, {4, 4, 632, 472}},
+        {"Image1_01", form.Image1_01, form.TabSheet2, {24, 56, 110, 110}},
+        {"Image1_02", form.Image1_02, form.TabSheet2, {507, 56, 110, 110}},
+        {"DrawGrid1", form.DrawGrid1, form.TabSheet2, {152, 31, 336, 416}},
+        {"Image3", form.Image3, form.TabSheet3, {548, 4, 85, 85}},
+        {"Panel1", form.Panel1, form.TabSheet3, {8, 8, 624, 464}},
+        {"Image2", form.Image2, form.Panel1, {12, 12, 600, 400}},
+        {"Button1", form.Button1, form.Panel1, {212, 428, 200, 20}},
+    };
+    const int lefts[] = {404, 460, 516, 572};
+    const int tops[] = {300, 356, 412};
+    for (int i = 0; i < 12; ++i)
+        cases.push_back({"Image0_xx", form.Image0_[std::size_t(i)], form.TabSheet1, {lefts[i % 4], tops[i / 4], 50, 50}});
+    for (const Case& c : cases) {
+        ASSERT_NE(c.control, nullptr) << c.name;
+        EXPECT_EQ(c.control->parentWidget(), c.parent) << c.name;
+        EXPECT_EQ(c.control->geometry(), c.geometry) << c.name;
+    }
+    EXPECT_EQ(form.centralWidget()->size(), QSize(640, 480)) << "the client area below the menu bar";
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("タルヴォ!!"));
+    EXPECT_EQ(form.PageControl1->indexOf(form.TabSheet1), 0);
+    EXPECT_EQ(form.PageControl1->indexOf(form.TabSheet2), 1);
+    EXPECT_EQ(form.PageControl1->indexOf(form.TabSheet3), 2);
+    EXPECT_FALSE(form.miMC->isVisibleTo(&form));
+    EXPECT_FALSE(form.Image3->isVisibleTo(&form));
+    EXPECT_TRUE(form.Image0->Transparent());
+    EXPECT_TRUE(form.Image0_[0]->Stretch());
+    EXPECT_TRUE(form.Image1->Stretch());
+    EXPECT_EQ(form.Image1->toolTip(), QStringLiteral("ガンさん「わしの出番は・・・」"));
+    EXPECT_EQ(form.DrawGrid1->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(form.Image0_[11]->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(form.Label1->text(), QStringLiteral("対戦するキャラクターを選択"));
+
+    // Colours: what each control fills its background with.
+    struct Colour { const char* name; QWidget* control; TColor colour; };
+    const Colour colours[] = {
+        {"MainForm1", &form, clr::Purple},   {"Panel0", form.Panel0, clr::Black},
+        {"TabSheet1", form.TabSheet1, clr::Purple}, {"TabSheet2", form.TabSheet2, clr::Purple},
+        {"TabSheet3", form.TabSheet3, clr::Purple}, {"Panel1", form.Panel1, clr::Black},
+    };
+    for (const Colour& c : colours) {
+        EXPECT_TRUE(c.control->autoFillBackground()) << c.name;
+        EXPECT_EQ(c.control->palette().color(QPalette::Window), ToQColor(c.colour)) << c.name;
+    }
+    const QImage label = form.Label1->grab().toImage();
+    bool whiteText = false;
+    for (int x = 0; x < label.width() && !whiteText; ++x)
+        for (int y = 0; y < label.height() && !whiteText; ++y)
+            whiteText = label.pixelColor(x, y) == QColor(Qt::white);
+    EXPECT_TRUE(whiteText) << "Label1 is written in white";
+
+    // Fonts: the proportional gothic at the layout's sizes.
+    struct Font { const char* name; QFont font; int pixelSize; bool bold; };
+    const Font fonts[] = {
+        {"MainForm1", form.font(), 12, false},
+        {"Label1", form.Label1->font(), 16, false},
+        {"Button1", form.Button1->font(), 12, true},
+    };
+    for (const Font& f : fonts) {
+        EXPECT_EQ(f.font.pixelSize(), f.pixelSize) << f.name;
+        EXPECT_EQ(f.font.bold(), f.bold) << f.name;
+        EXPECT_TRUE(f.font.families().contains(QStringLiteral("IPAPGothic"))) << f.name;
+    }
+}
+
+// The reward page's fade button as the layout sets it.
+TEST(Layout, TheRewardButtonHasItsSettings)
+{
+    ProgramFolder folder;
+    TMainForm1 form(folder.services);
+    const TZRKFadeButton& b = *form.Button1;
+    EXPECT_EQ(b.Caption(), QStringLiteral("もっと!"));
+    EXPECT_EQ(b.Color(), clr::Maroon);
+    EXPECT_EQ(b.DestColor(), clr::Red);
+    EXPECT_EQ(b.BorderColor(), clr::Silver);
+    EXPECT_EQ(b.BorderDestColor(), clr::White);
+    EXPECT_EQ(b.CaptionOverColor(), clr::Yellow);
+    EXPECT_EQ(b.FontColor(), clr::White);
+    EXPECT_TRUE(b.ShowBorder());
+    EXPECT_TRUE(b.FadeOnOver());
+    EXPECT_TRUE(b.FadeOnLeave());
+    EXPECT_EQ(b.BorderHeight(), 1);
+    EXPECT_EQ(b.Step(), 2);
+    EXPECT_EQ(b.Speed(), 20);
+    EXPECT_EQ(b.cursor().shape(), Qt::PointingHandCursor);
 }
 
 TEST(Startup, TheFirstFileThatCannotBeReadIsNamedWithItsFullPath)

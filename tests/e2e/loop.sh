@@ -86,14 +86,29 @@ answer_message
 # The picture page: the first picture fades in above "もっと!", then two more, each different;
 # the opponent's pictures are bright scenes, the game-over pictures dark ones.
 button_x=$((px + 8 + 212 + 100)); button_y=$((py + 8 + 428 + 10))
-sleep 1
-shot stage1
-means=("$(mean_of_picture stage1)")
+# The mean brightness of the shown picture once its fade has ended: a fade shows one frame per
+# display refresh, so two shots a little apart that agree show the picture at rest.
+settled_picture() {
+  local name=$1 last="" now deadline=$((SECONDS + 30))
+  while ((SECONDS < deadline)); do
+    shot "$name"
+    now=$(mean_of_picture "$name")
+    [[ "$now" == "$last" ]] && { echo "$now"; return 0; }
+    last=$now
+    sleep 0.5
+  done
+  fail "the picture never came to rest ($name)"
+}
+means=("$(settled_picture stage1)")
 for stage in 2 3; do
   click_at $button_x $button_y
-  sleep 2
-  shot "stage$stage"
-  means+=("$(mean_of_picture "stage$stage")")
+  # The click's fade-out has begun once the picture is no longer the one at rest.
+  deadline=$((SECONDS + 10))
+  until shot "stage$stage"; [[ "$(mean_of_picture "stage$stage")" != "${means[-1]}" ]]; do
+    ((SECONDS < deadline)) || fail "the click on the button started no fade"
+    sleep 0.1
+  done
+  means+=("$(settled_picture "stage$stage")")
 done
 echo "picture brightness: ${means[*]}"
 [[ "${means[0]}" != "${means[1]}" && "${means[1]}" != "${means[2]}" ]] || fail "the three pictures are not three different pictures"

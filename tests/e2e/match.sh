@@ -50,6 +50,12 @@ until [[ "$(shot boss; convert "$E2E_OUT/boss.png" -crop 320x24+0+0 -format '%[f
   ((SECONDS < deadline)) || fail "F4 in the computer's pause did not show the boss screen"
   sleep 0.2
 done
+# While the decoy is up, no window on the screen names the game or shows its icon.
+boss=$(wait_window 'BossForm1')
+[[ "$(xdotool getwindowname "$boss")" == "BossForm1" ]] || fail "the decoy is titled '$(xdotool getwindowname "$boss")'"
+named=$(xdotool search --onlyvisible --name 'タルヴォ' || true)
+[[ -z "$named" ]] || fail "windows still named after the game: $named"
+[[ "$(xprop -id "$boss" _NET_WM_ICON)" != "$(xprop -id "$win" _NET_WM_ICON)" ]] || fail "the decoy shows the game's icon"
 sleep 1.5   # well past the end of the pause: the computer still waits for the boss screen
 xdotool mousemove 60 12 click --repeat 2 --delay 80 1
 wait_board $gx $gy 20 'black > 5' after-boss

@@ -13,8 +13,12 @@ start_display
 cd /
 "$copy/renamed-game" >"$E2E_OUT/moved.log" 2>&1 &
 APP_PID=$!
-wait_window 'タルヴォ!!' >/dev/null
-shot moved
+# The error box has the same title: it must be the main window, 640 wide, on its title page.
+main=$(wait_window 'タルヴォ!!')
+eval "$(xdotool getwindowgeometry --shell "$main")"
+(( WIDTH == 640 && HEIGHT >= 480 )) || fail "the window is ${WIDTH}x${HEIGHT}, not the main window"
+# Below the title picture, the page's own purple shows in the bottom-left corner.
+wait_pixel $((X + 1)) $((Y + HEIGHT - 2)) '128,0,128' 20 moved
 kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true
 
 rm "$copy/data/0_17.bmp"

@@ -5,8 +5,19 @@
 #include "platform/Image.h"
 #include "platform/ImageList.h"
 
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
+
+// Points and texts print as what they are when a comparison fails.
+void PrintTo(const QPoint& point, std::ostream* out)
+{
+    *out << "(" << point.x() << ", " << point.y() << ")";
+}
+void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace {
 
@@ -101,11 +112,63 @@ TEST_F(BoardViewFixture, DownShrinksTheBoardAndDimsTheCellsOutOfPlay)
     EXPECT_EQ(services.Log, QStringList{QStringLiteral("beep")});
 }
 
-TEST_F(BoardViewFixture, AnAnimationFrameIsOnTheGridAtOnce)
+// A press during the computer's pause and a release after its move: the computer's move made
+// its own cell current in between, and the click used to land there and only beep.
+TEST_F(BoardViewFixture, APressDuringTheComputersPausePlaysThePressedCellOnRelease)
 {
+    bool pressed = false;
+    services.OnPump = [&] {
+        if (!pressed)
+            QTest::mousePress(grid, Qt::LeftButton, {}, grid->CellRect(2, 3).center());
+        pressed = true;
+    };
+    match.StartMatch();   // the computer opens at (2, 4) after its pause
+    ASSERT_TRUE(pressed);
+    services.Log.clear();
+    QTest::mouseRelease(grid, Qt::LeftButton, {}, grid->CellRect(2, 3).center());
+    EXPECT_FALSE(services.Log.contains(QStringLiteral("beep")));
+    EXPECT_EQ(services.Log.value(0), QStringLiteral("sleep 50")) << "the placing animation ran";
+    EXPECT_NE(match.Board().Board[2][3], Empty) << "the player's disc is on the pressed cell";
+}
+
+TEST_F(BoardViewFixture, OnlyTheLeftButtonPlays)
+{
+    match.StartMatch();
+    const QPoint legal = grid->CellRect(2, 3).center();
+    for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        services.Log.clear();
+        QTest::mousePress(grid, button, {}, legal);
+        QTest::mouseRelease(grid, button, {}, legal);
+        EXPECT_TRUE(services.Log.isEmpty()) << "button " << button;
+        EXPECT_EQ(match.Board().Board[2][3], Empty) << "button " << button;
+    }
+}
+
+// Down runs the match's key handler first (a 7 by 7 board, the computer opening at (1, 3)),
+// then the grid's own move one row down from the computer's cell, which is the player's move.
+TEST_F(BoardViewFixture, DownPlaysTheCellBelowTheNewOpeningWithTheRealKey)
+{
+    match.StartMatch();   // opens at (2, 4); the current cell is there
+    grid->setFocus();
+    services.Log.clear();
+    QTest::keyClick(grid, Qt::Key_Down);
+    ASSERT_EQ(match.Board().BoardSize, 7);
+    EXPECT_FALSE(services.Log.contains(QStringLiteral("beep")));
+    EXPECT_NE(match.Board().Board[1][4], Empty) << "the player's disc lands at (1, 4)";
+    EXPECT_EQ(match.Board().Board[2][5], Empty);
+}
+
+// A drawing must reach the screen before the caller goes on, without any event being handled:
+// what the window system was given is read back, not the grid's own image.
+TEST_F(BoardViewFixture, AnAnimationFrameReachesTheScreenBeforeAnyEventIsHandled)
+{
+    page.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
     grid->InvalidateGrid();
-    view.DrawDisc(0, 0, 2);   // a lifted black disc, drawn without any event being handled
-    const QImage shown = grid->Backing();
-    EXPECT_TRUE(IsBlack(shown.pixelColor(20, 20)));
-    EXPECT_EQ(shown.pixelColor(20, 45), Purple) << "picture 2 covers rows 3 to 36 only";
+    QCoreApplication::processEvents();
+    view.DrawDisc(0, 0, 2);   // a lifted black disc
+    const QImage screen = page.screen()->grabWindow(page.winId()).toImage();
+    const QPoint cell = grid->mapTo(&page, QPoint(20, 20));
+    EXPECT_TRUE(IsBlack(screen.pixelColor(cell))) << "the frame is on the screen";
+    EXPECT_EQ(screen.pixelColor(cell + QPoint(0, 25)), Purple) << "picture 2 covers rows 3 to 36 only";
 }

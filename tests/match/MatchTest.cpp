@@ -519,3 +519,19 @@ TEST_F(MatchTest, NewBoardDuringTheResultMessageTakesOverFromTheOldResult)
     EXPECT_TRUE(Match.ClickAttached());
     EXPECT_EQ(Services.Log.last(), "opponent face 1");
 }
+
+// The pause must last its 500 ms when events arrive in it: each wait returns once an event was
+// handled, and the computer waits again for the rest of its half second.
+TEST_F(MatchTest, TheComputersPauseLastsHalfASecondWithEventsArrivingInIt)
+{
+    int handled = 0;
+    for (std::int64_t at : {100, 220, 499})
+        Services.Arrive(at, [&] { ++handled; });
+    Match.StartMatch();
+    EXPECT_EQ(handled, 3);
+    const QStringList waits = {"wait 500", "wait 400", "wait 280", "wait 1"};
+    const qsizetype first = Services.Log.indexOf(QStringLiteral("wait 500"));
+    ASSERT_GE(first, 0);
+    EXPECT_EQ(Services.Log.mid(first, waits.size() + 1), waits + QStringList{QStringLiteral("cell 2,4")});
+    EXPECT_EQ(Services.Clock, 500 + 9 * 50) << "the opening's frames begin at 500 ms";
+}

@@ -6,6 +6,16 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+// Points and texts print as what they are when a comparison fails.
+void PrintTo(const QPoint& point, std::ostream* out)
+{
+    *out << "(" << point.x() << ", " << point.y() << ")";
+}
+void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
 namespace {
 
 // The board's grid: 8 by 8 cells of 40 by 50 with 2-pixel lines.
@@ -26,15 +36,34 @@ struct GridFixture : testing::Test {
 
 } // namespace
 
-TEST_F(GridFixture, CellsTileTheControlWithTheirLines)
+TEST_F(GridFixture, CellsAndTheLinesAfterThemTileTheControl)
 {
     EXPECT_EQ(grid.CellRect(0, 0), QRect(0, 0, 40, 50));
     EXPECT_EQ(grid.CellRect(7, 7), QRect(294, 364, 40, 50));
-    int col = -1, row = -1;
-    EXPECT_TRUE(grid.CellAt(QPoint(42 * 3 + 39, 52 * 5 + 49), col, row));
-    EXPECT_EQ(col, 3);
-    EXPECT_EQ(row, 5);
-    EXPECT_FALSE(grid.CellAt(QPoint(40, 10), col, row)) << "a grid line is no cell";
+    // Each column takes 42 pixels and each row 52: a point on the line after a cell is in it.
+    struct Case { QPoint point; int col, row; };
+    const Case cases[] = {
+        {{0, 0}, 0, 0},
+        {{39, 49}, 0, 0},
+        {{40, 10}, 0, 0},            // the vertical line after column 0
+        {{41, 51}, 0, 0},            // where the two lines after cell (0, 0) cross
+        {{42, 52}, 1, 1},
+        {{42 * 3 + 39, 52 * 5 + 49}, 3, 5},
+        {{42 * 3 + 41, 52 * 5 + 50}, 3, 5},
+        {{335, 415}, 7, 7},          // the last pixel of the control
+        {{336, 10}, -1, -1},         // outside
+        {{10, 416}, -1, -1},
+        {{-1, 10}, -1, -1},
+    };
+    for (const Case& c : cases) {
+        int col = -1, row = -1;
+        const bool inside = grid.CellAt(c.point, col, row);
+        EXPECT_EQ(inside, c.col >= 0) << c.point.x() << "," << c.point.y();
+        EXPECT_EQ(QPoint(col, row), QPoint(c.col, c.row)) << c.point.x() << "," << c.point.y();
+    }
+    // A click on a line plays the cell before it.
+    QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(42 * 2 + 41, 52 * 6 + 20));
+    EXPECT_EQ(clicks, QStringList{QStringLiteral("2,6")});
 }
 
 TEST_F(GridFixture, MouseReleaseClicksTheLastCellReached)
@@ -49,6 +78,27 @@ TEST_F(GridFixture, MouseReleaseClicksTheLastCellReached)
     // Clicking the current cell again is a click too.
     QTest::mouseClick(&grid, Qt::LeftButton, {}, CentreOf(4, 6));
     EXPECT_EQ(clicks.size(), 2);
+}
+
+TEST_F(GridFixture, TheReleaseClicksThePointersCellEvenIfTheProgramMovedTheCurrentCell)
+{
+    QTest::mousePress(&grid, Qt::LeftButton, {}, CentreOf(2, 3));
+    grid.SetCol(5);   // the program moves the current cell while the button is held
+    grid.SetRow(1);
+    clicks.clear();
+    QTest::mouseRelease(&grid, Qt::LeftButton, {}, CentreOf(2, 3));
+    EXPECT_EQ(clicks, QStringList{QStringLiteral("2,3")});
+    EXPECT_EQ(QPoint(grid.Col(), grid.Row()), QPoint(2, 3));
+}
+
+TEST_F(GridFixture, OnlyTheLeftButtonClicks)
+{
+    for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        QTest::mousePress(&grid, button, {}, CentreOf(4, 4));
+        QTest::mouseRelease(&grid, button, {}, CentreOf(4, 4));
+        EXPECT_TRUE(clicks.isEmpty()) << "button " << button;
+        EXPECT_EQ(QPoint(grid.Col(), grid.Row()), QPoint(0, 0)) << "button " << button;
+    }
 }
 
 TEST_F(GridFixture, KeysMoveTheCurrentCellAndClickOnlyWhenItMoved)

@@ -4,7 +4,10 @@
 #include "platform/Services.h"
 #include "platform/ToolkitError.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QImageReader>
+#include <QtEndian>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -75,4 +78,62 @@ TEST(DefaultHandler, ShowsTheErrorAndGoesOn)
         TApplication::ShowCurrentException(services);
     }
     EXPECT_EQ(services.Errors, QStringList({QStringLiteral("ビットマップイメージが不正です"), QString()}));
+}
+
+// The game's own 24-bit files are read row by row rather than through Qt's reader; the result
+// must be the picture Qt's reader gives, for any row padding and for rows stored either way
+// up, and a file short of its rows is left to Qt's reader as before.
+TEST(LoadBitmap, ReadsPlain24BitFilesAsQtsReaderDoes)
+{
+    QTemporaryDir dir;
+    const auto qtReads = [](const QByteArray& bytes) {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        return QImageReader(&buffer, "bmp").read();
+    };
+    const auto write = [&](const QString& name, const QByteArray& bytes) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    };
+    for (int width : {1, 2, 3, 4, 5, 110}) {
+        QImage picture(width, 3, QImage::Format_RGB888);
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < width; ++x)
+                picture.setPixelColor(x, y, QColor((x * 37 + y) % 256, (x * 11 + 90 * y) % 256, (200 - x) % 256));
+        QBuffer saved;
+        saved.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(picture.save(&saved, "BMP"));
+        QByteArray bottomUp = saved.data();
+        ASSERT_EQ(bottomUp.at(28), 24) << "a 24-bit file";
+
+        // The same rows stored top row first, with a negative height.
+        QByteArray topDown = bottomUp;
+        const int offset = qFromLittleEndian<quint32>(bottomUp.constData() + 10);
+        const int stride = (width * 3 + 3) / 4 * 4;
+        qToLittleEndian<qint32>(-3, topDown.data() + 22);
+        for (int r = 0; r < 3; ++r)
+            topDown.replace(offset + r * stride, stride, bottomUp.mid(offset + (2 - r) * stride, stride));
+
+        for (const QByteArray& bytes : {bottomUp, topDown}) {
+            const QImage expected = qtReads(bytes);
+            ASSERT_FALSE(expected.isNull());
+            const QImage read = LoadBitmap(write(QStringLiteral("p.bmp"), bytes));
+            EXPECT_EQ(read.format(), expected.format()) << "width " << width;
+            EXPECT_TRUE(read == expected) << "width " << width << (&bytes == &topDown ? ", top down" : "");
+        }
+        EXPECT_TRUE(LoadBitmap(write(QStringLiteral("p.bmp"), bottomUp)) == picture.convertToFormat(QImage::Format_RGB32));
+
+        // A file short of its top row: Qt's reader makes of it what it did before (the rows it
+        // could read; the missing one is left as it was in memory, so it is not compared).
+        const QByteArray shortOfARow = bottomUp.left(bottomUp.size() - stride);
+        const QImage expected = qtReads(shortOfARow);
+        ASSERT_FALSE(expected.isNull());
+        const QImage read = LoadBitmap(write(QStringLiteral("short.bmp"), shortOfARow));
+        ASSERT_EQ(read.size(), expected.size()) << "width " << width;
+        for (int y = 1; y < 3; ++y)
+            EXPECT_TRUE(read.copy(0, y, width, 1) == expected.copy(0, y, width, 1)) << "width " << width << ", row " << y;
+    }
 }

@@ -6,8 +6,10 @@
 #include "widgets/ZRKFadeButton.h"
 
 #include <QDir>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 #include <gtest/gtest.h>
 
 // Colours and texts print as what they are when a comparison fails.
@@ -31,25 +33,27 @@ using TPage = TRewardSequence::TPage;
 // no picture shows the black panel and is no frame.)
 class TFrameRecorder : public TImage {
 public:
-    TFrameRecorder(QWidget* parent, QStringList& log)
+    TFrameRecorder(QWidget* parent, TFakeServices& services)
         : TImage(parent)
-        , FLog(log)
+        , FServices(services)
     {
     }
     QList<QColor> Frames;
+    QList<std::int64_t> Times;   // the services' clock at each frame
 
 protected:
     void paintEvent(QPaintEvent* event) override
     {
         if (!Picture().isNull()) {
-            FLog << QStringLiteral("frame");
+            FServices.Log << QStringLiteral("frame");
             Frames << Picture().pixelColor(0, 0);
+            Times << FServices.Clock;
         }
         TImage::paintEvent(event);
     }
 
 private:
-    QStringList& FLog;
+    TFakeServices& FServices;
 };
 
 // A colour after the fade's amount is subtracted from each channel, with nothing below 0.
@@ -71,7 +75,7 @@ class RewardSequenceTest : public testing::Test {
 protected:
     RewardSequenceTest()
         : Panel1()
-        , Image2(&Panel1, Services.Log)
+        , Image2(&Panel1, Services)
         , Image3(&Panel1)
         , Button1(&Panel1)
         , Sequence(Services, Image2, Image3, Button1, [this](TPage page) { Pages << page; }, [this] { return Game; })
@@ -112,12 +116,16 @@ protected:
     QString AppFile(const QString& name) const { return QDir(AppDir.path()).filePath(name); }
 
     // Runs one step and returns what it logged: "frame" per frame, then sounds and messages.
+    // The pauses that pace the frames are left out here; FadesTakeOneRefreshPerFrame checks them.
     QStringList Step(const std::function<void()>& step)
     {
         Services.Log.clear();
         Image2.Frames.clear();
+        Image2.Times.clear();
         step();
-        return Services.Log;
+        QStringList log = Services.Log;
+        log.removeIf([](const QString& entry) { return entry.startsWith(QStringLiteral("sleep ")); });
+        return log;
     }
     QColor Shown() const { return Image2.Picture().pixelColor(0, 0); }
     QColor Held() const { return Image3.Picture().pixelColor(0, 0); }
@@ -299,4 +307,28 @@ TEST_F(RewardSequenceTest, SoundsPlayFromTheCurrentFolderFirstAndTheirErrorsAreI
     EXPECT_NO_THROW(sequence.Enter());
     EXPECT_EQ(failing.Sounds, QStringList{QStringLiteral("01.wav")});
     EXPECT_EQ(Button1.Tag(), 1);
+}
+
+// Frames back to back would all land within a refresh or two and the fade would not be seen:
+// frame k of a fade is shown k refreshes after its first, through pauses that take no input.
+TEST_F(RewardSequenceTest, FadesTakeOneRefreshPerFrame)
+{
+    WritePicture(QStringLiteral("4_A.bmp"), ColourA);
+    WritePicture(QStringLiteral("4_B.bmp"), ColourB);
+    Sequence.Enter();
+    Step([&] { Sequence.Button1Click(); });   // a fade-out, then a fade-in
+    ASSERT_EQ(Image2.Times.size(), 102);
+    const double interval = 1000.0 / Image2.screen()->refreshRate();
+    for (int fade : {0, 51}) {
+        const std::int64_t start = Image2.Times[fade];
+        for (int k = 1; k < 51; ++k) {
+            const std::int64_t elapsed = Image2.Times[fade + k] - start;
+            EXPECT_GE(elapsed, std::floor(k * interval)) << "fade " << fade / 51 << ", frame " << k;
+            EXPECT_LE(elapsed, std::ceil(k * interval)) << "fade " << fade / 51 << ", frame " << k;
+        }
+    }
+    for (const QString& entry : Services.Log)
+        EXPECT_TRUE(entry == QLatin1String("frame") || entry.startsWith(QLatin1String("sleep "))
+                    || entry.startsWith(QLatin1String("sound ")))
+            << "only the input-free pause between frames: " << entry.toStdString();
 }

@@ -3,7 +3,9 @@
 #include "platform/Services.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <functional>
+#include <map>
 
 // The test double of the services: answers dialogs at once, runs a virtual clock that only
 // Sleep and WaitForMessages advance, and records every call in order in Log, so a test can
@@ -24,6 +26,12 @@ public:
     // Called while a message box is "up", before it is answered.
     std::function<void(const QString&)> OnMessage;
 
+    // Events that arrive at a time of the virtual clock. WaitForMessages returns as soon as one
+    // is due, having handled it, as the real one returns once it has handled an event; so a
+    // caller that must wait a whole span has to wait again for the rest.
+    std::multimap<std::int64_t, std::function<void()>> Arrivals;
+    void Arrive(std::int64_t at, std::function<void()> event) { Arrivals.emplace(at, std::move(event)); }
+
     int Count(const QString& entry) const { return int(Log.count(entry)); }
 
     void Beep() override { Log << QStringLiteral("beep"); }
@@ -41,7 +49,16 @@ public:
     void WaitForMessages(int ms) override
     {
         Log << QStringLiteral("wait %1").arg(ms);
-        Clock += ms > 0 ? ms : 0;
+        const std::int64_t deadline = Clock + std::max(ms, 0);
+        if (!Arrivals.empty() && Arrivals.begin()->first <= deadline) {
+            const auto first = Arrivals.begin();
+            Clock = std::max(Clock, first->first);
+            const std::function<void()> event = std::move(first->second);
+            Arrivals.erase(first);
+            event();
+        } else {
+            Clock = deadline;
+        }
         if (OnPump) OnPump();
     }
     void PlaySound(const QString& fileName) override
