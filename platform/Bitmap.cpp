@@ -1,18 +1,74 @@
 #include "Bitmap.h"
 
+#include "BitmapDecoder.h"
 #include "ToolkitError.h"
 
+#include <QByteArray>
 #include <QFile>
-#include <QImageReader>
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Closes the descriptor on every way out of the reader.
+class TFileDescriptor {
+public:
+    explicit TFileDescriptor(int fd) : FFd(fd) {}
+    ~TFileDescriptor()
+    {
+        if (FFd >= 0)
+            ::close(FFd);
+    }
+    TFileDescriptor(const TFileDescriptor&) = delete;
+    TFileDescriptor& operator=(const TFileDescriptor&) = delete;
+    int Get() const { return FFd; }
+
+private:
+    int FFd;
+};
+
+bool IsRegularFile(int fd)
+{
+    struct stat status {};
+    return ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+}
+
+// The bytes of the data file at path, at most as many as any bitmap needs. The type is checked
+// before opening (opening a device can have effects of its own) and again on the open
+// descriptor, which is opened non-blocking, so a FIFO swapped in between cannot make it wait.
+QByteArray ReadDataFile(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (::stat(name.constData(), &status) != 0 || !S_ISREG(status.st_mode))
+        throw EToolkitError::FileOpen(path);
+    const TFileDescriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.Get() < 0 || !IsRegularFile(file.Get()))
+        throw EToolkitError::FileOpen(path);
+
+    const qint64 wanted = std::min<qint64>(status.st_size, TBitmapDecoder::MaxFileBytes);
+    QByteArray bytes(wanted, Qt::Uninitialized);
+    qint64 got = 0;
+    while (got < wanted) {
+        const ssize_t n = ::read(file.Get(), bytes.data() + got, std::size_t(wanted - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throw EToolkitError::FileOpen(path);
+        if (n == 0)
+            break;   // the file shrank since it was measured: decode what it still holds
+        got += n;
+    }
+    bytes.truncate(got);
+    return bytes;
+}
+
+} // namespace
 
 QImage LoadBitmap(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EToolkitError::FileOpen(path);
-    QImageReader reader(&file, "bmp");
-    QImage image = reader.read();
-    if (image.isNull())
-        throw EToolkitError::InvalidBitmap();
-    return image;
+    return TBitmapDecoder::Decode(ReadDataFile(path));
 }
