@@ -17,9 +17,10 @@
 class TBitmapDecoder {
 public:
     // The largest picture accepted, so that a header cannot make the loader claim unbounded
-    // memory: a side of at most MaxSide pixels and at most MaxPixels pixels in all.
-    static constexpr std::int64_t MaxSide = 16384;
-    static constexpr std::int64_t MaxPixels = std::int64_t(4096) * 4096;
+    // memory: a side of at most MaxSide pixels and at most MaxPixels pixels in all (16 MB
+    // decoded; the game's largest picture has 632 by 472).
+    static constexpr std::int64_t MaxSide = 8192;
+    static constexpr std::int64_t MaxPixels = std::int64_t(2048) * 2048;
     // The most bytes of a file that any accepted bitmap needs: headers, masks, palette and the
     // largest uncompressed pixel data. A loader never has to read further than this.
     static constexpr std::int64_t MaxFileBytes = 14 + 124 + 12 + 256 * 4 + MaxPixels * 4 + MaxSide * 4;

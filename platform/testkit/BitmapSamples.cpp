@@ -177,8 +177,10 @@ std::vector<TBitmapVariant> HostileBitmaps()
     bytes("a PNG renamed", Encoded(face, "PNG"));
     bytes("a JPEG renamed", Encoded(face, "JPG"));
     header("60000 by 1 over 110 by 110 data", [](TBitmapBuilder& b) { b.Width = 60000; b.Height = 1; });
+    header("220 by 220 over 110 by 110 data", [](TBitmapBuilder& b) { b.Width = 220; b.Height = 220; });
     header("100000 by 100000", [](TBitmapBuilder& b) { b.Width = 100000; b.Height = 100000; });
-    header("16384 by 16384, past the pixel limit", [](TBitmapBuilder& b) { b.Width = 16384; b.Height = 16384; });
+    header("8192 by 8192, past the size limit", [](TBitmapBuilder& b) { b.Width = 8192; b.Height = 8192; });
+    header("8193 by 1, past the side limit", [](TBitmapBuilder& b) { b.Width = 8193; b.Height = 1; });
     header("zero width", [](TBitmapBuilder& b) { b.Width = 0; });
     header("zero height", [](TBitmapBuilder& b) { b.Height = 0; });
     header("negative width", [](TBitmapBuilder& b) { b.Width = -110; });
