@@ -22,10 +22,6 @@ const QString& DataFile()
         const QDir folder = ::access("/dev/shm", W_OK) == 0 ? shm : QDir::temp();
         return folder.filePath(QStringLiteral("tarvo-bitmap-fuzz-%1.bmp").arg(::getpid()));
     }();
-    // Removed again when the run ends.
-    static const struct TRemover {
-        ~TRemover() { QFile::remove(path); }
-    } remover;
     return path;
 }
 
@@ -52,8 +48,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         picture = LoadBitmap(DataFile());
     } catch (const EToolkitError&) {
-        return 0;
     }
+    // Gone after every input: libFuzzer ends without running destructors.
+    ::unlink(QFile::encodeName(DataFile()).constData());
+    if (picture.isNull())
+        return 0;
     TImageList faces(110, 110, clr::Purple);
     faces.Add(picture);
     QImage cell(110, 110, QImage::Format_RGB32);
