@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QColor>
+#include <QEvent>
+#include <QString>
 #include <cstdint>
+#include <optional>
 
 // The toolkit's colour value, a signed 32-bit number:
 // - a plain colour 0x00BBGGRR: red in bits 0 to 7, green in 8 to 15, blue in 16 to 23;
@@ -65,3 +68,22 @@ inline QColor ToQColor(TColor c)
     return QColor(RedOf(rgb), GreenOf(rgb), BlueOf(rgb));
 }
 inline TColor FromQColor(const QColor& c) { return RGBColor(c.red(), c.green(), c.blue()); }
+
+// The colour as a person reads and edits it in a stored layout: the toolkit's name where it
+// has one ("clBtnFace", "clMaroon", "clNone"), else a plain colour as "#RRGGBB" (red first, as
+// on the web, not in the stored byte order), else the raw value as "$XXXXXXXX".
+QString ColorToString(TColor c);
+// The reverse of ColorToString; names are matched without regard to case. Empty when the text
+// is no colour.
+std::optional<TColor> StringToColor(const QString& text);
+
+// The toolkit's system-colours-changed notification. On Qt it is the palette change: a new
+// application palette reaches every widget as QEvent::ApplicationPaletteChange and, unless the
+// widget has a palette of its own, QEvent::PaletteChange. A widget that shows system colours
+// rebuilds what it derived from them when its changeEvent gets either; a plain repaint needs
+// nothing of its own, since Qt repaints every widget on a new application palette and
+// ToQColor resolves at each paint.
+inline bool IsSystemColorsChange(const QEvent* event)
+{
+    return event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::PaletteChange;
+}

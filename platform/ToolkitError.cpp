@@ -24,3 +24,14 @@ EToolkitError EToolkitError::GridIndex()
 {
     return EToolkitError(QStringLiteral("グリッドインデックス が範囲を超えています"));
 }
+
+EToolkitError EToolkitError::ReadError(const QString& fileName, const QString& component,
+                                       const QString& property, const QString& reason)
+{
+    QString where = component;
+    if (!property.isEmpty())
+        where += QLatin1Char('.') + property;
+    if (where.isEmpty())
+        return EToolkitError(QStringLiteral("%1 の読み込みエラー: %2").arg(fileName, reason));
+    return EToolkitError(QStringLiteral("%1 の読み込みエラー: %2: %3").arg(fileName, where, reason));
+}

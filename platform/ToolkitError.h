@@ -21,6 +21,10 @@ public:
     static EToolkitError NoParent(const QString& controlName);
     // A grid asked to make a cell current that it does not have.
     static EToolkitError GridIndex();
+    // A stored layout that cannot be read: the file, the component and the property at fault
+    // (either may be empty when the fault lies outside a property), and why.
+    static EToolkitError ReadError(const QString& fileName, const QString& component,
+                                   const QString& property, const QString& reason);
 
 private:
     QString FMessage;

@@ -61,6 +61,7 @@ void TZRKFadeButton::SetCaption(const QString& value)
     if (value == FCaption)
         return;
     FCaption = value;
+    updateGeometry();
     Paint();
 }
 
@@ -84,6 +85,7 @@ void TZRKFadeButton::SetShowBorder(bool value)
 void TZRKFadeButton::SetBorderHeight(int value)
 {
     FBorderHeight = value;
+    updateGeometry();
     Paint();
 }
 
@@ -106,37 +108,66 @@ void TZRKFadeButton::Paint()
 
 void TZRKFadeButton::paintEvent(QPaintEvent*)
 {
-    QPainter(this).drawImage(0, 0, Frame());
+    QPainter(this).drawImage(0, 0, Frame(devicePixelRatioF()));
 }
 
-QImage TZRKFadeButton::Frame() const
+QImage TZRKFadeButton::Frame(qreal devicePixelRatio) const
 {
-    QImage frame(size(), QImage::Format_RGB32);
+    // Made at device pixels and drawn at its ratio, so nothing is scaled up on a dense screen.
+    QImage frame(size() * devicePixelRatio, QImage::Format_RGB32);
+    frame.setDevicePixelRatio(devicePixelRatio);
     QPainter painter(&frame);
+    // System colour references are painted as the palette's colour; the fade steps on the
+    // stored values alone.
     const QColor fill = ToQColor(FFadeColor);
-    painter.fillRect(frame.rect(), fill);
+    const QRect bounds = rect();
+    painter.fillRect(bounds, fill);
     if (FShowBorder) {
-        // The outline runs through the outermost pixels; a wider pen spreads to both sides of
-        // that line, so the part outside the button is cut off.
-        QPen pen(ToQColor(FFadeBorderColor), std::max(FBorderHeight, 0));
-        pen.setJoinStyle(Qt::MiterJoin);
-        painter.setPen(pen);
-        painter.drawRect(QRect(0, 0, width() - 1, height() - 1));
+        // Drawn as four bands, the outline stays whole pixels at any ratio.
+        const int band = OutlineBand();
+        const QColor outline = ToQColor(FFadeBorderColor);
+        painter.fillRect(QRect(0, 0, width(), band), outline);
+        painter.fillRect(QRect(0, height() - band, width(), band), outline);
+        painter.fillRect(QRect(0, 0, band, height()), outline);
+        painter.fillRect(QRect(width() - band, 0, band, height()), outline);
     }
 
     painter.setFont(font());
     const QFontMetrics metrics = painter.fontMetrics();
-    const int w = metrics.horizontalAdvance(FCaption);
-    const int h = metrics.height();
+    const QSize caption = CaptionSize();
     // Integer halves round towards zero, so a caption larger than the button gets a negative
     // offset and is cut at both edges alike.
-    const int x = width() / 2 - w / 2;
-    const int y = height() / 2 - h / 2;
+    const int x = width() / 2 - caption.width() / 2;
+    const int y = height() / 2 - caption.height() / 2;
     // The caption is drawn on an opaque box in the fill colour.
-    painter.fillRect(QRect(x, y, w, h), fill);
+    painter.fillRect(QRect(QPoint(x, y), caption), fill);
     painter.setPen(ToQColor(FFontColor));
     painter.drawText(x, y + metrics.ascent(), FCaption);
     return frame;
+}
+
+int TZRKFadeButton::OutlineBand() const
+{
+    // The pen is centred on the outermost pixels, so of a pen BorderHeight wide the inner half,
+    // rounded up, falls inside the button; a pen of width 0 or less still draws one pixel.
+    return std::max(1, (FBorderHeight + 1) / 2);
+}
+
+QSize TZRKFadeButton::CaptionSize() const
+{
+    const QFontMetrics metrics(font());
+    return QSize(metrics.horizontalAdvance(FCaption), metrics.height());
+}
+
+QSize TZRKFadeButton::minimumSizeHint() const
+{
+    const int outline = FShowBorder ? 2 * OutlineBand() : 0;
+    return CaptionSize() + QSize(outline + 4, outline + 2);
+}
+
+QSize TZRKFadeButton::sizeHint() const
+{
+    return (minimumSizeHint() + QSize(20, 8)).expandedTo(QSize(150, 30));
 }
 
 void TZRKFadeButton::MouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Modifiers, int X, int Y)
@@ -231,10 +262,14 @@ void TZRKFadeButton::mousePressEvent(QMouseEvent* event)
 
 void TZRKFadeButton::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    // Qt delivers the second press of a double click as a press and then this event. In the
-    // toolkit that press is a double click only and raises no click of its own.
+    // Qt delivers the second press of a double click as this event alone (press, release,
+    // double click, release). In the toolkit that press is a double click and raises no click
+    // of its own.
     if (event->button() == Qt::LeftButton)
         FClicked = false;
+    // In the toolkit that second press still raises onMouseDown, so that downs and ups pair.
+    const QPoint at = event->position().toPoint();
+    emit onMouseDown(this, event->button(), event->buttons(), event->modifiers(), at.x(), at.y());
 }
 
 void TZRKFadeButton::mouseReleaseEvent(QMouseEvent* event)

@@ -22,21 +22,28 @@
 class TZRKFadeButton : public QWidget {
     Q_OBJECT
     // The properties a stored window layout carries, in its order: the base control's first.
-    Q_PROPERTY(QString Name READ objectName WRITE setObjectName)
+    // Those that Qt's own widget properties carry in a .ui file (objectName, geometry, cursor,
+    // font, enabled, toolTip) are not stored twice and not shown twice in Qt Designer.
+    Q_PROPERTY(QString Name READ objectName WRITE setObjectName STORED false DESIGNABLE false)
     Q_PROPERTY(int Tag READ Tag WRITE SetTag)
-    Q_PROPERTY(int Left READ x WRITE SetLeft)
-    Q_PROPERTY(int Top READ y WRITE SetTop)
-    Q_PROPERTY(int Width READ width WRITE SetWidth)
-    Q_PROPERTY(int Height READ height WRITE SetHeight)
-    Q_PROPERTY(QCursor Cursor READ cursor WRITE setCursor)
+    Q_CLASSINFO("Default:Tag", "0")
+    Q_PROPERTY(int Left READ x WRITE SetLeft STORED false DESIGNABLE false)
+    Q_PROPERTY(int Top READ y WRITE SetTop STORED false DESIGNABLE false)
+    Q_PROPERTY(int Width READ width WRITE SetWidth STORED false DESIGNABLE false)
+    Q_PROPERTY(int Height READ height WRITE SetHeight STORED false DESIGNABLE false)
+    Q_PROPERTY(QCursor Cursor READ cursor WRITE setCursor STORED false DESIGNABLE false)
     Q_PROPERTY(TControlPlacement::TAlign Align READ Align WRITE SetAlign)
+    Q_CLASSINFO("Default:Align", "alNone")
     Q_PROPERTY(TControlPlacement::TAnchors Anchors READ Anchors WRITE SetAnchors)
-    Q_PROPERTY(QFont Font READ font WRITE setFont)
+    Q_CLASSINFO("Default:Anchors", "akLeft|akTop")
+    Q_PROPERTY(QFont Font READ font WRITE setFont STORED false DESIGNABLE false)
     // The caption colour; the toolkit keeps it in the font, which a QFont cannot hold.
     Q_PROPERTY(TColor FontColor READ FontColor WRITE SetFontColor)
-    Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
+    Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled STORED false DESIGNABLE false)
     Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
-    Q_PROPERTY(QString Hint READ toolTip WRITE setToolTip)
+    Q_CLASSINFO("Default:ShowHint", "false")
+    Q_PROPERTY(QString Hint READ toolTip WRITE setToolTip STORED false DESIGNABLE false)
+    // The button's own properties declare no default: a stored layout always carries them.
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)
     Q_PROPERTY(bool FadeOnLeave READ FadeOnLeave WRITE SetFadeOnLeave)
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
@@ -52,6 +59,11 @@ class TZRKFadeButton : public QWidget {
 
 public:
     explicit TZRKFadeButton(QWidget* owner = nullptr);
+
+    // In a Qt layout: room for the caption with a margin, at least the toolkit's 150 by 30;
+    // at the least the caption inside the outline.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
     int Tag() const { return FTag; }
     void SetTag(int value) { FTag = value; }
@@ -133,6 +145,10 @@ protected:
     void leaveEvent(QEvent* event) override;
     bool event(QEvent* event) override;
 
+    // The whole button as it looks now, composed off-screen at the given device pixel ratio, so
+    // that the caption and outline are drawn at the screen's own resolution.
+    QImage Frame(qreal devicePixelRatio) const;
+
     // The fade state.
     TColor FFadeColor = 0;          // the fill shown
     TColor FFadeBorderColor = 0;    // the outline shown
@@ -143,8 +159,10 @@ protected:
     TTimer FTimer;
 
 private:
-    // The whole button as it looks now, composed off-screen.
-    QImage Frame() const;
+    // The caption's size in the button's font.
+    QSize CaptionSize() const;
+    // How far the outline reaches into the button.
+    int OutlineBand() const;
     // The next fade step of a colour shown between from and to.
     TColor Faded(TColor shown, TColor from, TColor to, bool isBorder);
 

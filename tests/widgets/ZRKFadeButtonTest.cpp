@@ -23,6 +23,7 @@ public:
     using TZRKFadeButton::FFadeDelta;
     using TZRKFadeButton::FSavedFontColor;
     using TZRKFadeButton::FTimer;
+    using TZRKFadeButton::Frame;
 
     int Paints = 0;
 
@@ -548,6 +549,7 @@ TEST_F(FadeButton, ClickIsRaisedOnAReleaseOverTheButton)
         const char* name;
         std::function<void()> input;
         int clicks;
+        int downs = 1; // and as many ups
     };
     const Case cases[] = {
         {"left click", [&] { QTest::mouseClick(Button, Qt::LeftButton, {}, inside); }, 1},
@@ -558,17 +560,17 @@ TEST_F(FadeButton, ClickIsRaisedOnAReleaseOverTheButton)
          },
          0},
         {"right click", [&] { QTest::mouseClick(Button, Qt::RightButton, {}, inside); }, 0},
-        // The second press of a double click is the toolkit's double click, not a click.
+        // The second press of a double click is the toolkit's double click, not a click. Qt
+        // delivers a double click as press, release, double click, release.
         {"double click",
          [&] {
              QTest::mouseClick(Button, Qt::LeftButton, {}, inside);
-             QTest::mousePress(Button, Qt::LeftButton, {}, inside);
              QMouseEvent twice(QEvent::MouseButtonDblClick, inside, Button->mapToGlobal(inside), Qt::LeftButton,
                                Qt::LeftButton, Qt::NoModifier);
              QApplication::sendEvent(Button, &twice);
              QTest::mouseRelease(Button, Qt::LeftButton, {}, inside);
          },
-         1},
+         1, 2},
     };
     for (const Case& c : cases) {
         QSignalSpy clicks(Button, &TZRKFadeButton::OnClick);
@@ -579,9 +581,80 @@ TEST_F(FadeButton, ClickIsRaisedOnAReleaseOverTheButton)
         if (!clicks.isEmpty()) {
             EXPECT_EQ(clicks[0][0].value<QObject*>(), Button) << c.name;
         }
-        EXPECT_EQ(downs.count(), ups.count()) << c.name;
-        EXPECT_GE(downs.count(), 1) << c.name;
+        EXPECT_EQ(downs.count(), c.downs) << c.name;
+        EXPECT_EQ(ups.count(), c.downs) << c.name;
     }
+}
+
+TEST_F(FadeButton, TakesASizeInALayoutFromItsCaption)
+{
+    EXPECT_EQ(Button->sizeHint(), QSize(150, 30)) << "no caption: the toolkit's size";
+    const QSize empty = Button->minimumSizeHint();
+    EXPECT_GT(empty.width(), 0);
+    EXPECT_GT(empty.height(), 0);
+
+    Button->setFont(ProportionalGothic(16));
+    Button->SetCaption(QStringLiteral("とても長い見出しの付いたボタンです"));
+    const int text = QFontMetrics(Button->font()).horizontalAdvance(Button->Caption());
+    EXPECT_GT(Button->minimumSizeHint().width(), text);
+    EXPECT_GT(Button->sizeHint().width(), Button->minimumSizeHint().width());
+    EXPECT_GE(Button->sizeHint().height(), 30);
+
+    // A wider outline needs more room.
+    const QSize thin = Button->minimumSizeHint();
+    Button->SetBorderHeight(5);
+    EXPECT_EQ(Button->minimumSizeHint() - thin, QSize(4, 4));
+}
+
+TEST_F(FadeButton, ComposesAtDevicePixelsOnADenseScreen)
+{
+    UseRewardSettings();
+    Button->SetCaption(QStringLiteral("もっと!"));
+    const QImage frame = Button->Frame(2.0);
+    ASSERT_EQ(frame.size(), QSize(400, 40)) << "made at device pixels, not scaled up";
+    EXPECT_EQ(frame.devicePixelRatio(), 2.0);
+    // A one-pixel outline is two whole device pixels: no blend with the fill at its edge.
+    for (int y : {0, 1, 38, 39})
+        EXPECT_EQ(At(frame, 100, y), clr::Silver) << y;
+    for (int y : {2, 37})
+        EXPECT_EQ(At(frame, 100, y), clr::Maroon) << y;
+    EXPECT_EQ(At(frame, 398, 20), clr::Silver);
+    EXPECT_EQ(At(frame, 397, 20), clr::Maroon);
+
+}
+
+TEST_F(FadeButton, PaintsSystemColoursAsThePaletteHasThemAndFollowsAPaletteChange)
+{
+    Host.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Host));
+    const QPalette saved = QApplication::palette();
+    Button->SetShowBorder(false);
+    Button->SetColor(clr::BtnFace);
+    EXPECT_EQ(Button->Color(), clr::BtnFace) << "stored as the reference";
+    EXPECT_EQ(Pixels().pixelColor(3, 3), saved.color(QPalette::Active, QPalette::Button));
+
+    // A button shown as a window of its own, with a palette of its own: only the notification
+    // itself (the application palette change) can tell it that the desktop's colours changed.
+    TProbe window;
+    window.setPalette(QPalette(Qt::darkCyan));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.SetShowBorder(false);
+    window.SetColor(clr::BtnFace);
+    QCoreApplication::processEvents();
+    const int paints = window.Paints;
+    QPalette changed = saved;
+    changed.setColor(QPalette::Button, QColor(12, 200, 34));
+    QApplication::setPalette(changed);
+    QTRY_VERIFY_WITH_TIMEOUT(window.Paints > paints, 2000);
+    EXPECT_EQ(window.grab().toImage().pixelColor(3, 3), QColor(12, 200, 34));
+    QApplication::setPalette(saved);
+
+    // The fade still steps on the stored bytes (0x0F, 0, 0), not on the palette's colour.
+    Button->SetDestColor(clr::Lime);
+    Move();
+    Tick(1);
+    EXPECT_EQ(Button->FFadeColor, RGBColor(0, 2, 0));
 }
 
 } // namespace

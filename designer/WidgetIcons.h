@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QIcon>
+
+// The widget box icons, drawn rather than stored: each shows its widget in small.
+QIcon FadeButtonIcon();
