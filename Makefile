@@ -7,7 +7,7 @@ FUZZ_RUNS  ?= 1000000
 CMAKE_GEN  := -G Ninja
 JOBS       ?= $(shell nproc)
 
-.PHONY: setup configure build run test test-main test-san test-fuzz fuzz fuzz-build soak bench gallery clean
+.PHONY: setup configure build run test test-main test-san test-fuzz fuzz fuzz-build soak soak-valgrind bench gallery clean
 
 setup:
 	@bash tools/setup.sh
@@ -53,6 +53,14 @@ test-fuzz: fuzz-build
 
 fuzz: fuzz-build
 	set -e; for r in $(FUZZ_BUILD)/fuzz/run-*.sh; do echo "== $$r"; sh $$r -runs=$(FUZZ_RUNS) -print_final_stats=1; done
+
+# The long forms of the rough-handling tests. Each adds itself as a prerequisite of soak.
+soak: soak-valgrind
+
+# A short session in the real window under valgrind memcheck; fails on any report that
+# tools/valgrind.supp does not explain.
+soak-valgrind: build
+	bash tools/valgrind-session.sh $(BUILD)
 
 bench: build
 	cmake --build $(BUILD) --target benchmarks
