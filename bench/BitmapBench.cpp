@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -50,7 +51,11 @@ void LoadAll(const QStringList& paths, benchmark::State& state)
 void BM_HostileTable(benchmark::State& state)
 {
     QTemporaryDir dir;
-    const std::vector<TBitmapVariant> table = HostileBitmaps();
+    std::vector<TBitmapVariant> table = HostileBitmaps();
+    // Root reads the file that its user may not: that case belongs to the tests, which drop
+    // root's rights for it.
+    if (::geteuid() == 0)
+        std::erase_if(table, [](const TBitmapVariant& v) { return v.Placement == TPlacement::Unreadable; });
     const QStringList paths = PlaceTable(dir, table);
     const double before = PeakMegabytes();
     for (auto _ : state)
