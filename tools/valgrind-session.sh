@@ -44,7 +44,7 @@ wait_board $gx $gy 120 'black == 4 && white == 1' opening
 click_at $((gx + 42 * 2 + 20)) $((gy + 52 * 3 + 25))
 wait_board $gx $gy 120 'black == 6 && white == 1' answer
 click_at $((gx + 42 * 2 + 20)) $((gy + 52 * 5 + 25))
-wait_board $gx $gy 120 'black + white == 10' second-answer
+wait_board $gx $gy 120 'black + white == 9' second-answer
 
 # The boss screen: F4 opens it, a double-click closes it.
 xdotool windowfocus --sync "$win" key F4
@@ -54,7 +54,7 @@ until [[ "$(shot boss; convert "$E2E_OUT/boss.png" -crop 320x24+0+0 -format '%[f
   sleep 0.5
 done
 xdotool mousemove 60 12 click --repeat 2 --delay 80 1
-wait_board $gx $gy 120 'black + white == 10' after-boss
+wait_board $gx $gy 120 'black + white == 9' after-boss
 
 # 終了 from the menu.
 xdotool windowfocus --sync "$win" key alt+m
