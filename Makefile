@@ -2,10 +2,12 @@
 # runs the whole suite (and the unit and widget tests once more under ASan and UBSan).
 BUILD      ?= build
 SAN_BUILD  ?= build-san
+FUZZ_BUILD ?= build-fuzz
+FUZZ_RUNS  ?= 1000000
 CMAKE_GEN  := -G Ninja
 JOBS       ?= $(shell nproc)
 
-.PHONY: setup configure build run test test-main test-san bench gallery clean soak soak-monkey
+.PHONY: setup configure build run test test-main test-san test-fuzz fuzz fuzz-build soak soak-valgrind soak-monkey bench gallery clean
 
 setup:
 	@bash tools/setup.sh
@@ -25,7 +27,7 @@ run: build
 gallery: build
 	cd $(BUILD)/bin && ./widget-gallery
 
-test: test-main test-san
+test: test-main test-san test-fuzz
 
 test-main: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
@@ -37,6 +39,28 @@ test-san: setup
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --test-dir $(SAN_BUILD) --output-on-failure -j $(JOBS) -L unit
+
+# The libFuzzer targets in a clang tree with ASan and UBSan. `make test` runs each about 30 s;
+# `make fuzz` runs each for FUZZ_RUNS executions. A crash stops the run and leaves its input in
+# $(FUZZ_BUILD)/fuzz/artifacts.
+fuzz-build: setup
+	cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+	  -DCMAKE_CXX_COMPILER=clang++ -DTARVO_FUZZ=ON -DTARVO_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+
+test-fuzz: fuzz-build
+	set -e; for r in $(FUZZ_BUILD)/fuzz/run-*.sh; do echo "== $$r"; sh $$r -max_total_time=30 -print_final_stats=1; done
+
+fuzz: fuzz-build
+	set -e; for r in $(FUZZ_BUILD)/fuzz/run-*.sh; do echo "== $$r"; sh $$r -runs=$(FUZZ_RUNS) -print_final_stats=1; done
+
+# The long forms of the rough-handling tests. Each adds itself as a prerequisite of soak.
+soak: soak-valgrind
+
+# A short session in the real window under valgrind memcheck; fails on any report that
+# tools/valgrind.supp does not explain.
+soak-valgrind: build
+	bash tools/valgrind-session.sh $(BUILD)
 
 bench: build
 	cmake --build $(BUILD) --target benchmarks
@@ -51,4 +75,4 @@ soak-monkey: build
 	  bash tests/e2e/monkey.sh $(MONKEY_EVENTS) $(SEED)
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)

@@ -1,77 +1,74 @@
 #include "Bitmap.h"
 
+#include "BitmapDecoder.h"
 #include "ToolkitError.h"
 
-#include <QBuffer>
+#include <QByteArray>
 #include <QFile>
-#include <QImageReader>
-#include <QtEndian>
-#include <cstdlib>
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-// The layout of the files the game ships: an uncompressed 24-bit bitmap with the plain
-// 40-byte header. Qt's reader turns every pixel through a general per-channel scaling, which
-// made reading the start-up pictures a large part of the start-up; this reads them row by row.
-// Anything else, or a file that does not hold the rows its header promises, goes to Qt's
-// reader, which has the last word on what is valid.
-constexpr qsizetype FileHeaderSize = 14;
-constexpr quint32 InfoHeaderSize = 40;
-constexpr int MaxSide = 32767;
+// Closes the descriptor on every way out of the reader.
+class TFileDescriptor {
+public:
+    explicit TFileDescriptor(int fd) : FFd(fd) {}
+    ~TFileDescriptor()
+    {
+        if (FFd >= 0)
+            ::close(FFd);
+    }
+    TFileDescriptor(const TFileDescriptor&) = delete;
+    TFileDescriptor& operator=(const TFileDescriptor&) = delete;
+    int Get() const { return FFd; }
 
-template <typename T>
-T At(const QByteArray& bytes, qsizetype offset)
+private:
+    int FFd;
+};
+
+bool IsRegularFile(int fd)
 {
-    return qFromLittleEndian<T>(bytes.constData() + offset);
+    struct stat status {};
+    return ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
 }
 
-QImage ReadPlain24Bit(const QByteArray& bytes)
+// The bytes of the data file at path, at most as many as any bitmap needs. The type is checked
+// before opening (opening a device can have effects of its own) and again on the open
+// descriptor, which is opened non-blocking, so a FIFO swapped in between cannot make it wait.
+QByteArray ReadDataFile(const QString& path)
 {
-    if (bytes.size() < FileHeaderSize + qsizetype(InfoHeaderSize) || !bytes.startsWith("BM"))
-        return QImage();
-    const quint32 dataOffset = At<quint32>(bytes, 10);
-    const qint32 width = At<qint32>(bytes, 18);
-    const qint32 height = At<qint32>(bytes, 22);
-    if (At<quint32>(bytes, 14) != InfoHeaderSize || At<quint16>(bytes, 26) != 1 || At<quint16>(bytes, 28) != 24
-        || At<quint32>(bytes, 30) != 0)
-        return QImage();
-    if (width <= 0 || width > MaxSide || height == 0 || std::abs(height) > MaxSide)
-        return QImage();
-    const int rows = std::abs(height);
-    const qsizetype stride = (qsizetype(width) * 3 + 3) / 4 * 4;
-    if (dataOffset < FileHeaderSize + InfoHeaderSize || qsizetype(dataOffset) + stride * rows > bytes.size())
-        return QImage();
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (::stat(name.constData(), &status) != 0 || !S_ISREG(status.st_mode))
+        throw EToolkitError::FileOpen(path);
+    const TFileDescriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.Get() < 0 || !IsRegularFile(file.Get()))
+        throw EToolkitError::FileOpen(path);
 
-    QImage image(width, rows, QImage::Format_RGB32);
-    if (image.isNull())
-        return QImage();
-    const uchar* data = reinterpret_cast<const uchar*>(bytes.constData()) + dataOffset;
-    for (int r = 0; r < rows; ++r) {
-        // A positive height stores the bottom row first.
-        const uchar* source = data + stride * (height > 0 ? rows - 1 - r : r);
-        QRgb* target = reinterpret_cast<QRgb*>(image.scanLine(r));
-        for (int x = 0; x < width; ++x, source += 3)
-            target[x] = qRgb(source[2], source[1], source[0]);
+    const qint64 wanted = std::min<qint64>(status.st_size, TBitmapDecoder::MaxFileBytes);
+    QByteArray bytes(wanted, Qt::Uninitialized);
+    qint64 got = 0;
+    while (got < wanted) {
+        const ssize_t n = ::read(file.Get(), bytes.data() + got, std::size_t(wanted - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throw EToolkitError::FileOpen(path);
+        if (n == 0)
+            break;   // the file shrank since it was measured: decode what it still holds
+        got += n;
     }
-    return image;
+    bytes.truncate(got);
+    return bytes;
 }
 
 } // namespace
 
 QImage LoadBitmap(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EToolkitError::FileOpen(path);
-    QByteArray bytes = file.readAll();
-    QImage image = ReadPlain24Bit(bytes);
-    if (!image.isNull())
-        return image;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "bmp");
-    image = reader.read();
-    if (image.isNull())
-        throw EToolkitError::InvalidBitmap();
-    return image;
+    return TBitmapDecoder::Decode(ReadDataFile(path));
 }

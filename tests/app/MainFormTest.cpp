@@ -1,12 +1,15 @@
 #include "AppServices.h"
 #include "FakeServices.h"
+#include "HostileFiles.h"
 #include "app/MainForm1.h"
 #include "match/Match.h"
+#include "platform/Application.h"
 #include "platform/Bitmap.h"
 #include "platform/Color.h"
 #include "platform/DrawGrid.h"
 #include "platform/Image.h"
 #include "platform/ToolkitError.h"
+#include "platform/testkit/BitmapSamples.h"
 #include "widgets/ZRKFadeButton.h"
 
 #include <QDir>
@@ -332,4 +335,120 @@ TEST(Exit, EndsTheProgramWhateverInputIsQueuedBehindIt)
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(chosen) << "the computer's pause was reached";
     EXPECT_FALSE(form.isVisible());
+}
+
+namespace {
+
+// Runs a handler the way the program does: an error escaping it goes to the default handler,
+// which shows the error box. Returns the box's text exactly as shown, or "" when no box showed.
+template <typename Handler>
+QString BoxTextOf(TFakeServices& services, Handler handler)
+{
+    const qsizetype before = services.Errors.size();
+    try {
+        handler();
+    } catch (...) {
+        TApplication::ShowCurrentException(services);
+    }
+    return services.Errors.size() > before ? ErrorBoxText(services.Errors.last()) : QString();
+}
+
+// The box a variant at path must give: the file-open error where the path cannot be opened,
+// the invalid-bitmap error for every file that opens.
+QString WantedBox(const TBitmapVariant& variant, const QString& path)
+{
+    return variant.CannotOpen() ? FileOpenText(path) + QLatin1Char('.') : QStringLiteral("ビットマップイメージが不正です.");
+}
+
+// A hostile file at one load point, loaded with an ordinary user's rights and watched for a
+// load that waits on the file. Returns the box text the load gave.
+template <typename Load>
+QString LoadHostile(ProgramFolder& folder, const TBitmapVariant& variant, const QString& name, Load load)
+{
+    const QString path = folder.Data(name);
+    const QByteArray original = [&] { QFile f(path); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    PlaceBitmapVariant(variant, path);
+    QString box;
+    {
+        TFifoWatchdog watchdog(path);
+        TAsOrdinaryUser user;
+        if (!user.Active()) {
+            ADD_FAILURE() << "could not drop root's rights to load as an ordinary user";
+            return QString();
+        }
+        box = BoxTextOf(folder.services, load);
+        EXPECT_FALSE(watchdog.Fired()) << "the load waited on the file";
+    }
+    PlaceBitmapVariant({QString(), TPlacement::Bytes, original}, path);
+    return box;
+}
+
+} // namespace
+
+// Every damaged or hostile picture, at each of the three load points: the exact error box, at
+// once, and the program's state after it as the default handler leaves it.
+TEST(HostilePictures, StartupShowsTheErrorAndNeverBuildsTheWindow)
+{
+    ProgramFolder folder;
+    OpenToEveryone(folder.dir.path());
+    for (const TBitmapVariant& variant : HostileBitmaps()) {
+        SCOPED_TRACE(variant.Name.toStdString());
+        bool built = false;
+        const QString box = LoadHostile(folder, variant, QStringLiteral("0002.bmp"), [&] {
+            TMainForm1 form(folder.services);
+            built = true;
+        });
+        EXPECT_EQ(box, WantedBox(variant, folder.Data(QStringLiteral("0002.bmp"))));
+        EXPECT_FALSE(built);
+    }
+}
+
+TEST(HostilePictures, AFaceAtMatchStartStopsBeforeTheAnnouncement)
+{
+    ProgramFolder folder;
+    OpenToEveryone(folder.dir.path());
+    TMainForm1 form(folder.services);
+    for (const TBitmapVariant& variant : HostileBitmaps()) {
+        SCOPED_TRACE(variant.Name.toStdString());
+        form.PageControl1->setCurrentWidget(form.TabSheet1);
+        folder.services.Log.clear();
+        const QString box = LoadHostile(folder, variant, QStringLiteral("3_1.bmp"), [&] { form.ImageClick(3); });
+        EXPECT_EQ(box, WantedBox(variant, folder.Data(QStringLiteral("3_1.bmp"))));
+        EXPECT_EQ(form.Opponent, 3);
+        EXPECT_EQ(form.PageControl1->currentWidget(), form.TabSheet2);
+        EXPECT_EQ(form.ImageList2.Count(), 1) << "the face before the failing one stays";
+        EXPECT_EQ(folder.services.Log, QStringList({QStringLiteral("error ") + folder.services.Errors.last()}))
+            << "no beep, no message, no board";
+    }
+    // The same window still starts a match once the face is sound again.
+    folder.services.Log.clear();
+    form.ImageClick(3);
+    EXPECT_EQ(form.ImageList2.Count(), 3);
+    EXPECT_EQ(folder.services.Log.first(), QStringLiteral("beep"));
+}
+
+TEST(HostilePictures, ARewardPictureKeepsTheStageAndThePicture)
+{
+    ProgramFolder folder;
+    OpenToEveryone(folder.dir.path());
+    TMainForm1 form(folder.services);
+    form.Opponent = 3;
+    form.Match().Board().PlayerDiscs = 40;   // a won match: the opponent's own pictures
+    form.Match().Board().ComputerDiscs = 24;
+    form.PageControl1->setCurrentWidget(form.TabSheet3);
+    for (const TBitmapVariant& variant : HostileBitmaps()) {
+        SCOPED_TRACE(variant.Name.toStdString());
+        form.Button1->SetTag(0);
+        form.Button1Click();   // the first picture, 3_A
+        const QImage first = form.Image3->Picture();
+        const QString box = LoadHostile(folder, variant, QStringLiteral("3_B.bmp"), [&] { form.Button1Click(); });
+        EXPECT_EQ(box, WantedBox(variant, folder.Data(QStringLiteral("3_B.bmp"))));
+        EXPECT_EQ(form.Button1->Tag(), 1) << "the stage does not advance";
+        EXPECT_EQ(form.Button1->Caption(), QStringLiteral("もっと!もっと!!")) << "the caption has already changed";
+        EXPECT_EQ(form.Image3->Picture(), first) << "the shown picture stays";
+        EXPECT_EQ(form.PageControl1->currentWidget(), form.TabSheet3);
+    }
+    // The next click retries the same file, which loads once it is sound again.
+    form.Button1Click();
+    EXPECT_EQ(form.Button1->Tag(), 2);
 }
