@@ -34,11 +34,18 @@ test-main: build
 
 # A second tree with the sanitizers: the unit and widget tests only (the end-to-end
 # tests drive the release build); any sanitizer report fails the run.
+# The hostile-bitmap table makes its variants in other formats through Qt's image plugins; the
+# leak checker then crashes at exit scanning a plugin's thread-local storage (its dynamic TLS
+# bounds come out garbled: a fault of the checker with this C library, not a leak). That test
+# runs under ASan and UBSan with the leak check at exit off; every other test keeps it.
+SAN_NO_LEAK_CHECK := ^LoadBitmap\.RefusesEveryHostileFileWithItsError$$
 test-san: setup
 	cmake -S . -B $(SAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DTARVO_SANITIZE=ON -DTARVO_BENCH=OFF
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  ctest --test-dir $(SAN_BUILD) --output-on-failure -j $(JOBS) -L unit
+	  ctest --test-dir $(SAN_BUILD) --output-on-failure -j $(JOBS) -L unit -E '$(SAN_NO_LEAK_CHECK)'
+	ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --test-dir $(SAN_BUILD) --output-on-failure -L unit -R '$(SAN_NO_LEAK_CHECK)'
 
 # The libFuzzer targets in a clang tree with ASan and UBSan. `make test` runs each about 30 s;
 # `make fuzz` runs each for FUZZ_RUNS executions. A crash stops the run and leaves its input in
