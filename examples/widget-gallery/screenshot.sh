@@ -6,16 +6,7 @@ set -euo pipefail
 build=${1:-build}
 out=docs/widget-gallery.png
 
-"$build/bin/widget-gallery" &
-gallery=$!
-trap 'kill $gallery 2>/dev/null || true' EXIT
-
-window=
-for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name "Widget gallery" 2>/dev/null | head -1) && [[ -n $window ]] && break
-  sleep 0.1
-done
-[[ -n $window ]] || { echo "screenshot: the gallery window did not appear" >&2; exit 1; }
+source "$(dirname "$0")/start-gallery.sh" "$build"
 
 # The reward page's button is the first sample, at the top left of the fade button page, below
 # the tab.

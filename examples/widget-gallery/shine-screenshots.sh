@@ -6,16 +6,7 @@
 set -euo pipefail
 build=${1:-build}
 
-"$build/bin/widget-gallery" &
-gallery=$!
-trap 'kill $gallery 2>/dev/null || true' EXIT
-
-window=
-for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name "Widget gallery" 2>/dev/null | head -1) && [[ -n $window ]] && break
-  sleep 0.1
-done
-[[ -n $window ]] || { echo "screenshot: the gallery window did not appear" >&2; exit 1; }
+source "$(dirname "$0")/start-gallery.sh" "$build"
 
 # The page's tab is the third; the crop is the page alone. Positions below are in the window.
 xdotool mousemove --window "$window" 311 24 click 1
