@@ -9,6 +9,7 @@
 #include "platform/ErrorBoundary.h"
 #include "platform/Fonts.h"
 #include "platform/Image.h"
+#include "platform/PicturePrefetch.h"
 #include "platform/Services.h"
 #include "screens/BossForm1.h"
 #include "screens/InformationPage.h"
@@ -42,6 +43,12 @@ W* Filled(W* widget, TColor color)
     return widget;
 }
 
+// A face file's name: prefix + k + ".bmp".
+QString FaceName(const QString& prefix, int k)
+{
+    return prefix + QString::number(k) + QStringLiteral(".bmp");
+}
+
 TImage* NewImage(QWidget* parent, QRect geometry)
 {
     auto* image = new TImage(parent);
@@ -51,12 +58,13 @@ TImage* NewImage(QWidget* parent, QRect geometry)
 
 } // namespace
 
-TMainForm1::TMainForm1(TServices& services, QWidget* parent)
+TMainForm1::TMainForm1(TServices& services, TPicturePrefetch* pictures, QWidget* parent)
     : QMainWindow(parent),
       il(40, 50, clr::Purple),
       ImageList1(110, 110, clr::Purple),
       ImageList2(110, 110, clr::Purple),
-      FServices(services)
+      FServices(services),
+      FPictures(pictures)
 {
     BuildLayout();
     FormCreate();
@@ -226,14 +234,31 @@ void TMainForm1::FormCreate()
     FMatch->Board().BoardSize = 8;
 }
 
+QStringList TMainForm1::StartupPictureNames()
+{
+    QStringList names;
+    for (int i = 1; i <= ThumbnailCount; ++i)
+        names << QStringLiteral("%1_1.bmp").arg(i);
+    names << QStringLiteral("0001.bmp") << QStringLiteral("0002.bmp");
+    for (int k = 1; k <= PlayerFaceCount; ++k)
+        names << FaceName(QStringLiteral("0_"), k);
+    return names;
+}
+
 void TMainForm1::LoadStartupPictures()
 {
     AppDir = AppDirOf(FServices.ExecutablePath());
-    for (int i = 0; i < ThumbnailCount; ++i)
-        Image0_[std::size_t(i)]->LoadFromFile(DataPath(AppDir, QStringLiteral("%1_1.bmp").arg(i + 1)));
-    Image0->LoadFromFile(DataPath(AppDir, QStringLiteral("0001.bmp")));
-    Image1_00->LoadFromFile(DataPath(AppDir, QStringLiteral("0002.bmp")));
-    LoadFaces(ImageList1, QStringLiteral("0_"), 1, PlayerFaceCount);
+    // One list gives the files and their order; each is consumed here in turn.
+    const QStringList names = StartupPictureNames();
+    auto next = names.cbegin();
+    const auto load = [&] { return LoadPicture(*next++); };
+    for (TImage* thumbnail : Image0_)
+        thumbnail->SetPicture(load());
+    Image0->SetPicture(load());
+    Image1_00->SetPicture(load());
+    ImageList1.Clear();
+    while (next != names.cend())
+        ImageList1.Add(load());
 }
 
 // Empties the list, then appends the faces prefix + k + ".bmp" for k = first..last, in order.
@@ -242,7 +267,13 @@ void TMainForm1::LoadFaces(TImageList& list, const QString& prefix, int first, i
 {
     list.Clear();
     for (int k = first; k <= last; ++k)
-        list.Add(LoadBitmap(DataPath(AppDir, prefix + QString::number(k) + QStringLiteral(".bmp"))));
+        list.Add(LoadPicture(FaceName(prefix, k)));
+}
+
+QImage TMainForm1::LoadPicture(const QString& name)
+{
+    const QString path = DataPath(AppDir, name);
+    return FPictures ? FPictures->Load(path) : LoadBitmap(path);
 }
 
 void TMainForm1::ImageClick(int opponent)

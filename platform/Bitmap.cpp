@@ -36,10 +36,11 @@ bool IsRegularFile(int fd)
     return ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
 }
 
-// The bytes of the data file at path, at most as many as any bitmap needs. The type is checked
-// before opening (opening a device can have effects of its own) and again on the open
-// descriptor, which is opened non-blocking, so a FIFO swapped in between cannot make it wait.
-QByteArray ReadDataFile(const QString& path)
+// Reads the data file at path into bytes (reusing their memory when it is large enough), at
+// most as many as any bitmap needs. The type is checked before opening (opening a device can
+// have effects of its own) and again on the open descriptor, which is opened non-blocking, so
+// a FIFO swapped in between cannot make it wait.
+void ReadDataFile(const QString& path, QByteArray& bytes)
 {
     const QByteArray name = QFile::encodeName(path);
     struct stat status {};
@@ -50,7 +51,7 @@ QByteArray ReadDataFile(const QString& path)
         throw EToolkitError::FileOpen(path);
 
     const qint64 wanted = std::min<qint64>(status.st_size, TBitmapDecoder::MaxFileBytes);
-    QByteArray bytes(wanted, Qt::Uninitialized);
+    bytes.resize(wanted);
     qint64 got = 0;
     while (got < wanted) {
         const ssize_t n = ::read(file.Get(), bytes.data() + got, std::size_t(wanted - got));
@@ -63,12 +64,18 @@ QByteArray ReadDataFile(const QString& path)
         got += n;
     }
     bytes.truncate(got);
-    return bytes;
 }
 
 } // namespace
 
 QImage LoadBitmap(const QString& path)
 {
-    return TBitmapDecoder::Decode(ReadDataFile(path));
+    QByteArray bytes;
+    return LoadBitmap(path, bytes);
+}
+
+QImage LoadBitmap(const QString& path, QByteArray& buffer)
+{
+    ReadDataFile(path, buffer);
+    return TBitmapDecoder::Decode(buffer);
 }

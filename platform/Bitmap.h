@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -8,3 +9,7 @@
 // regular file is read, and never with a call that can wait: a FIFO, a folder or a device in
 // place of a picture gives the file-open error at once instead of stalling the program.
 QImage LoadBitmap(const QString& path);
+// The same, reading the file into buffer, whose memory is reused when it is large enough:
+// code that reads many files one after the other then takes fresh memory once, for the
+// largest, instead of once for every file.
+QImage LoadBitmap(const QString& path, QByteArray& buffer);

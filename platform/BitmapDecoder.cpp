@@ -1,5 +1,6 @@
 #include "BitmapDecoder.h"
 
+#include "ImageMemory.h"
 #include "ToolkitError.h"
 
 #include <bit>
@@ -61,7 +62,7 @@ QImage TBitmapDecoder::Run()
     // The pixel data starts after everything the headers say comes before it, inside the file.
     Require(FPixelOffset >= FMasksEnd && FPixelOffset < FSize);
 
-    QImage image(int(FWidth), int(FHeight), QImage::Format_RGB32);
+    QImage image = AllocateImage(QSize(int(FWidth), int(FHeight)), QImage::Format_RGB32);
     Require(!image.isNull());
     if (FCompression == BiRle8 || FCompression == BiRle4)
         DecodeRunLength(image);
@@ -201,34 +202,43 @@ void TBitmapDecoder::DecodeRows(QImage& image) const
     const std::int64_t stride = (FWidth * FBitCount + 31) / 32 * 4;
     Require(FPixelOffset + stride * FHeight <= FSize);
     const auto* data = reinterpret_cast<const unsigned char*>(FFile.data()) + FPixelOffset;
+    uchar* bits = image.bits();
+    const qsizetype bytesPerLine = image.bytesPerLine();
 
-    for (std::int64_t y = 0; y < FHeight; ++y) {
-        const unsigned char* row = data + y * stride;
-        QRgb* out = reinterpret_cast<QRgb*>(image.scanLine(ImageRow(y)));
-        for (std::int64_t x = 0; x < FWidth; ++x) {
-            switch (FBitCount) {
-            case 1:
-                out[x] = PaletteColor((row[x / 8] >> (7 - x % 8)) & 1);
-                break;
-            case 4:
-                out[x] = PaletteColor((row[x / 2] >> (x % 2 ? 0 : 4)) & 0xF);
-                break;
-            case 8:
-                out[x] = PaletteColor(row[x]);
-                break;
-            case 16:
-                out[x] = MaskedColor(std::uint32_t(row[2 * x]) | std::uint32_t(row[2 * x + 1]) << 8);
-                break;
-            case 24:
-                out[x] = qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
-                break;
-            default: {
-                const unsigned char* p = row + 4 * x;
-                out[x] = MaskedColor(std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16
-                                     | std::uint32_t(p[3]) << 24);
-            }
-            }
+    // One loop per depth, so that the depth is settled once and not again at every pixel.
+    const auto rows = [&](auto pixel) {
+        for (std::int64_t y = 0; y < FHeight; ++y) {
+            const unsigned char* row = data + y * stride;
+            auto* out = reinterpret_cast<QRgb*>(bits + ImageRow(y) * bytesPerLine);
+            for (std::int64_t x = 0; x < FWidth; ++x)
+                out[x] = pixel(row, x);
         }
+    };
+    using TRow = const unsigned char*;
+    switch (FBitCount) {
+    case 1:
+        rows([this](TRow row, std::int64_t x) { return PaletteColor((row[x / 8] >> (7 - x % 8)) & 1); });
+        break;
+    case 4:
+        rows([this](TRow row, std::int64_t x) { return PaletteColor((row[x / 2] >> (x % 2 ? 0 : 4)) & 0xF); });
+        break;
+    case 8:
+        rows([this](TRow row, std::int64_t x) { return PaletteColor(row[x]); });
+        break;
+    case 16:
+        rows([this](TRow row, std::int64_t x) {
+            return MaskedColor(std::uint32_t(row[2 * x]) | std::uint32_t(row[2 * x + 1]) << 8);
+        });
+        break;
+    case 24:
+        rows([](TRow row, std::int64_t x) { return qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]); });
+        break;
+    default:
+        rows([this](TRow row, std::int64_t x) {
+            const unsigned char* p = row + 4 * x;
+            return MaskedColor(std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16
+                               | std::uint32_t(p[3]) << 24);
+        });
     }
 }
 

@@ -68,7 +68,9 @@ bool TDrawGrid::CellAt(QPoint point, int& col, int& row) const
 
 void TDrawGrid::InvalidateGrid()
 {
-    DrawAll();
+    FStale = true;
+    if (isVisible())
+        DrawAll();
     update();
 }
 
@@ -86,7 +88,7 @@ void TDrawGrid::DrawOnCellNow(int col, int row, const std::function<void(QPainte
 
 void TDrawGrid::EnsureBacking()
 {
-    if (FBacking.size() != size())
+    if (FStale || FBacking.size() != size())
         DrawAll();
 }
 
@@ -96,6 +98,7 @@ void TDrawGrid::DrawAll()
         return;
     if (FBacking.size() != size())
         FBacking = QImage(size(), QImage::Format_RGB32);
+    FStale = false;
     FBacking.fill(Color);
     QPainter painter(&FBacking);
     // Grid lines: one band after every column and every row.

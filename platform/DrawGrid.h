@@ -38,12 +38,11 @@ public:
     // The cell under a point of the grid, the line after it included; false outside.
     bool CellAt(QPoint point, int& col, int& row) const;
 
-    // Redraws every cell through OnDrawCell and schedules a repaint.
+    // Redraws every cell through OnDrawCell and schedules a repaint. A hidden grid only notes
+    // that it must be redrawn, and is redrawn when it is next painted or drawn on.
     void InvalidateGrid();
     // Draws on the cell through painter and shows the cell on the screen before returning.
     void DrawOnCellNow(int col, int row, const std::function<void(QPainter&, const QRect&)>& draw);
-
-    const QImage& Backing() const { return FBacking; }
 
     std::function<void(int col, int row, QPainter& painter, const QRect& rect)> OnDrawCell;
     std::function<void()> OnClick;
@@ -62,7 +61,7 @@ protected:
 
 private:
     void DrawAll();
-    void EnsureBacking();   // redraws everything when the backing image no longer fits
+    void EnsureBacking();   // redraws everything when the backing image is stale or no longer fits
     void KeyDown(QKeyEvent* event);     // OnKeyDown, then the grid's own keys
     void MoveCurrent(int col, int row);  // keyboard and mouse: no index error, click on change
     void Click();
@@ -79,4 +78,5 @@ private:
     int FTrackCol = 0;    // the last cell the pointer reached with the button held
     int FTrackRow = 0;
     QImage FBacking;
+    bool FStale = true;   // the cells changed since FBacking was drawn
 };

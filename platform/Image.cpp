@@ -1,6 +1,7 @@
 #include "Image.h"
 
 #include "Bitmap.h"
+#include "ImageMemory.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -72,14 +73,20 @@ void TImage::paintEvent(QPaintEvent*)
     const QImage* shown = &FPicture;
     if (FTransparent) {
         if (FMasked.isNull()) {
-            // The bitmap's transparent colour is the colour of its bottom-left pixel.
-            const QRgb key = FPicture.pixel(0, FPicture.height() - 1) | 0xFF000000u;
-            FMasked = FPicture.convertToFormat(QImage::Format_ARGB32);
-            for (int y = 0; y < FMasked.height(); ++y) {
-                auto* row = reinterpret_cast<QRgb*>(FMasked.scanLine(y));
-                for (int x = 0; x < FMasked.width(); ++x)
-                    if ((row[x] | 0xFF000000u) == key)
-                        row[x] = 0;
+            // The bitmap's transparent colour is the colour of its bottom-left pixel. The copy
+            // is made premultiplied, the form the painter draws without converting it again.
+            const QImage opaque = FPicture.convertToFormat(QImage::Format_RGB32);
+            const int width = opaque.width();
+            const int height = opaque.height();
+            const QRgb key = opaque.pixel(0, height - 1) | 0xFF000000u;
+            FMasked = AllocateImage(opaque.size(), QImage::Format_ARGB32_Premultiplied);
+            for (int y = 0; y < height; ++y) {
+                const auto* in = reinterpret_cast<const QRgb*>(opaque.constScanLine(y));
+                auto* out = reinterpret_cast<QRgb*>(FMasked.scanLine(y));
+                for (int x = 0; x < width; ++x) {
+                    const QRgb pixel = in[x] | 0xFF000000u;
+                    out[x] = pixel == key ? 0 : pixel;
+                }
             }
         }
         shown = &FMasked;

@@ -17,8 +17,9 @@ public:
     int Height() const { return FHeight; }
     int Count() const { return int(FImages.size()); }
     void Clear() { FImages.clear(); }
-    // Appends a copy of the picture.
-    void Add(const QImage& picture) { FImages.push_back(picture.copy()); }
+    // Appends the picture. The list keeps a value: pictures share their pixels until either
+    // side is changed, so later changes to the caller's picture never reach the list.
+    void Add(const QImage& picture) { FImages.push_back(picture); }
     const QImage& At(int index) const { return FImages.at(std::size_t(index)); }
 
     // Draws picture index with its top-left corner at (x, y); an index the list does not hold

@@ -1,5 +1,7 @@
 #include "QtServices.h"
 
+#include "DataPath.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QEventLoop>
@@ -101,7 +103,7 @@ void TQtServices::OpenUrl(const QString& url)
 
 QString TQtServices::ExecutablePath()
 {
-    return QCoreApplication::applicationFilePath();
+    return RunningExecutablePath();
 }
 
 void TQtServices::ShowMessage(const QString& text)

@@ -2,6 +2,7 @@
 #include "platform/Bitmap.h"
 #include "platform/BitmapDecoder.h"
 #include "platform/ToolkitError.h"
+#include "platform/testkit/BitmapBuilder.h"
 #include "platform/testkit/BitmapSamples.h"
 
 #include <QTemporaryDir>
@@ -67,6 +68,42 @@ TEST(LoadBitmap, RefusesEveryHostileFileWithItsError)
         }
         EXPECT_EQ(LoadError(path), want);
         EXPECT_FALSE(watchdog.Fired()) << "the load waited on the file";
+    }
+}
+
+// Reading into a buffer that held a larger picture just before gives what a fresh read gives:
+// each file is judged on its own bytes alone, so a file short of its data is still refused.
+TEST(LoadBitmap, AReusedBufferGivesWhatAFreshReadGives)
+{
+    QTemporaryDir dir;
+    const QString large = dir.filePath(QStringLiteral("large.bmp"));
+    const QString path = dir.filePath(QStringLiteral("sample.bmp"));
+    QImage big(300, 200, QImage::Format_RGB32);
+    big.fill(Qt::darkCyan);
+    PlaceBitmapVariant({QStringLiteral("large"), TPlacement::Bytes, TBitmapBuilder::Packed(big, 32).Build()}, large);
+    std::vector<TBitmapVariant> files;
+    for (const TWellFormedBitmap& sample : WellFormedBitmaps())
+        files.push_back({sample.Name, TPlacement::Bytes, sample.Bytes});
+    for (const TBitmapVariant& variant : HostileBitmaps())
+        if (!variant.CannotOpen())
+            files.push_back(variant);
+    QByteArray buffer;
+    for (const TBitmapVariant& file : files) {
+        SCOPED_TRACE(file.Name.toStdString());
+        PlaceBitmapVariant(file, path);
+        ASSERT_NO_THROW(LoadBitmap(large, buffer));
+        QImage reused;
+        const QString freshError = LoadError(path);
+        QString reusedError;
+        try {
+            reused = LoadBitmap(path, buffer);
+        } catch (const EToolkitError& e) {
+            reusedError = e.Message();
+        }
+        EXPECT_EQ(reusedError, freshError);
+        if (freshError.isEmpty()) {
+            EXPECT_EQ(FirstDifference(reused, LoadBitmap(path)), QString());
+        }
     }
 }
 

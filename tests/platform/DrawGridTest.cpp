@@ -164,6 +164,22 @@ TEST_F(GridFixture, PaintsCellsThroughTheHandlerAndSilverLines)
     EXPECT_EQ(after.pixelColor(41, 5), QColor(192, 192, 192)) << "a cell drawing stays inside its cell";
 }
 
+// A hidden grid leaves its cells undrawn until it is painted; a shown one draws them at once.
+TEST_F(GridFixture, AHiddenGridDrawsItsCellsWhenItIsPainted)
+{
+    int drawn = 0;
+    grid.OnDrawCell = [&](int, int, QPainter&, const QRect&) { ++drawn; };
+    grid.InvalidateGrid();
+    EXPECT_EQ(drawn, 0);
+    const QImage shot = grid.grab().toImage();
+    EXPECT_EQ(drawn, 64);
+    grid.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+    drawn = 0;
+    grid.InvalidateGrid();
+    EXPECT_EQ(drawn, 64);
+}
+
 // An error raised by a handler that the grid runs for Qt (the click, the key handler, the cell
 // painter) is shown in the error box where Qt calls in; it skips the rest of that event's
 // handling, and the grid takes its next events as usual.

@@ -1,5 +1,6 @@
 #include "platform/Image.h"
 #include "platform/ImageList.h"
+#include "platform/ImageMemory.h"
 
 #include <QPainter>
 #include <QTest>
@@ -69,4 +70,49 @@ TEST(ImageList, DrawsOverItsBackgroundColour)
     EXPECT_EQ(canvas.pixelColor(6, 6), QColor(Qt::green)) << "nothing outside the picture's cell";
     list.Draw(canvas, 0, 0, 1);   // an index it does not hold draws nothing
     EXPECT_EQ(canvas.pixelColor(0, 0), QColor(Qt::green));
+}
+
+// Whether its memory is a mapping of its own (large) or Qt's (small), a new picture is laid
+// out as QImage lays out its own and behaves as a value: a copy keeps its pixels when the
+// original is drawn on.
+TEST(AllocateImage, LaysOutAndSharesAsQImageDoes)
+{
+    struct Case { QSize size; QImage::Format format; };
+    const Case cases[] = {
+        {{632, 472}, QImage::Format_RGB32},
+        {{633, 471}, QImage::Format_RGB888},   // lines padded to whole 32-bit words
+        {{1001, 300}, QImage::Format_Grayscale8},
+        {{640, 480}, QImage::Format_ARGB32_Premultiplied},
+        {{50, 50}, QImage::Format_RGB32},      // small: Qt's own memory
+        {{0, 0}, QImage::Format_RGB32},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.size.width() << "x" << c.size.height() << " format " << c.format);
+        QImage image = AllocateImage(c.size, c.format);
+        const QImage own(c.size, c.format);
+        EXPECT_EQ(image.size(), own.size());
+        EXPECT_EQ(image.bytesPerLine(), own.bytesPerLine());
+        if (own.isNull()) {
+            EXPECT_TRUE(image.isNull());
+            continue;
+        }
+        EXPECT_EQ(image.format(), c.format);
+        image.fill(Qt::white);
+        const QImage copy = image;
+        QPainter(&image).fillRect(image.rect(), Qt::black);
+        const QPoint last(c.size.width() - 1, c.size.height() - 1);
+        EXPECT_EQ(copy.pixelColor(last), QColor(Qt::white));
+        EXPECT_EQ(image.pixelColor(last), QColor(Qt::black));
+    }
+}
+
+// The list holds the picture as it was added, whatever happens to the caller's picture after.
+TEST(ImageList, KeepsThePictureAsAdded)
+{
+    TImageList list(4, 4, 0x800080);
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    list.Add(picture);
+    picture.fill(Qt::blue);
+    EXPECT_EQ(list.At(0).pixelColor(3, 3), QColor(Qt::red));
 }

@@ -192,10 +192,12 @@ TEST_F(ShinePainting, LayoutPlacesGlyphAndCaptionByLayoutMarginAndSpacing)
         QPoint glyphAt;
         QRect text;
         button.CalcDrawPosition(canvas, glyphAt, text);
-        if (c.Glyph)
+        if (c.Glyph) {
             EXPECT_EQ(glyphAt, c.GlyphAt) << c.Name;
-        if (c.Caption)
+        }
+        if (c.Caption) {
             EXPECT_EQ(text, c.Text) << c.Name;
+        }
     }
 }
 
