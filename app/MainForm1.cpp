@@ -49,6 +49,19 @@ QString FaceName(const QString& prefix, int k)
     return prefix + QString::number(k) + QStringLiteral(".bmp");
 }
 
+// The data files read at start-up, in their order: the twelve thumbnails, the title and game
+// backgrounds, then the player's faces.
+QStringList StartupPictureNames()
+{
+    QStringList names;
+    for (int i = 1; i <= ThumbnailCount; ++i)
+        names << QStringLiteral("%1_1.bmp").arg(i);
+    names << QStringLiteral("0001.bmp") << QStringLiteral("0002.bmp");
+    for (int k = 1; k <= PlayerFaceCount; ++k)
+        names << FaceName(QStringLiteral("0_"), k);
+    return names;
+}
+
 TImage* NewImage(QWidget* parent, QRect geometry)
 {
     auto* image = new TImage(parent);
@@ -58,14 +71,21 @@ TImage* NewImage(QWidget* parent, QRect geometry)
 
 } // namespace
 
-TMainForm1::TMainForm1(TServices& services, TPicturePrefetch* pictures, QWidget* parent)
+TMainForm1::TMainForm1(TServices& services, QWidget* parent)
     : QMainWindow(parent),
       il(40, 50, clr::Purple),
       ImageList1(110, 110, clr::Purple),
       ImageList2(110, 110, clr::Purple),
-      FServices(services),
-      FPictures(pictures)
+      FServices(services)
 {
+    // Reading and decoding the start-up pictures takes about as long as building the layout:
+    // the two run side by side, which brings the first frame forward on a machine with a core
+    // to spare. The pictures are still all read, in their order, before the constructor ends.
+    AppDir = AppDirOf(FServices.ExecutablePath());
+    QStringList paths;
+    for (const QString& name : StartupPictureNames())
+        paths << DataPath(AppDir, name);
+    FStartupPictures = std::make_unique<TPicturePrefetch>(paths);
     BuildLayout();
     FormCreate();
     LoadStartupPictures();
@@ -109,7 +129,7 @@ void TMainForm1::BuildLayout()
 
     // Disc pictures are part of the layout itself.
     for (int k = 0; k < 8; ++k)
-        il.Add(QImage(QStringLiteral(":/layout/disc%1.bmp").arg(k)));
+        il.Add(LoadBitmapResource(QStringLiteral(":/layout/disc%1.bmp").arg(k)));
 
     move(199, 111);
     adjustSize();
@@ -160,7 +180,7 @@ void TMainForm1::BuildTitlePage()
 
     Image1 = NewImage(TabSheet1, {8, 420, 55, 55});
     Image1->SetStretch(true);
-    Image1->SetPicture(QImage(QStringLiteral(":/layout/portrait.bmp")));
+    Image1->SetPicture(LoadBitmapResource(QStringLiteral(":/layout/portrait.bmp")));
     Image1->setToolTip(QStringLiteral("ガンさん「わしの出番は・・・」"));
 
     // The match-start routine's button: never shown, never in the focus chain.
@@ -234,24 +254,12 @@ void TMainForm1::FormCreate()
     FMatch->Board().BoardSize = 8;
 }
 
-QStringList TMainForm1::StartupPictureNames()
-{
-    QStringList names;
-    for (int i = 1; i <= ThumbnailCount; ++i)
-        names << QStringLiteral("%1_1.bmp").arg(i);
-    names << QStringLiteral("0001.bmp") << QStringLiteral("0002.bmp");
-    for (int k = 1; k <= PlayerFaceCount; ++k)
-        names << FaceName(QStringLiteral("0_"), k);
-    return names;
-}
-
 void TMainForm1::LoadStartupPictures()
 {
-    AppDir = AppDirOf(FServices.ExecutablePath());
-    // One list gives the files and their order; each is consumed here in turn.
+    // One list gives the files and their order; each is taken here in turn.
     const QStringList names = StartupPictureNames();
     auto next = names.cbegin();
-    const auto load = [&] { return LoadPicture(*next++); };
+    const auto load = [&] { return FStartupPictures->Load(DataPath(AppDir, *next++)); };
     for (TImage* thumbnail : Image0_)
         thumbnail->SetPicture(load());
     Image0->SetPicture(load());
@@ -259,6 +267,7 @@ void TMainForm1::LoadStartupPictures()
     ImageList1.Clear();
     while (next != names.cend())
         ImageList1.Add(load());
+    FStartupPictures.reset();
 }
 
 // Empties the list, then appends the faces prefix + k + ".bmp" for k = first..last, in order.
@@ -267,13 +276,7 @@ void TMainForm1::LoadFaces(TImageList& list, const QString& prefix, int first, i
 {
     list.Clear();
     for (int k = first; k <= last; ++k)
-        list.Add(LoadPicture(FaceName(prefix, k)));
-}
-
-QImage TMainForm1::LoadPicture(const QString& name)
-{
-    const QString path = DataPath(AppDir, name);
-    return FPictures ? FPictures->Load(path) : LoadBitmap(path);
+        list.Add(LoadBitmap(DataPath(AppDir, FaceName(prefix, k))));
 }
 
 void TMainForm1::ImageClick(int opponent)

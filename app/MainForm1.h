@@ -23,20 +23,14 @@ class TZRKFadeButton;
 
 // The main window: a fixed 640 by 480 client area showing one of three pages whose tabs are
 // never visible (the title page, the game page and the picture page), and the menu bar.
-// The constructor builds the layout and loads every start-up picture from the data folder, in
-// the order of StartupPictureNames(); the first picture that cannot be read raises its load
-// error out of the constructor. Given a prefetch, pictures are taken from it (main() starts one
-// on the start-up pictures before the application object, so that they are read while Qt
-// connects to the display).
+// The constructor builds the layout and loads every start-up picture from the data folder;
+// the first picture that cannot be read raises its load error out of the constructor. The
+// pictures are read on a thread of their own while the layout is built, and taken in order.
 class TMainForm1 final : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TMainForm1(TServices& services, TPicturePrefetch* pictures = nullptr, QWidget* parent = nullptr);
+    explicit TMainForm1(TServices& services, QWidget* parent = nullptr);
     ~TMainForm1() override;
-
-    // The data files read at start-up, in their order: the twelve thumbnails, the title and
-    // game backgrounds, then the player's faces.
-    static QStringList StartupPictureNames();
 
     // The boss screen that F4 shows; created after the main window at start-up.
     void SetBossForm(TBossForm1& bossForm) { BossForm1 = &bossForm; }
@@ -93,10 +87,9 @@ private:
     void BuildMenu();
     void LoadStartupPictures();
     void LoadFaces(TImageList& list, const QString& prefix, int first, int last);
-    QImage LoadPicture(const QString& name);
 
     TServices& FServices;
-    TPicturePrefetch* FPictures = nullptr;
+    std::unique_ptr<TPicturePrefetch> FStartupPictures;   // from construction until they are taken
     TBossForm1* BossForm1 = nullptr;
     std::unique_ptr<TBoardView> FBoardView;
     std::unique_ptr<TMatch> FMatch;

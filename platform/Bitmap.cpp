@@ -5,6 +5,8 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QFileInfo>
+#include <QResource>
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -72,6 +74,14 @@ QImage LoadBitmap(const QString& path)
 {
     QByteArray bytes;
     return LoadBitmap(path, bytes);
+}
+
+QImage LoadBitmapResource(const QString& path)
+{
+    const QResource resource(path);
+    if (!resource.isValid() || QFileInfo(path).isDir())
+        throw EToolkitError::FileOpen(path);
+    return TBitmapDecoder::Decode(resource.uncompressedData());
 }
 
 QImage LoadBitmap(const QString& path, QByteArray& buffer)

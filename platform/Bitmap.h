@@ -13,3 +13,6 @@ QImage LoadBitmap(const QString& path);
 // code that reads many files one after the other then takes fresh memory once, for the
 // largest, instead of once for every file.
 QImage LoadBitmap(const QString& path, QByteArray& buffer);
+// Reads a Windows bitmap compiled into the program (a ":/" resource path) with the same
+// strict decoder; a path that names no resource raises the file-open error.
+QImage LoadBitmapResource(const QString& path);

@@ -1,16 +1,6 @@
 #include "DataPath.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
-
-QString RunningExecutablePath()
-{
-    const QString linked = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
-    if (!linked.isEmpty() || !QCoreApplication::instance())
-        return linked;
-    return QCoreApplication::applicationFilePath();
-}
 
 QString AppDirOf(const QString& exePath)
 {

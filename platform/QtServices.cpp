@@ -1,7 +1,5 @@
 #include "QtServices.h"
 
-#include "DataPath.h"
-
 #include <QApplication>
 #include <QDesktopServices>
 #include <QEventLoop>
@@ -103,7 +101,7 @@ void TQtServices::OpenUrl(const QString& url)
 
 QString TQtServices::ExecutablePath()
 {
-    return RunningExecutablePath();
+    return QCoreApplication::applicationFilePath();
 }
 
 void TQtServices::ShowMessage(const QString& text)

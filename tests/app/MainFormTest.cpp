@@ -8,7 +8,6 @@
 #include "platform/Color.h"
 #include "platform/DrawGrid.h"
 #include "platform/Image.h"
-#include "platform/PicturePrefetch.h"
 #include "platform/ToolkitError.h"
 #include "platform/testkit/BitmapSamples.h"
 #include "widgets/ZRKFadeButton.h"
@@ -52,22 +51,11 @@ struct ProgramFolder {
     QString Data(const QString& name) const { return dir.filePath(QStringLiteral("data/") + name); }
     void Remove(const QString& name) { ASSERT_TRUE(QFile::remove(Data(name))) << name.toStdString(); }
 
-    // The start-up pictures set reading ahead, as main() does.
-    std::unique_ptr<TPicturePrefetch> Prefetch() const
-    {
-        QStringList paths;
-        for (const QString& name : TMainForm1::StartupPictureNames())
-            paths << Data(name);
-        return std::make_unique<TPicturePrefetch>(paths);
-    }
-
-    // The text of the error that building the main window raises, or "" when it succeeds;
-    // with the pictures read ahead, when prefetched.
-    QString StartupError(bool prefetched = false)
+    // The text of the error that building the main window raises, or "" when it succeeds.
+    QString StartupError()
     {
         try {
-            const auto pictures = prefetched ? Prefetch() : nullptr;
-            TMainForm1 form(services, pictures.get());
+            TMainForm1 form(services);
             return QString();
         } catch (const EToolkitError& e) {
             return e.Message();
@@ -102,28 +90,24 @@ TEST(Startup, LoadsEveryStartupPictureAndShowsTheTitlePage)
 // Every start-up picture shows the file it was read from: thumbnail k opponent k's neutral
 // face, the player's faces in their order, the two backgrounds. The faces of the opponents and
 // of the player's moods all differ (the generator's own tests make sure), so a picture put in
-// the wrong place fails here. The same holds when the pictures were read ahead.
+// the wrong place fails here.
 TEST(Startup, EachPictureHoldsItsOwnFile)
 {
-    for (const bool prefetched : {false, true}) {
-        SCOPED_TRACE(prefetched ? "read ahead" : "read by the window");
-        ProgramFolder folder;
-        const auto pictures = prefetched ? folder.Prefetch() : nullptr;
-        TMainForm1 form(folder.services, pictures.get());
-        struct Case { QString file; QImage shown; };
-        std::vector<Case> cases = {
-            {QStringLiteral("0001.bmp"), form.Image0->Picture()},
-            {QStringLiteral("0002.bmp"), form.Image1_00->Picture()},
-        };
-        for (int k = 1; k <= 12; ++k)
-            cases.push_back({QStringLiteral("%1_1.bmp").arg(k), form.Image0_[std::size_t(k - 1)]->Picture()});
-        ASSERT_EQ(form.ImageList1.Count(), 17);
-        for (int k = 1; k <= 17; ++k)
-            cases.push_back({QStringLiteral("0_%1.bmp").arg(k), form.ImageList1.At(k - 1)});
-        for (const Case& c : cases) {
-            const QImage file = LoadBitmap(folder.Data(c.file)).convertToFormat(QImage::Format_RGB32);
-            EXPECT_TRUE(c.shown.convertToFormat(QImage::Format_RGB32) == file) << c.file.toStdString();
-        }
+    ProgramFolder folder;
+    TMainForm1 form(folder.services);
+    struct Case { QString file; QImage shown; };
+    std::vector<Case> cases = {
+        {QStringLiteral("0001.bmp"), form.Image0->Picture()},
+        {QStringLiteral("0002.bmp"), form.Image1_00->Picture()},
+    };
+    for (int k = 1; k <= 12; ++k)
+        cases.push_back({QStringLiteral("%1_1.bmp").arg(k), form.Image0_[std::size_t(k - 1)]->Picture()});
+    ASSERT_EQ(form.ImageList1.Count(), 17);
+    for (int k = 1; k <= 17; ++k)
+        cases.push_back({QStringLiteral("0_%1.bmp").arg(k), form.ImageList1.At(k - 1)});
+    for (const Case& c : cases) {
+        const QImage file = LoadBitmap(folder.Data(c.file)).convertToFormat(QImage::Format_RGB32);
+        EXPECT_TRUE(c.shown.convertToFormat(QImage::Format_RGB32) == file) << c.file.toStdString();
     }
 }
 
@@ -238,14 +222,12 @@ TEST(Startup, TheFirstFileThatCannotBeReadIsNamedWithItsFullPath)
         {{QStringLiteral("0002.bmp"), QStringLiteral("0_1.bmp")}, QStringLiteral("0002.bmp")},
         {{QStringLiteral("0_17.bmp")}, QStringLiteral("0_17.bmp")},
     };
-    for (const Case& c : cases)
-        for (const bool prefetched : {false, true}) {
-            ProgramFolder folder;
-            for (const QString& name : c.missing)
-                folder.Remove(name);
-            EXPECT_EQ(folder.StartupError(prefetched), FileOpenText(folder.Data(c.named)))
-                << c.named.toStdString() << (prefetched ? ", read ahead" : "");
-        }
+    for (const Case& c : cases) {
+        ProgramFolder folder;
+        for (const QString& name : c.missing)
+            folder.Remove(name);
+        EXPECT_EQ(folder.StartupError(), FileOpenText(folder.Data(c.named))) << c.named.toStdString();
+    }
 }
 
 TEST(Startup, AFileThatIsNoBitmapIsInvalid)

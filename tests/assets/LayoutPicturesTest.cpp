@@ -1,6 +1,8 @@
 // The pictures compiled into the program: reachable as resources from a program that links
 // layout_pictures, and the disc pictures exactly as the board expects them.
 #include "AssetFolder.h"
+#include "platform/Bitmap.h"
+#include "platform/ToolkitError.h"
 
 #include <gtest/gtest.h>
 
@@ -59,6 +61,25 @@ TEST(LayoutPictures, ResourcesAreLinkedIn)
         EXPECT_EQ(Disc(i).size(), QSize(40, 50)) << i;
     EXPECT_EQ(Read(":/layout/portrait.bmp").size(), QSize(110, 110));
     EXPECT_EQ(Read(":/layout/icon.png").size(), QSize(32, 32));
+}
+
+// The program reads its compiled-in bitmaps with its own decoder: the same pictures as Qt's
+// reader gives, and a path that names no resource is the file-open error.
+TEST(LayoutPictures, TheProgramsOwnReaderReadsThemAsQtDoes)
+{
+    QStringList paths = {QStringLiteral(":/layout/portrait.bmp")};
+    for (int i = 0; i < 8; ++i)
+        paths << QStringLiteral(":/layout/disc%1.bmp").arg(i);
+    for (const QString& path : paths)
+        EXPECT_TRUE(LoadBitmapResource(path) == Read(path).convertToFormat(QImage::Format_RGB32)) << path.toStdString();
+    for (const char* missing : {":/layout/none.bmp", ":/layout"}) {
+        try {
+            LoadBitmapResource(QString::fromLatin1(missing));
+            ADD_FAILURE() << missing << " read";
+        } catch (const EToolkitError& e) {
+            EXPECT_EQ(e.Message(), QStringLiteral("ファイル %1 は開けません").arg(QString::fromLatin1(missing)));
+        }
+    }
 }
 
 TEST(LayoutPictures, DiscsCoverTheirRowsWithinTheirColumns)
