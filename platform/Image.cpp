@@ -1,10 +1,57 @@
 #include "Image.h"
 
 #include "Bitmap.h"
-#include "ImageMemory.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+
+namespace {
+
+// The pixels of the picture that are not in its transparent colour, the colour of its
+// bottom-left pixel: one rectangle for each run of them on a row, and a run of rows with the
+// same runs as one band, the form QRegion keeps (bands top to bottom, runs left to right).
+QRegion OpaqueRegion(const QImage& picture)
+{
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    const int width = rgb.width();
+    const QRgb key = rgb.pixel(0, rgb.height() - 1) | 0xFF000000u;
+    QList<QRect> rects;
+    qsizetype band = 0;   // where the band of the rows above starts in rects
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        const qsizetype start = rects.size();
+        for (int x = 0; x < width;) {
+            while (x < width && (row[x] | 0xFF000000u) == key)
+                ++x;
+            const int left = x;
+            while (x < width && (row[x] | 0xFF000000u) != key)
+                ++x;
+            if (x > left)
+                rects.append(QRect(left, y, x - left, 1));
+        }
+        // A row without runs ends the band above it, so a band only ever grows by the row right
+        // below it.
+        const qsizetype runs = rects.size() - start;
+        const bool sameAsAbove = runs > 0 && runs == start - band
+                                 && std::equal(rects.cbegin() + band, rects.cbegin() + start, rects.cbegin() + start,
+                                               [](const QRect& a, const QRect& b) {
+                                                   return a.left() == b.left() && a.width() == b.width();
+                                               });
+        if (sameAsAbove) {
+            rects.resize(start);
+            for (qsizetype i = band; i < start; ++i)
+                rects[i].setBottom(y);
+        } else {
+            band = start;
+        }
+    }
+    QRegion region;
+    region.setRects(rects.constData(), int(rects.size()));
+    return region;
+}
+
+} // namespace
 
 TImage::TImage(QWidget* parent)
     : QWidget(parent)
@@ -33,14 +80,14 @@ QImage& TImage::Canvas()
         FPicture = QImage(qMax(1, width()), qMax(1, height()), QImage::Format_RGB32);
         FPicture.fill(Qt::white);
     }
-    // Drawing through the canvas changes the picture: the masked copy is stale from here on.
-    FMasked = QImage();
+    // Drawing through the canvas changes the picture: its opaque region is stale from here on.
+    FOpaque.reset();
     return FPicture;
 }
 
 void TImage::RepaintNow()
 {
-    FMasked = QImage();
+    FOpaque.reset();
     repaint();
 }
 
@@ -62,7 +109,7 @@ void TImage::SetTransparent(bool transparent)
 
 void TImage::PictureChanged()
 {
-    FMasked = QImage();
+    FOpaque.reset();
     update();
 }
 
@@ -70,32 +117,20 @@ void TImage::paintEvent(QPaintEvent*)
 {
     if (FPicture.isNull())
         return;
-    const QImage* shown = &FPicture;
-    if (FTransparent) {
-        if (FMasked.isNull()) {
-            // The bitmap's transparent colour is the colour of its bottom-left pixel. The copy
-            // is made premultiplied, the form the painter draws without converting it again.
-            const QImage opaque = FPicture.convertToFormat(QImage::Format_RGB32);
-            const int width = opaque.width();
-            const int height = opaque.height();
-            const QRgb key = opaque.pixel(0, height - 1) | 0xFF000000u;
-            FMasked = AllocateImage(opaque.size(), QImage::Format_ARGB32_Premultiplied);
-            for (int y = 0; y < height; ++y) {
-                const auto* in = reinterpret_cast<const QRgb*>(opaque.constScanLine(y));
-                auto* out = reinterpret_cast<QRgb*>(FMasked.scanLine(y));
-                for (int x = 0; x < width; ++x) {
-                    const QRgb pixel = in[x] | 0xFF000000u;
-                    out[x] = pixel == key ? 0 : pixel;
-                }
-            }
-        }
-        shown = &FMasked;
-    }
     QPainter painter(this);
-    if (FStretch)
-        painter.drawImage(rect(), *shown);
-    else
-        painter.drawImage(0, 0, *shown);
+    const QRect target = FStretch ? rect() : QRect(QPoint(0, 0), FPicture.size());
+    if (FTransparent) {
+        // Only the pixels not in the transparent colour are drawn: the picture is clipped to
+        // them, so no second, masked copy of the picture is ever made.
+        if (!FOpaque)
+            FOpaque = OpaqueRegion(FPicture);
+        painter.setTransform(QTransform::fromScale(double(target.width()) / FPicture.width(),
+                                                   double(target.height()) / FPicture.height()));
+        painter.setClipRegion(*FOpaque);
+        painter.drawImage(0, 0, FPicture);
+        return;
+    }
+    painter.drawImage(target, FPicture);
 }
 
 void TImage::mousePressEvent(QMouseEvent* event)

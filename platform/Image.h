@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
+#include <optional>
 
 // A picture control. It shows its picture at natural size from the top-left corner (clipped
 // by the control) or stretched to the control, optionally transparent: pixels of the colour of
@@ -45,7 +47,9 @@ private:
     void PictureChanged();
 
     QImage FPicture;
-    QImage FMasked;     // FPicture with its transparent colour cleared, when Transparent
+    // Where FPicture is not in its transparent colour, when Transparent; made at the first
+    // paint after the picture changed.
+    std::optional<QRegion> FOpaque;
     bool FStretch = false;
     bool FTransparent = false;
     bool FPressed = false;

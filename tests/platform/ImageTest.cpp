@@ -28,6 +28,48 @@ TEST(Image, TransparentPictureLetsTheParentShowThroughItsBottomLeftColour)
     EXPECT_EQ(parent.grab().toImage().pixelColor(5, 5), QColor(0, 255, 0));
 }
 
+// Every pixel in the transparent colour lets the parent show, every other pixel is drawn, at
+// natural size and stretched: rows with the same runs, rows without any, a row all opaque.
+TEST(Image, TransparencyFollowsEveryPixel)
+{
+    const char* art[] = {
+        "GGGGGGGG",
+        "GRRGGBBG",
+        "GRRGGBBG",
+        "GGGGGGGG",
+        "RRRRRRRR",
+        "GRRGGBBG",
+        "GRGRGRGG",   // the bottom-left pixel gives the transparent colour: G
+    };
+    const int w = 8, h = 7;
+    const auto colour = [](char c) { return c == 'R' ? QColor(Qt::red) : c == 'B' ? QColor(Qt::blue) : QColor(Qt::green); };
+    QImage picture(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            picture.setPixelColor(x, y, colour(art[y][x]));
+    const QColor purple(128, 0, 128);
+    for (const int scale : {1, 2}) {
+        SCOPED_TRACE(scale == 1 ? "natural size" : "stretched");
+        QWidget parent;
+        parent.resize(w * scale, h * scale);
+        parent.setAutoFillBackground(true);
+        QPalette pal = parent.palette();
+        pal.setColor(QPalette::Window, purple);
+        parent.setPalette(pal);
+        TImage image(&parent);
+        image.resize(w * scale, h * scale);
+        image.SetStretch(scale != 1);
+        image.SetTransparent(true);
+        image.SetPicture(picture);
+        const QImage shot = parent.grab().toImage();
+        for (int y = 0; y < h * scale; ++y)
+            for (int x = 0; x < w * scale; ++x) {
+                const char c = art[y / scale][x / scale];
+                EXPECT_EQ(shot.pixelColor(x, y), c == 'G' ? purple : colour(c)) << "at " << x << "," << y;
+            }
+    }
+}
+
 TEST(Image, NaturalSizeIsClippedAndStretchFillsTheControl)
 {
     TImage image;
