@@ -3,13 +3,20 @@
 #include "Bitmap.h"
 
 #include <algorithm>
+#include <system_error>
 
 TPicturePrefetch::TPicturePrefetch(QStringList paths)
 {
     FEntries.reserve(std::size_t(paths.size()));
     for (QString& path : paths)
         FEntries.push_back(TEntry{std::move(path), {}, {}, false, false});
-    FThread = std::thread([this] { ReadAll(); });
+    try {
+        FThread = std::thread([this] { ReadAll(); });
+    } catch (const std::system_error&) {
+        // No thread to be had (the process is at its limit): nothing is read ahead, and every
+        // picture is read on the spot when it is asked for.
+        FEntries.clear();
+    }
 }
 
 TPicturePrefetch::~TPicturePrefetch()
@@ -18,7 +25,8 @@ TPicturePrefetch::~TPicturePrefetch()
         const std::lock_guard lock(FMutex);
         FStop = true;
     }
-    FThread.join();
+    if (FThread.joinable())
+        FThread.join();
 }
 
 void TPicturePrefetch::ReadAll()

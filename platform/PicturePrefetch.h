@@ -19,7 +19,8 @@
 // path that is not in the list, or asked for again, is read on the spot with LoadBitmap.
 //
 // Destroying the prefetch stops the thread after the file it is reading and waits for it, so
-// pictures nobody asked for cost at most one more file.
+// pictures nobody asked for cost at most one more file. Where no thread can be started, nothing
+// is read ahead and every picture is read when it is asked for.
 class TPicturePrefetch {
 public:
     explicit TPicturePrefetch(QStringList paths);
