@@ -88,7 +88,7 @@ TMainForm1::TMainForm1(TServices& services, QWidget* parent)
     FStartupPictures = std::make_unique<TPicturePrefetch>(paths);
     BuildLayout();
     FormCreate();
-    LoadStartupPictures();
+    LoadStartupPictures(paths);
 }
 
 TMainForm1::~TMainForm1() = default;
@@ -254,18 +254,17 @@ void TMainForm1::FormCreate()
     FMatch->Board().BoardSize = 8;
 }
 
-void TMainForm1::LoadStartupPictures()
+void TMainForm1::LoadStartupPictures(const QStringList& paths)
 {
     // One list gives the files and their order; each is taken here in turn.
-    const QStringList names = StartupPictureNames();
-    auto next = names.cbegin();
-    const auto load = [&] { return FStartupPictures->Load(DataPath(AppDir, *next++)); };
+    auto next = paths.cbegin();
+    const auto load = [&] { return FStartupPictures->Load(*next++); };
     for (TImage* thumbnail : Image0_)
         thumbnail->SetPicture(load());
     Image0->SetPicture(load());
     Image1_00->SetPicture(load());
     ImageList1.Clear();
-    while (next != names.cend())
+    while (next != paths.cend())
         ImageList1.Add(load());
     FStartupPictures.reset();
 }

@@ -3,6 +3,7 @@
 #include "platform/ImageList.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
 #include <memory>
 
@@ -85,7 +86,7 @@ private:
     void BuildGamePage();
     void BuildPicturePage();
     void BuildMenu();
-    void LoadStartupPictures();
+    void LoadStartupPictures(const QStringList& paths);   // the paths being read ahead
     void LoadFaces(TImageList& list, const QString& prefix, int first, int last);
 
     TServices& FServices;

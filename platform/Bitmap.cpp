@@ -76,16 +76,16 @@ QImage LoadBitmap(const QString& path)
     return LoadBitmap(path, bytes);
 }
 
+QImage LoadBitmap(const QString& path, QByteArray& buffer)
+{
+    ReadDataFile(path, buffer);
+    return TBitmapDecoder::Decode(buffer);
+}
+
 QImage LoadBitmapResource(const QString& path)
 {
     const QResource resource(path);
     if (!resource.isValid() || QFileInfo(path).isDir())
         throw EToolkitError::FileOpen(path);
     return TBitmapDecoder::Decode(resource.uncompressedData());
-}
-
-QImage LoadBitmap(const QString& path, QByteArray& buffer)
-{
-    ReadDataFile(path, buffer);
-    return TBitmapDecoder::Decode(buffer);
 }

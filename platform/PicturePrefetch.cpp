@@ -9,7 +9,7 @@ TPicturePrefetch::TPicturePrefetch(QStringList paths)
 {
     FEntries.reserve(std::size_t(paths.size()));
     for (QString& path : paths)
-        FEntries.push_back(TEntry{std::move(path), {}, {}, false, false});
+        FEntries.emplace_back().Path = std::move(path);
     try {
         FThread = std::thread([this] { ReadAll(); });
     } catch (const std::system_error&) {

@@ -4,6 +4,7 @@
 #include "platform/testkit/BitmapBuilder.h"
 
 #include <QFile>
+#include <functional>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
