@@ -2,12 +2,12 @@
 
 #include "match/BoardView.h"
 #include "match/Match.h"
-#include "platform/Bitmap.h"
-#include "platform/Color.h"
+#include "platform/BitmapFile.h"
+#include "toolkit/Color.h"
 #include "platform/DataPath.h"
 #include "platform/DrawGrid.h"
-#include "platform/ErrorBoundary.h"
-#include "platform/Fonts.h"
+#include "toolkit/ErrorBoundary.h"
+#include "toolkit/GothicFaces.h"
 #include "platform/Image.h"
 #include "platform/PicturePrefetch.h"
 #include "platform/Services.h"
@@ -24,6 +24,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStackedWidget>
+
+using namespace TarvoWidgets;
 
 namespace {
 

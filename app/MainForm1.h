@@ -20,7 +20,9 @@ class TMatch;
 class TPicturePrefetch;
 class TRewardSequence;
 class TServices;
+namespace TarvoWidgets {
 class TZRKFadeButton;
+}
 
 // The main window: a fixed 640 by 480 client area showing one of three pages whose tabs are
 // never visible (the title page, the game page and the picture page), and the menu bar.
@@ -54,7 +56,7 @@ public:
     TImage* Image3 = nullptr;
     QFrame* Panel1 = nullptr;
     TImage* Image2 = nullptr;
-    TZRKFadeButton* Button1 = nullptr;
+    TarvoWidgets::TZRKFadeButton* Button1 = nullptr;
     QAction* N5 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* N6 = nullptr;

@@ -1,16 +1,18 @@
 // Start-up: the application object and its title, the main window (which loads every start-up
 // picture), the hidden boss screen, then the event loop on the title page.
 #include "MainForm1.h"
-#include "platform/Application.h"
+#include "platform/GameApplication.h"
 #include "platform/QtServices.h"
 #include "screens/BossForm1.h"
 
 #include <QIcon>
 
+using namespace TarvoWidgets;
+
 int main(int argc, char** argv)
 {
     TQtServices services;
-    TApplication application(argc, argv, services);
+    TGameApplication application(argc, argv, services);
     application.setApplicationDisplayName(QStringLiteral("タルヴォ!!"));
     application.setWindowIcon(QIcon(QStringLiteral(":/layout/icon.png")));
     application.setDesktopFileName(QStringLiteral("tarvo"));
@@ -22,7 +24,7 @@ int main(int argc, char** argv)
         return application.exec();
     } catch (...) {
         // A start-up that failed shows its error and must not report success.
-        TApplication::ShowCurrentException(services);
+        TGameApplication::ShowCurrentException(services);
         return 1;
     }
 }

@@ -2,9 +2,9 @@
 // small run-length file may claim: the time per table, and the peak memory of the process
 // (getrusage's maximum resident set) before and after, in counters. A hostile header must not
 // raise the peak beyond the decoder's size limit (16 MB of pixels).
-#include "platform/Bitmap.h"
+#include "platform/BitmapFile.h"
 #include "platform/BitmapDecoder.h"
-#include "platform/ToolkitError.h"
+#include "toolkit/ToolkitError.h"
 #include "platform/testkit/BitmapBuilder.h"
 #include "platform/testkit/BitmapSamples.h"
 
@@ -12,6 +12,8 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 #include <unistd.h>
+
+using namespace TarvoWidgets;
 
 namespace {
 

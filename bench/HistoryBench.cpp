@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+using namespace TarvoWidgets;
+
 namespace {
 
 QStringList Entries(int count)

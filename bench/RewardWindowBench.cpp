@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+using namespace TarvoWidgets;
+
 namespace {
 
 // The picture page as the main window lays it out, over a data folder of three pictures.

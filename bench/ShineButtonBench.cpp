@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <benchmark/benchmark.h>
 
+using namespace TarvoWidgets;
+
 namespace {
 
 void BM_ShineButtonPaint(benchmark::State& state)

@@ -1,15 +1,17 @@
 // The bitmap loading as the game does it: the bytes become a data file, LoadBitmap reads it,
 // and the picture is used the way the picture lists (a 110 by 110 cell) and the reward page
 // (24-bit rows) use it. The only error allowed out of the loader is the toolkit's own.
-#include "platform/Bitmap.h"
+#include "platform/BitmapFile.h"
 #include "platform/ImageList.h"
-#include "platform/ToolkitError.h"
+#include "toolkit/ToolkitError.h"
 
 #include <QDir>
 #include <QFile>
 #include <cstdint>
 #include <fcntl.h>
 #include <unistd.h>
+
+using namespace TarvoWidgets;
 
 namespace {
 

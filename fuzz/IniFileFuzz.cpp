@@ -1,11 +1,13 @@
 // Fuzz target of the INI reader: any bytes parse, read back and write back without a crash or
 // a hang, everything that was read comes back byte for byte, and a value written into the
 // parsed text reads back as written.
-#include "platform/IniFile.h"
-#include "platform/ProfileText.h"
+#include "toolkit/IniFile.h"
+#include "toolkit/ProfileText.h"
 
 #include <cstdint>
 #include <cstdlib>
+
+using namespace TarvoWidgets;
 
 namespace {
 

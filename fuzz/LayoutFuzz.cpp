@@ -1,7 +1,7 @@
 // The stored-layout reader with the widget set registered: the bytes become a .ui file and
 // TStoredLayout::Read builds it on a form. The only error allowed out is the toolkit's own.
-#include "platform/StoredLayout.h"
-#include "platform/ToolkitError.h"
+#include "toolkit/StoredLayout.h"
+#include "toolkit/ToolkitError.h"
 #include "widgets/WidgetSet.h"
 
 #include <QApplication>
@@ -12,6 +12,8 @@
 #include <fcntl.h>
 #include <memory>
 #include <unistd.h>
+
+using namespace TarvoWidgets;
 
 namespace {
 

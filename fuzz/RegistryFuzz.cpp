@@ -2,13 +2,15 @@
 // of a history (HistoryCount, History0 ...) are read from the first few keys in it. Reading may
 // raise the toolkit's errors (a value of another type, one that cannot be read); it must not
 // crash, hang or read past its data.
-#include "platform/ProfileText.h"
-#include "platform/Registry.h"
-#include "platform/ToolkitError.h"
+#include "toolkit/ProfileText.h"
+#include "toolkit/Registry.h"
+#include "toolkit/ToolkitError.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdint>
+
+using namespace TarvoWidgets;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+
 TBoard BoardFromPicture(const std::vector<std::string>& rows)
 {
     const int size = int(rows.size());

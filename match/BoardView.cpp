@@ -7,6 +7,8 @@
 
 #include <QPainter>
 
+using namespace TarvoWidgets;
+
 namespace {
 // How much of a cell outside the live square stays visible under its shade.
 constexpr int OutOfPlayShade = 150;

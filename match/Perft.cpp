@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+
 namespace {
 
 // Moves are applied through the same ApplyMove as the game, with the animation going nowhere.

@@ -1,9 +1,11 @@
-#include "BitmapDecoder.h"
+#include "platform/BitmapDecoder.h"
 
-#include "ImageMemory.h"
-#include "ToolkitError.h"
+#include "platform/ImageMemory.h"
+#include "toolkit/ToolkitError.h"
 
 #include <bit>
+
+using namespace TarvoWidgets;
 
 namespace {
 

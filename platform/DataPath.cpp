@@ -1,4 +1,4 @@
-#include "DataPath.h"
+#include "platform/DataPath.h"
 
 #include <QDir>
 

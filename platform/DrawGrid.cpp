@@ -1,11 +1,13 @@
-#include "DrawGrid.h"
+#include "platform/DrawGrid.h"
 
-#include "ErrorBoundary.h"
-#include "ToolkitError.h"
+#include "toolkit/ErrorBoundary.h"
+#include "toolkit/ToolkitError.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+using namespace TarvoWidgets;
 
 TDrawGrid::TDrawGrid(QWidget* parent)
     : QWidget(parent)

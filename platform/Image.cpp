@@ -1,6 +1,6 @@
-#include "Image.h"
+#include "platform/Image.h"
 
-#include "Bitmap.h"
+#include "platform/BitmapFile.h"
 
 #include <QMouseEvent>
 #include <QPainter>

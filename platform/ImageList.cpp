@@ -1,6 +1,8 @@
-#include "ImageList.h"
+#include "platform/ImageList.h"
 
 #include <QPainter>
+
+using namespace TarvoWidgets;
 
 TImageList::TImageList(int width, int height, TColor backgroundColor)
     : FWidth(width), FHeight(height), FBackground(backgroundColor)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Color.h"
+#include "toolkit/Color.h"
 
 #include <QImage>
 #include <vector>
@@ -11,7 +11,7 @@ class QPainter;
 // background colour, so a picture's transparent parts never let an earlier drawing show.
 class TImageList {
 public:
-    TImageList(int width, int height, TColor backgroundColor);
+    TImageList(int width, int height, TarvoWidgets::TColor backgroundColor);
 
     int Width() const { return FWidth; }
     int Height() const { return FHeight; }
@@ -30,6 +30,6 @@ public:
 private:
     int FWidth;
     int FHeight;
-    TColor FBackground;
+    TarvoWidgets::TColor FBackground;
     std::vector<QImage> FImages;
 };

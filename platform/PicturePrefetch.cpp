@@ -1,6 +1,6 @@
-#include "PicturePrefetch.h"
+#include "platform/PicturePrefetch.h"
 
-#include "Bitmap.h"
+#include "platform/BitmapFile.h"
 
 #include <algorithm>
 #include <system_error>

@@ -1,4 +1,4 @@
-#include "QtServices.h"
+#include "platform/QtServices.h"
 
 #include <QApplication>
 #include <QDesktopServices>

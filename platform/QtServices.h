@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Services.h"
+#include "platform/Services.h"
 
 #include <QElapsedTimer>
 #include <memory>

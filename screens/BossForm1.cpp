@@ -1,6 +1,6 @@
 #include "BossForm1.h"
 
-#include "platform/Fonts.h"
+#include "toolkit/GothicFaces.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -10,6 +10,8 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QVBoxLayout>
+
+using namespace TarvoWidgets;
 
 namespace {
 

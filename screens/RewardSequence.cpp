@@ -13,6 +13,8 @@
 #include <cmath>
 #include <exception>
 
+using namespace TarvoWidgets;
+
 namespace {
 
 constexpr int FadeFrames = 51;

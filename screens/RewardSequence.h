@@ -7,7 +7,9 @@
 
 class TImage;
 class TServices;
+namespace TarvoWidgets {
 class TZRKFadeButton;
+}
 
 // The picture page after a won or lost match: three pictures, each fading in from black, and
 // the fade button Button1 under them. Each click fades the shown picture out and the next one
@@ -34,7 +36,7 @@ public:
     // The rows that the tables hold. A taller picture fades (and shows) its first MaxRows rows.
     static constexpr int MaxRows = 480;
 
-    TRewardSequence(TServices& services, TImage& image2, TImage& image3, TZRKFadeButton& button1,
+    TRewardSequence(TServices& services, TImage& image2, TImage& image3, TarvoWidgets::TZRKFadeButton& button1,
                     std::function<void(TPage)> showPage, std::function<TGame()> game);
 
     // The end of a won or lost match: empties both pictures, shows the picture page and runs
@@ -55,7 +57,7 @@ private:
     TServices& FServices;
     TImage& FImage2;
     TImage& FImage3;
-    TZRKFadeButton& FButton1;
+    TarvoWidgets::TZRKFadeButton& FButton1;
     std::function<void(TPage)> FShowPage;
     std::function<TGame()> FGame;
 

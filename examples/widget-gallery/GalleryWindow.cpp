@@ -2,13 +2,15 @@
 
 #include "HistorySection.h"
 
-#include "platform/StoredLayout.h"
+#include "toolkit/StoredLayout.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QMetaMethod>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+using namespace TarvoWidgets;
 
 TGalleryWindow::TGalleryWindow(QWidget* parent)
     : QWidget(parent)

@@ -1,10 +1,12 @@
 #include "HistorySection.h"
 
-#include "platform/StoredLayout.h"
+#include "toolkit/StoredLayout.h"
 #include "widgets/HistoryComboBox.h"
 
 #include <QLineEdit>
 #include <QVBoxLayout>
+
+using namespace TarvoWidgets;
 
 THistorySection::THistorySection(QWidget* parent)
     : QGroupBox(QStringLiteral("THistoryComboBox"), parent)

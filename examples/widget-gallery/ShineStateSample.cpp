@@ -1,6 +1,8 @@
 #include "ShineStateSample.h"
 
-#include "platform/StoredLayout.h"
+#include "toolkit/StoredLayout.h"
+
+using namespace TarvoWidgets;
 
 void TShineStateSample::Register()
 {

@@ -2,17 +2,19 @@
 #include "GalleryWindow.h"
 #include "ShineStateSample.h"
 
-#include "platform/Application.h"
+#include "platform/GameApplication.h"
 #include "platform/QtServices.h"
 #include "widgets/WidgetSet.h"
 
 #include <QShortcut>
 
+using namespace TarvoWidgets;
+
 int main(int argc, char** argv)
 {
     TQtServices services;
     // The application object shows any error that escapes an event handler in the error box.
-    TApplication app(argc, argv, services);
+    TGameApplication app(argc, argv, services);
     QApplication::setApplicationDisplayName(QStringLiteral("Widget gallery"));
     RegisterWidgetSet();
     TShineStateSample::Register();
@@ -25,7 +27,7 @@ int main(int argc, char** argv)
         return app.exec();
     } catch (...) {
         // A page that cannot be read names its file, component and property.
-        TApplication::ShowCurrentException(services);
+        TGameApplication::ShowCurrentException(services);
         return 1;
     }
 }

@@ -3,12 +3,12 @@
 #include "HostileFiles.h"
 #include "app/MainForm1.h"
 #include "match/Match.h"
-#include "platform/Application.h"
-#include "platform/Bitmap.h"
-#include "platform/Color.h"
+#include "platform/GameApplication.h"
+#include "platform/BitmapFile.h"
+#include "toolkit/Color.h"
 #include "platform/DrawGrid.h"
 #include "platform/Image.h"
-#include "platform/ToolkitError.h"
+#include "toolkit/ToolkitError.h"
 #include "platform/testkit/BitmapSamples.h"
 #include "widgets/ZRKFadeButton.h"
 
@@ -26,6 +26,8 @@
 #include <functional>
 #include <utility>
 #include <gtest/gtest.h>
+
+using namespace TarvoWidgets;
 
 void PrintTo(const QRect& rect, std::ostream* out)
 {
@@ -348,7 +350,7 @@ QString BoxTextOf(TFakeServices& services, Handler handler)
     try {
         handler();
     } catch (...) {
-        TApplication::ShowCurrentException(services);
+        TGameApplication::ShowCurrentException(services);
     }
     return services.Errors.size() > before ? ErrorBoxText(services.Errors.last()) : QString();
 }

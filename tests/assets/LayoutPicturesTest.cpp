@@ -1,10 +1,12 @@
 // The pictures compiled into the program: reachable as resources from a program that links
 // layout_pictures, and the disc pictures exactly as the board expects them.
 #include "AssetFolder.h"
-#include "platform/Bitmap.h"
-#include "platform/ToolkitError.h"
+#include "platform/BitmapFile.h"
+#include "toolkit/ToolkitError.h"
 
 #include <gtest/gtest.h>
+
+using namespace TarvoWidgets;
 
 using namespace assetfolder;
 

@@ -9,6 +9,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+using namespace TarvoWidgets;
+
 // Points and texts print as what they are when a comparison fails.
 void PrintTo(const QPoint& point, std::ostream* out)
 {

@@ -1,13 +1,15 @@
 // The program's own application object, with its default error handler: this test program
-// runs under a TApplication, as the game does, with the services double as the error box.
+// runs under a TGameApplication, as the game does, with the services double as the error box.
 #include "FakeServices.h"
-#include "platform/Application.h"
+#include "platform/GameApplication.h"
 #include "platform/DrawGrid.h"
-#include "platform/ToolkitError.h"
+#include "toolkit/ToolkitError.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
 #include <stdexcept>
+
+using namespace TarvoWidgets;
 
 TFakeServices& HandlerServices()
 {
@@ -19,7 +21,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication application(argc, argv, HandlerServices());
+    TGameApplication application(argc, argv, HandlerServices());
     QApplication::setApplicationDisplayName(QStringLiteral("タルヴォ!!"));
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

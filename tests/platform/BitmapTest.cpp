@@ -1,12 +1,14 @@
 #include "HostileFiles.h"
-#include "platform/Bitmap.h"
+#include "platform/BitmapFile.h"
 #include "platform/BitmapDecoder.h"
-#include "platform/ToolkitError.h"
+#include "toolkit/ToolkitError.h"
 #include "platform/testkit/BitmapBuilder.h"
 #include "platform/testkit/BitmapSamples.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+using namespace TarvoWidgets;
 
 namespace {
 

@@ -1,10 +1,12 @@
 #include "AppServices.h"
 #include "platform/DrawGrid.h"
-#include "platform/ToolkitError.h"
+#include "toolkit/ToolkitError.h"
 
 #include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
+
+using namespace TarvoWidgets;
 
 // Points and texts print as what they are when a comparison fails.
 void PrintTo(const QPoint& point, std::ostream* out)

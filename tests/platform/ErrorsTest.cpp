@@ -1,8 +1,8 @@
 #include "FakeServices.h"
-#include "platform/Application.h"
-#include "platform/Bitmap.h"
+#include "platform/GameApplication.h"
+#include "platform/BitmapFile.h"
 #include "platform/Services.h"
-#include "platform/ToolkitError.h"
+#include "toolkit/ToolkitError.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+using namespace TarvoWidgets;
 
 TEST(ErrorBox, AppendsAFullStopAfterCharactersSortingAfterIt)
 {
@@ -70,12 +72,12 @@ TEST(DefaultHandler, ShowsTheErrorAndGoesOn)
     try {
         throw EToolkitError::InvalidBitmap();
     } catch (...) {
-        TApplication::ShowCurrentException(services);
+        TGameApplication::ShowCurrentException(services);
     }
     try {
         throw std::runtime_error("not the toolkit's");
     } catch (...) {
-        TApplication::ShowCurrentException(services);
+        TGameApplication::ShowCurrentException(services);
     }
     EXPECT_EQ(services.Errors, QStringList({QStringLiteral("ビットマップイメージが不正です"), QString()}));
 }

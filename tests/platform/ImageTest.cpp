@@ -6,6 +6,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+using namespace TarvoWidgets;
+
 TEST(Image, TransparentPictureLetsTheParentShowThroughItsBottomLeftColour)
 {
     QWidget parent;

@@ -1,12 +1,14 @@
-#include "platform/Bitmap.h"
+#include "platform/BitmapFile.h"
 #include "platform/PicturePrefetch.h"
-#include "platform/ToolkitError.h"
+#include "toolkit/ToolkitError.h"
 #include "platform/testkit/BitmapBuilder.h"
 
 #include <QFile>
 #include <functional>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+using namespace TarvoWidgets;
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "FakeServices.h"
 #include "platform/Image.h"
-#include "platform/ToolkitError.h"
+#include "toolkit/ToolkitError.h"
 #include "widgets/ZRKFadeButton.h"
 
 #include <QDir>
@@ -11,6 +11,8 @@
 #include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
+
+using namespace TarvoWidgets;
 
 // Colours and texts print as what they are when a comparison fails.
 void PrintTo(const QColor& colour, std::ostream* out)

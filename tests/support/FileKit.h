@@ -2,8 +2,8 @@
 
 // Small helpers for tests of code that reads and writes files: the whole content of a file,
 // writing one, the text of the toolkit error an action raises, and a writer that stops half-way.
-#include "platform/ProfileFile.h"
-#include "platform/ToolkitError.h"
+#include "toolkit/ProfileFile.h"
+#include "toolkit/ToolkitError.h"
 
 #include <QFile>
 #include <QString>
@@ -21,13 +21,13 @@ inline void WriteBytes(const QString& path, const QByteArray& bytes)
         qFatal("cannot write %s", qPrintable(path));
 }
 
-// The message of the EToolkitError that action raises, or "<no error>".
+// The message of the TarvoWidgets::EToolkitError that action raises, or "<no error>".
 template <typename F>
 QString ErrorText(F&& action)
 {
     try {
         action();
-    } catch (const EToolkitError& error) {
+    } catch (const TarvoWidgets::EToolkitError& error) {
         return error.Message();
     }
     return QStringLiteral("<no error>");
@@ -35,7 +35,7 @@ QString ErrorText(F&& action)
 
 // A writer that puts the first half of the bytes on the disk and then fails, as a full disk
 // or a crash in the middle of a save would.
-inline TFileWriter HalfWriter()
+inline TarvoWidgets::TFileWriter HalfWriter()
 {
     return [](QFileDevice& out, const QByteArray& bytes) {
         out.write(bytes.left(bytes.size() / 2));

@@ -2,9 +2,11 @@
 // platform unless the environment names another. The application object is the program's own,
 // so an error that reaches the default handler is recorded in AppServices().
 #include "AppServices.h"
-#include "platform/Application.h"
+#include "platform/GameApplication.h"
 
 #include <gtest/gtest.h>
+
+using namespace TarvoWidgets;
 
 TFakeServices& AppServices()
 {
@@ -16,7 +18,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication app(argc, argv, AppServices());
+    TGameApplication app(argc, argv, AppServices());
     QApplication::setApplicationDisplayName(QStringLiteral("タルヴォ!!"));
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,7 +1,7 @@
 #include "FileKit.h"
 #include "LayoutRoundTrip.h"
-#include "platform/Registry.h"
-#include "platform/StoredLayout.h"
+#include "toolkit/Registry.h"
+#include "toolkit/StoredLayout.h"
 #include "widgets/HistoryComboBox.h"
 #include "widgets/WidgetSet.h"
 
@@ -12,6 +12,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+
+using namespace TarvoWidgets;
 
 namespace {
 

@@ -1,9 +1,10 @@
 #include "LayoutRoundTrip.h"
 
-#include "platform/Color.h"
-#include "platform/PropertyText.h"
-#include "platform/PublishedProperty.h"
-#include "platform/StoredLayout.h"
+#include "toolkit/ClassName.h"
+#include "toolkit/Color.h"
+#include "toolkit/PropertyText.h"
+#include "toolkit/PublishedProperty.h"
+#include "toolkit/StoredLayout.h"
 
 #include <QMetaEnum>
 #include <QTemporaryDir>
@@ -11,6 +12,8 @@
 #include <gtest/gtest.h>
 #include <iterator>
 #include <memory>
+
+using namespace TarvoWidgets;
 
 namespace {
 
@@ -86,7 +89,7 @@ void ExpectLayoutRoundTrip(const QString& className, const std::map<QString, QVa
     const std::unique_ptr<QWidget> read(TStoredLayout::Read(file));
     QWidget* copy = read->findChild<QWidget*>(QStringLiteral("Subject"));
     ASSERT_NE(copy, nullptr);
-    EXPECT_EQ(copy->metaObject()->className(), className.toStdString());
+    EXPECT_EQ(BareClassName(*copy->metaObject()), className);
     EXPECT_EQ(copy->geometry(), subject->geometry());
 
     for (const TPublishedProperty& property : TPublishedProperty::Of(subject)) {

@@ -1,4 +1,4 @@
-#include "platform/SpeedButton.h"
+#include "toolkit/SpeedButton.h"
 #include "widgets/ShineSpdBtn.h"
 
 #include <QCursor>
@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
+
+using namespace TarvoWidgets;
 
 // Draw states by name in failure messages.
 void PrintTo(TShineSpeedButton::TShineButtonState state, std::ostream* out)

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+using namespace TarvoWidgets;
+
 namespace {
 
 // Opens the draw state and the layout step.

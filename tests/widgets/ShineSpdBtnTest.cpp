@@ -1,6 +1,6 @@
 #include "LayoutRoundTrip.h"
-#include "platform/StoredLayout.h"
-#include "platform/ToolkitError.h"
+#include "toolkit/StoredLayout.h"
+#include "toolkit/ToolkitError.h"
 #include "widgets/ShineSpdBtn.h"
 #include "widgets/WidgetSet.h"
 
@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QVariant>
 #include <gtest/gtest.h>
+
+using namespace TarvoWidgets;
 
 namespace {
 

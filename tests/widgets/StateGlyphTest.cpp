@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+using namespace TarvoWidgets;
+
 // The state glyphs as pictures: a glyph is written one character per pixel, and so is the
 // result it must give, with one legend of colours for both.
 namespace {

@@ -1,10 +1,10 @@
 #include "LayoutRoundTrip.h"
 #include "ShineStateSample.h"
 
-#include "platform/Loadable.h"
-#include "platform/PublishedProperty.h"
-#include "platform/StoredLayout.h"
-#include "platform/ToolkitError.h"
+#include "toolkit/Loadable.h"
+#include "toolkit/PublishedProperty.h"
+#include "toolkit/StoredLayout.h"
+#include "toolkit/ToolkitError.h"
 #include "widgets/WidgetSet.h"
 #include "widgets/ZRKFadeButton.h"
 
@@ -15,6 +15,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <memory>
+
+using namespace TarvoWidgets;
 
 // An owned object published through a pointer, as the shine button publishes its colour sets.
 class TProbeColors : public QObject {

@@ -1,5 +1,5 @@
-#include "platform/Fonts.h"
-#include "platform/ToolkitError.h"
+#include "toolkit/GothicFaces.h"
+#include "toolkit/ToolkitError.h"
 #include "widgets/ZRKFadeButton.h"
 
 #include <QApplication>
@@ -10,6 +10,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <vector>
+
+using namespace TarvoWidgets;
 
 namespace {
 

@@ -1,9 +1,0 @@
-#pragma once
-
-#include <functional>
-
-class QObject;
-
-// The toolkit's plain notification: one handler, bound to whatever object supplied it, called
-// with the object that changed as Sender. Empty means nobody listens.
-using TNotifyEvent = std::function<void(QObject* Sender)>;

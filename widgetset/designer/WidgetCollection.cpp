@@ -1,0 +1,46 @@
+#include "WidgetCollection.h"
+
+#include "WidgetIcons.h"
+#include "WidgetPlugin.h"
+#include "widgets/ShineSpdBtn.h"
+#include "widgets/HistoryComboBox.h"
+#include "widgets/ZRKFadeButton.h"
+
+using namespace TarvoWidgets;
+
+namespace {
+
+template <class TWidget>
+QWidget* Create(QWidget* parent)
+{
+    return new TWidget(parent);
+}
+
+// A history box on a form in the designer must not load or save the history it stands for.
+QWidget* CreateDesignTimeHistoryBox(QWidget* parent)
+{
+    auto* box = new THistoryComboBox(parent);
+    box->SetDesigning(true);
+    return box;
+}
+
+} // namespace
+
+TWidgetCollection::TWidgetCollection(QObject* parent)
+    : QObject(parent)
+{
+    // One entry per widget of the set: class, header, tool tip, default size, icon, creation.
+    const TWidgetEntry entries[] = {
+        {QStringLiteral("TZRKFadeButton"), QStringLiteral("widgets/ZRKFadeButton.h"),
+         QStringLiteral("A push button whose fill and outline fade to their hover colours"),
+         QSize(150, 30), FadeButtonIcon, Create<TZRKFadeButton>},
+        {QStringLiteral("TShineSpeedButton"), QStringLiteral("widgets/ShineSpdBtn.h"),
+         QStringLiteral("A speed button with a glyph lit while the pointer is over it and dimmed while disabled"),
+         QSize(25, 25), ShineButtonIcon, Create<TShineSpeedButton>},
+        {QStringLiteral("THistoryComboBox"), QStringLiteral("widgets/HistoryComboBox.h"),
+         QStringLiteral("An editable combo box that keeps a most-recently-used history in an INI file or the registry"),
+         QSize(200, 26), HistoryComboBoxIcon, CreateDesignTimeHistoryBox},
+    };
+    for (const TWidgetEntry& entry : entries)
+        FWidgets.append(new TWidgetPlugin(entry, this));
+}

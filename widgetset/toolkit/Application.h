@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QApplication>
+#include <QString>
+
+namespace TarvoWidgets {
+
+// The application object, which holds the toolkit's default error handler: an error raised in
+// an event handler is shown and the program goes on. The handler is reached from our own entry
+// points (ErrorBoundary.h), never from notify: Qt does not support an exception unwinding
+// through its event dispatch, which leaks the event being delivered and can leave Qt's own
+// state half-updated.
+class TApplication : public QApplication {
+    Q_OBJECT
+public:
+    TApplication(int& argc, char** argv);
+
+    // The default handler for the exception being handled (call from a catch block). With an
+    // application object of ours it goes to ShowException; with any other one (a program that
+    // uses the widgets with a plain QApplication), the error's text goes to Qt's message log.
+    // Never raises: it runs where nothing may.
+    static void HandleException() noexcept;
+
+    // The text that the default handler shows for the exception being handled: the toolkit
+    // error's message, the text of any other standard exception, empty for anything else.
+    static QString CurrentExceptionMessage();
+
+protected:
+    // Shows the exception being handled (called from a catch block). By default a critical
+    // message box with the error's text; a program with its own error box overrides it.
+    virtual void ShowException();
+};
+
+} // namespace TarvoWidgets

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "toolkit/Color.h"
+#include "toolkit/NotifyEvent.h"
+
+#include <QFont>
+#include <QObject>
+#include <QString>
+
+namespace TarvoWidgets {
+
+// The toolkit's font object: a typeface with a size, a style and a colour, which tells its owner
+// through OnChange whenever any of them changes. A QFont has no colour; here the colour travels
+// with the face, as the toolkit's does.
+class TFont : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString Name READ Name WRITE SetName)
+    Q_PROPERTY(int Size READ Size WRITE SetSize)
+    Q_PROPERTY(TFontStyles Style READ Style WRITE SetStyle)
+    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
+
+public:
+    enum TFontStyle { fsBold = 0x1, fsItalic = 0x2, fsUnderline = 0x4, fsStrikeOut = 0x8 };
+    Q_DECLARE_FLAGS(TFontStyles, TFontStyle)
+    Q_FLAG(TFontStyles)
+
+    // The game's proportional gothic at 9 points, in black.
+    explicit TFont(QObject* owner = nullptr);
+
+    QString Name() const { return FFace.family(); }
+    void SetName(const QString& value);
+    // Points.
+    int Size() const { return FFace.pointSize(); }
+    void SetSize(int value);
+    TFontStyles Style() const;
+    void SetStyle(TFontStyles value);
+    TColor Color() const { return FColor; }
+    void SetColor(TColor value);
+
+    // Takes the face, size, style and colour of source, with one OnChange at the end.
+    void Assign(const TFont& source);
+    // The face to draw with; the colour is the pen's business.
+    const QFont& Face() const { return FFace; }
+
+    TNotifyEvent OnChange;
+
+private:
+    // Each setter compares first, so a write of the same value reports nothing.
+    void Changed();
+
+    QFont FFace;
+    TColor FColor = clr::Black;
+};
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(TFont::TFontStyles)
+
+} // namespace TarvoWidgets

@@ -1,0 +1,235 @@
+#include "toolkit/SpeedButton.h"
+
+#include "toolkit/Color.h"
+
+#include <QKeySequence>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QShortcutEvent>
+
+namespace TarvoWidgets {
+
+QEvent::Type TButtonPressedEvent::EventType()
+{
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
+TSpeedButton::TSpeedButton(QWidget* parent)
+    : QWidget(parent)
+{
+    // The toolkit's default size; a toolbar button never takes the keyboard focus.
+    resize(23, 22);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TSpeedButton::SetGroupIndex(int value)
+{
+    if (value == FGroupIndex)
+        return;
+    FGroupIndex = value;
+    UpdateExclusive();
+}
+
+void TSpeedButton::SetDown(bool value)
+{
+    if (FGroupIndex == 0)
+        value = false;
+    if (value == FDown)
+        return;
+    // Only another button of the group releases the down button of an exclusive group.
+    if (FDown && !FAllowAllUp)
+        return;
+    FDown = value;
+    if (isEnabled())
+        FState = value ? bsExclusive : bsUp;
+    repaint();
+    UpdateExclusive();
+}
+
+void TSpeedButton::SetAllowAllUp(bool value)
+{
+    if (value == FAllowAllUp)
+        return;
+    FAllowAllUp = value;
+    UpdateExclusive();
+}
+
+void TSpeedButton::SetCaption(const QString& value)
+{
+    if (value == FCaption)
+        return;
+    FCaption = value;
+    if (FAccelerator)
+        releaseShortcut(FAccelerator);
+    const QKeySequence accelerator = QKeySequence::mnemonic(FCaption);
+    FAccelerator = accelerator.isEmpty() ? 0 : grabShortcut(accelerator);
+    updateGeometry();
+    update();
+}
+
+void TSpeedButton::UpdateExclusive()
+{
+    if (FGroupIndex == 0 || !parentWidget())
+        return;
+    TButtonPressedEvent notification(FGroupIndex, this);
+    Broadcast(parentWidget(), notification);
+}
+
+void TSpeedButton::ButtonPressed(const TButtonPressedEvent& notification)
+{
+    if (notification.GroupIndex != FGroupIndex || !notification.Sender || notification.Sender == this)
+        return;
+    if (notification.Sender->Down() && FDown) {
+        FDown = false;
+        if (isEnabled())
+            FState = bsUp;
+        update();
+    }
+    FAllowAllUp = notification.Sender->AllowAllUp();
+}
+
+void TSpeedButton::Click()
+{
+    emit OnClick(this);
+}
+
+void TSpeedButton::MouseDown(const QPoint&)
+{
+    if (!isEnabled())
+        return;
+    if (!FDown) {
+        FState = bsDown;
+        repaint();
+    }
+    FDragging = true;
+}
+
+void TSpeedButton::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        MouseDown(event->position().toPoint());
+}
+
+void TSpeedButton::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // Qt sends no press for the second click of a double click; the toolkit takes it as one.
+    if (event->button() == Qt::LeftButton)
+        MouseDown(event->position().toPoint());
+}
+
+void TSpeedButton::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!FDragging)
+        return;
+    TButtonState state = FDown ? bsExclusive : bsUp;
+    if (rect().contains(event->position().toPoint()))
+        state = bsDown;
+    if (state != FState) {
+        FState = state;
+        update();
+    }
+}
+
+void TSpeedButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!FDragging)
+        return;
+    FDragging = false;
+    const bool inside = rect().contains(event->position().toPoint());
+    if (FGroupIndex == 0) {
+        FState = bsUp;
+        repaint();
+    } else if (inside) {
+        // SetDown may refuse (the down button of an exclusive group): show the latch again.
+        SetDown(!FDown);
+        FState = FDown ? bsExclusive : bsUp;
+        repaint();
+    } else {
+        FState = FDown ? bsExclusive : bsUp;
+        repaint();
+    }
+    if (inside)
+        Click();
+}
+
+void TSpeedButton::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange) {
+        FDragging = false;
+        FState = isEnabled() ? (FDown ? bsExclusive : bsUp) : bsDisabled;
+        update();
+    }
+    QWidget::changeEvent(event);
+}
+
+bool TSpeedButton::event(QEvent* event)
+{
+    if (event->type() == TButtonPressedEvent::EventType()) {
+        ButtonPressed(static_cast<const TButtonPressedEvent&>(*event));
+        return true;
+    }
+    if (event->type() == QEvent::Shortcut) {
+        // Qt delivers the shortcut only to an enabled button that is shown in the active window.
+        if (static_cast<QShortcutEvent*>(event)->shortcutId() == FAccelerator)
+            Click();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+QSize TSpeedButton::sizeHint() const
+{
+    const QSize text = fontMetrics().size(Qt::TextShowMnemonic, FCaption);
+    return QSize(std::max(23, text.width() + 12), std::max(22, text.height() + 8));
+}
+
+QSize TSpeedButton::minimumSizeHint() const
+{
+    return QSize(23, 22);
+}
+
+void TSpeedButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QRect all = rect();
+    const bool sunken = FState == bsDown || FState == bsExclusive;
+    // A latched button shows a lighter face, as the toolkit's does, so it reads as "on".
+    QColor face = ToQColor(clr::BtnFace);
+    if (FState == bsExclusive) {
+        const QColor light = ToQColor(clr::BtnHighlight);
+        face = QColor((face.red() + light.red()) / 2, (face.green() + light.green()) / 2,
+                      (face.blue() + light.blue()) / 2);
+    }
+    painter.fillRect(all, face);
+
+    // One-pixel bevel, drawn as filled rectangles so it stays on whole device pixels at any
+    // scale: light above and left, dark below and right; the other way round when sunken.
+    const QColor light = ToQColor(clr::BtnHighlight);
+    const QColor dark = ToQColor(clr::BtnShadow);
+    const QColor& topLeft = sunken ? dark : light;
+    const QColor& bottomRight = sunken ? light : dark;
+    painter.fillRect(QRect(0, 0, all.width() - 1, 1), topLeft);
+    painter.fillRect(QRect(0, 0, 1, all.height() - 1), topLeft);
+    painter.fillRect(QRect(0, all.height() - 1, all.width(), 1), bottomRight);
+    painter.fillRect(QRect(all.width() - 1, 0, 1, all.height()), bottomRight);
+
+    if (FCaption.isEmpty())
+        return;
+    const int flags = Qt::AlignCenter | Qt::TextShowMnemonic;
+    QRect text = all;
+    if (sunken)
+        text.translate(1, 1);
+    if (FState == bsDisabled) {
+        painter.setPen(light);
+        painter.drawText(text.translated(1, 1), flags, FCaption);
+        painter.setPen(dark);
+    } else {
+        painter.setPen(ToQColor(clr::BtnText));
+    }
+    painter.drawText(text, flags, FCaption);
+}
+
+} // namespace TarvoWidgets

@@ -1,0 +1,391 @@
+#include "toolkit/StoredLayout.h"
+
+#include "toolkit/ClassName.h"
+#include "toolkit/Loadable.h"
+#include "toolkit/PropertyText.h"
+#include "toolkit/PublishedProperty.h"
+#include "toolkit/ToolkitError.h"
+
+#include <QBuffer>
+#include <QDomDocument>
+#include <QFile>
+#include <QFormBuilder>
+#include <QPointer>
+#include <QSaveFile>
+#include <QUiLoader>
+#include <QWidget>
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <set>
+#include <vector>
+
+namespace TarvoWidgets {
+
+namespace {
+
+struct TRegistered {
+    TStoredLayout::TCreate Create;
+    QString Header;
+};
+
+// The classes that layouts may hold besides Qt's own, by class name. Registration happens once
+// at start-up (RegisterWidgetSet), before any layout is read.
+std::map<QString, TRegistered>& Registry()
+{
+    static std::map<QString, TRegistered> registry;
+    return registry;
+}
+
+// A class is registered under its full name, as Qt's meta-object gives it and Qt Designer and uic
+// write it ("TarvoWidgets::TZRKFadeButton"); a layout may also name a class of the widget set
+// without its namespace, as layouts written before the namespace did.
+const TRegistered* Registered(const QString& className)
+{
+    auto found = Registry().find(className);
+    if (found == Registry().end() && !className.contains(QLatin1String("::")))
+        found = Registry().find(QStringLiteral("TarvoWidgets::") + className);
+    return found == Registry().end() ? nullptr : &found->second;
+}
+
+const QString WidgetTag = QStringLiteral("widget");
+const QString PropertyTag = QStringLiteral("property");
+const QString ColorTag = QStringLiteral("color");
+const QString RedTag = QStringLiteral("red");
+const QString GreenTag = QStringLiteral("green");
+const QString BlueTag = QStringLiteral("blue");
+
+// The Qt class that a class builds on: the first of its ancestors (or itself) named with a Q.
+const QMetaObject* QtBase(const QMetaObject* meta)
+{
+    while (meta && !QByteArray(meta->className()).startsWith('Q'))
+        meta = meta->superClass();
+    return meta ? meta : &QWidget::staticMetaObject;
+}
+
+// Whether a property of meta is declared by Qt's classes, so that Qt's loader and form builder
+// handle it, rather than by the class itself.
+bool IsQtProperty(const QMetaObject* meta, const QString& name)
+{
+    const int index = meta->indexOfProperty(name.toUtf8().constData());
+    return index >= 0 && index < QtBase(meta)->propertyCount();
+}
+
+std::vector<QDomElement> ChildElements(const QDomElement& parent, const QString& tag)
+{
+    std::vector<QDomElement> children;
+    for (QDomElement child = parent.firstChildElement(tag); !child.isNull(); child = child.nextSiblingElement(tag))
+        children.push_back(child);
+    return children;
+}
+
+// Qt's loaders look for Designer plugins; ours would bring a second copy of the widget set into
+// the process, and a layout needs none: the registered classes are made here.
+template <class TBuilder>
+void WithoutPlugins(TBuilder& builder)
+{
+    builder.clearPluginPaths();
+}
+
+// A new widget of each class, to tell which properties of a widget differ from the class's
+// own start; also the meta-object of a registered class before the loader makes one.
+class TSamples {
+public:
+    TSamples() { WithoutPlugins(FLoader); }
+
+    QWidget* Of(const QString& className)
+    {
+        auto& sample = FSamples[className];
+        if (!sample) {
+            if (const TRegistered* registered = Registered(className))
+                sample.reset(registered->Create(nullptr));
+            else
+                sample.reset(FLoader.createWidget(className));
+        }
+        return sample.get();
+    }
+
+private:
+    QUiLoader FLoader;
+    std::map<QString, std::unique_ptr<QWidget>> FSamples;
+};
+
+// The published properties of one component of a layout file, taken out of the file before Qt's
+// loader sees it, to be applied once the loader has built the tree.
+struct TPendingComponent {
+    QString ClassName;
+    std::vector<QDomElement> Properties;
+};
+
+class TLoader : public QUiLoader {
+public:
+    TLoader() { WithoutPlugins(*this); }
+
+    QWidget* createWidget(const QString& className, QWidget* parent, const QString& name) override
+    {
+        QWidget* widget = nullptr;
+        if (const TRegistered* registered = Registered(className)) {
+            widget = registered->Create(parent);
+            widget->setObjectName(name);
+            Published.emplace_back(widget);
+        } else {
+            widget = QUiLoader::createWidget(className, parent, name);
+        }
+        if (widget)
+            Created.emplace_back(widget);
+        return widget;
+    }
+
+    std::vector<QPointer<QWidget>> Created;   // every widget of the layout, in creation order
+    std::vector<QPointer<QWidget>> Published; // those of registered classes
+};
+
+class TReader {
+public:
+    explicit TReader(const QString& fileName) : FFileName(fileName) {}
+
+    QWidget* Read(QWidget* parent)
+    {
+        QDomDocument document = Parse();
+        const std::vector<TPendingComponent> pending = TakePublishedProperties(document);
+
+        TLoader loader;
+        QByteArray bytes = document.toByteArray();
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        std::unique_ptr<QWidget> top(loader.load(&buffer, parent));
+        if (!top)
+            throw Error(QString(), QString(), loader.errorString());
+        if (loader.Published.size() != pending.size())
+            throw Error(QString(), QString(), QStringLiteral("コンポーネントを作成できません"));
+
+        for (std::size_t i = 0; i < pending.size(); ++i)
+            Apply(loader.Published[i], pending[i]);
+        // Every component has its properties now: each may act on the others.
+        for (const QPointer<QWidget>& widget : loader.Created)
+            if (auto* loadable = dynamic_cast<TLoadable*>(widget.data()))
+                loadable->Loaded();
+        return top.release();
+    }
+
+private:
+    QDomDocument Parse() const
+    {
+        QFile file(FFileName);
+        if (!file.open(QIODevice::ReadOnly))
+            throw EToolkitError::FileOpen(FFileName);
+        QDomDocument document;
+        QString message;
+        int line = 0;
+        if (!document.setContent(&file, &message, &line))
+            throw Error(QString(), QString(), QStringLiteral("%1 行目: %2").arg(line).arg(message));
+        return document;
+    }
+
+    std::vector<TPendingComponent> TakePublishedProperties(QDomDocument& document)
+    {
+        std::vector<TPendingComponent> pending;
+        const QDomNodeList widgets = document.elementsByTagName(WidgetTag);
+        for (int i = 0; i < widgets.size(); ++i) {
+            QDomElement widget = widgets.at(i).toElement();
+            const QString className = widget.attribute(QStringLiteral("class"));
+            if (!Registered(className))
+                continue;
+            const QMetaObject* meta = FSamples.Of(className)->metaObject();
+            TPendingComponent component{className, {}};
+            for (QDomElement property : ChildElements(widget, PropertyTag)) {
+                if (IsQtProperty(meta, property.attribute(QStringLiteral("name"))))
+                    continue;
+                component.Properties.push_back(property);
+                widget.removeChild(property);
+            }
+            pending.push_back(std::move(component));
+        }
+        return pending;
+    }
+
+    void Apply(QWidget* widget, const TPendingComponent& component) const
+    {
+        const QString name = widget->objectName().isEmpty() ? component.ClassName : widget->objectName();
+        for (const QDomElement& element : component.Properties) {
+            const QString path = element.attribute(QStringLiteral("name"));
+            const std::optional<TPublishedProperty> property = TPublishedProperty::Find(widget, path);
+            if (!property)
+                throw Error(name, path, QStringLiteral("プロパティ %1 は存在しません").arg(path));
+            QString why;
+            const QVariant value = Text(element.firstChildElement()).ValueFor(property->Meta(), why);
+            if (!value.isValid())
+                throw Error(name, path, why);
+            if (!property->SetValue(value))
+                throw Error(name, path, QStringLiteral("プロパティ %1 は読み取り専用です").arg(path));
+        }
+    }
+
+    // The text of a value element; a <color> gives its channels as #RRGGBB.
+    static TPropertyText Text(const QDomElement& value)
+    {
+        if (value.tagName() == ColorTag) {
+            const auto channel = [&](const QString& tag) { return std::clamp(value.firstChildElement(tag).text().toInt(), 0, 255); };
+            const QColor color(channel(RedTag), channel(GreenTag), channel(BlueTag));
+            return {ColorTag, color.name().toUpper()};
+        }
+        return {value.tagName(), value.text()};
+    }
+
+    EToolkitError Error(const QString& component, const QString& property, const QString& reason) const
+    {
+        return EToolkitError::ReadError(FFileName, component, property, reason);
+    }
+
+    QString FFileName;
+    TSamples FSamples;
+};
+
+class TWriter {
+public:
+    void Write(const QString& fileName, QWidget* form)
+    {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QFormBuilder builder;
+        WithoutPlugins(builder);
+        builder.save(&buffer, form);
+        QDomDocument document;
+        document.setContent(buffer.data());
+
+        std::map<QString, QWidget*> byName;
+        byName.emplace(form->objectName(), form);
+        for (QWidget* child : form->findChildren<QWidget*>())
+            byName.emplace(child->objectName(), child);
+
+        std::set<QString> customClasses;
+        const QDomNodeList widgets = document.elementsByTagName(WidgetTag);
+        for (int i = 0; i < widgets.size(); ++i) {
+            QDomElement element = widgets.at(i).toElement();
+            const auto found = byName.find(element.attribute(QStringLiteral("name")));
+            if (found == byName.end())
+                continue;
+            QWidget* widget = found->second;
+            KeepDifferingQtProperties(element, widget);
+            if (Registered(element.attribute(QStringLiteral("class")))) {
+                customClasses.insert(element.attribute(QStringLiteral("class")));
+                AddPublishedProperties(document, element, widget);
+            }
+        }
+        AddCustomWidgets(document, customClasses);
+        Save(fileName, document.toByteArray(1));
+    }
+
+private:
+    // Drops what the form builder wrote for the class's own properties (they are written
+    // below, by the published rules) and every Qt property that a new widget has as well.
+    void KeepDifferingQtProperties(QDomElement& element, QWidget* widget)
+    {
+        const QWidget* sample = FSamples.Of(element.attribute(QStringLiteral("class")));
+        const QMetaObject* meta = widget->metaObject();
+        for (QDomElement property : ChildElements(element, PropertyTag)) {
+            const QString name = property.attribute(QStringLiteral("name"));
+            const int index = meta->indexOfProperty(name.toUtf8().constData());
+            if (index < 0)
+                continue; // a dynamic property: kept as written
+            const QMetaProperty qtProperty = meta->property(index);
+            const bool keep = IsQtProperty(meta, name)
+                && (!sample
+                    || (qtProperty.isDesignable() && qtProperty.isStored() && qtProperty.isWritable()
+                        && qtProperty.read(sample) != qtProperty.read(widget)));
+            if (!keep)
+                element.removeChild(property);
+        }
+    }
+
+    static void AddPublishedProperties(QDomDocument& document, QDomElement& element, QWidget* widget)
+    {
+        // Properties come before the children in a widget's element.
+        QDomNode before = element.firstChild();
+        while (!before.isNull() && (before.nodeName() == QLatin1String("class") || before.nodeName() == PropertyTag))
+            before = before.nextSibling();
+        for (const TPublishedProperty& property : TPublishedProperty::Of(widget)) {
+            if (!property.IsWritten())
+                continue;
+            const TPropertyText text = TPropertyText::From(property.Meta(), property.Value());
+            QDomElement stored = document.createElement(PropertyTag);
+            stored.setAttribute(QStringLiteral("name"), property.Path());
+            stored.appendChild(ValueElement(document, text));
+            if (before.isNull())
+                element.appendChild(stored);
+            else
+                element.insertBefore(stored, before);
+        }
+    }
+
+    static QDomElement ValueElement(QDomDocument& document, const TPropertyText& text)
+    {
+        QDomElement value = document.createElement(text.Kind);
+        if (text.Kind == ColorTag) {
+            const QColor color(text.Text);
+            for (const auto& [tag, channel] : {std::pair(RedTag, color.red()), std::pair(GreenTag, color.green()),
+                                               std::pair(BlueTag, color.blue())})
+                value.appendChild(document.createElement(tag)).appendChild(document.createTextNode(QString::number(channel)));
+        } else {
+            value.appendChild(document.createTextNode(text.Text));
+        }
+        return value;
+    }
+
+    // Names each class of ours with the Qt class it extends and its header, for Qt Designer
+    // and uic.
+    void AddCustomWidgets(QDomDocument& document, const std::set<QString>& classes)
+    {
+        if (classes.empty())
+            return;
+        QDomElement ui = document.documentElement();
+        QDomElement list = ui.firstChildElement(QStringLiteral("customwidgets"));
+        if (list.isNull())
+            list = ui.appendChild(document.createElement(QStringLiteral("customwidgets"))).toElement();
+        const auto add = [&](QDomElement parent, const QString& tag, const QString& text) {
+            parent.appendChild(document.createElement(tag)).appendChild(document.createTextNode(text));
+        };
+        for (const QString& className : classes) {
+            QDomElement custom = list.appendChild(document.createElement(QStringLiteral("customwidget"))).toElement();
+            add(custom, QStringLiteral("class"), className);
+            add(custom, QStringLiteral("extends"), QString::fromLatin1(QtBase(FSamples.Of(className)->metaObject())->className()));
+            const QString header = Registered(className)->Header;
+            add(custom, QStringLiteral("header"),
+                header.isEmpty() ? QStringLiteral("widgets/%1.h").arg(BareClassName(className).mid(1)) : header);
+        }
+    }
+
+    static void Save(const QString& fileName, const QByteArray& bytes)
+    {
+        QSaveFile file(fileName);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+            throw EToolkitError::FileOpen(fileName);
+    }
+
+    TSamples FSamples;
+};
+
+} // namespace
+
+void TStoredLayout::RegisterClass(const QString& className, TCreate create, const QString& header)
+{
+    Registry()[className] = TRegistered{std::move(create), header};
+}
+
+QWidget* TStoredLayout::Create(const QString& className, QWidget* parent)
+{
+    const TRegistered* registered = Registered(className);
+    return registered ? registered->Create(parent) : nullptr;
+}
+
+QWidget* TStoredLayout::Read(const QString& fileName, QWidget* parent)
+{
+    return TReader(fileName).Read(parent);
+}
+
+void TStoredLayout::Write(const QString& fileName, QWidget* form)
+{
+    TWriter().Write(fileName, form);
+}
+
+} // namespace TarvoWidgets

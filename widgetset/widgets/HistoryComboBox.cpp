@@ -1,0 +1,310 @@
+#include "widgets/HistoryComboBox.h"
+
+#include "toolkit/IniFile.h"
+#include "toolkit/ProfileErrors.h"
+#include "toolkit/Registry.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+namespace TarvoWidgets {
+
+namespace {
+
+const QString CountName = QStringLiteral("HistoryCount");
+const QLatin1Char Backslash('\\');
+
+QString EntryName(int index)
+{
+    return QStringLiteral("History") + QString::number(index);
+}
+
+bool LessIgnoringCase(const QString& a, const QString& b)
+{
+    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+}
+
+EToolkitError CountTooLarge(qint64 count)
+{
+    return EToolkitError(QStringLiteral("履歴の件数 %1 が上限の %2 を超えています")
+                             .arg(count)
+                             .arg(THistoryComboBox::MaxLoadCount));
+}
+
+// Qt moves the current item, and with it the edit text, when items come and go (the first item
+// of an empty box becomes current). The box's list changes leave what the user is typing alone,
+// and where the edit text is no longer the current entry's, no entry is current, so that the
+// Down key starts at the newest one.
+class TEditTextKeeper {
+public:
+    explicit TEditTextKeeper(QComboBox& box) : FBox(box), FText(box.currentText()) {}
+    ~TEditTextKeeper()
+    {
+        const int current = FBox.currentIndex();
+        if (FBox.currentText() == FText && (current < 0 || FBox.itemText(current) == FText))
+            return;
+        FBox.setCurrentIndex(-1);
+        FBox.setEditText(FText);
+    }
+
+private:
+    QComboBox& FBox;
+    QString FText;
+};
+
+} // namespace
+
+THistoryComboBox::THistoryComboBox(QWidget* owner)
+    : QComboBox(owner)
+{
+    setEditable(true);
+    // Only AddText changes the history; Qt's own insert on Enter would add at the bottom.
+    setInsertPolicy(QComboBox::NoInsert);
+}
+
+THistoryComboBox::~THistoryComboBox()
+{
+    WMDestroy();
+    if (FDesigning || (FSaveMode != hsAuto && FSaveMode != hsAutoSave))
+        return;
+    FUseCopy = true;
+    // A destructor cannot pass an error on: the failed save is reported on the log and the
+    // previous history stays whole.
+    try {
+        if (!SaveToRegistry())
+            SaveToFile();
+    } catch (const EToolkitError& error) {
+        qWarning("%s", error.what());
+    } catch (const std::exception& error) {
+        qWarning("%s", error.what());
+    }
+}
+
+void THistoryComboBox::WMDestroy()
+{
+    FHistoryCopy = Items();
+}
+
+void THistoryComboBox::SetSorted(bool value)
+{
+    if (FSorted == value)
+        return;
+    FSorted = value;
+    if (!FSorted)
+        return;
+    QStringList entries = Items();
+    std::stable_sort(entries.begin(), entries.end(), LessIgnoringCase);
+    TEditTextKeeper keeper(*this);
+    clear();
+    addItems(entries);
+}
+
+QStringList THistoryComboBox::Items() const
+{
+    QStringList items;
+    items.reserve(count());
+    for (int i = 0; i < count(); ++i)
+        items.append(itemText(i));
+    return items;
+}
+
+bool THistoryComboBox::AddText(const QString& text)
+{
+    if (text.isEmpty())
+        return false;
+    TEditTextKeeper keeper(*this);
+    for (int i = 0; i < count(); ++i) {
+        if (QString::compare(itemText(i), text, Qt::CaseInsensitive) != 0)
+            continue;
+        if (i > 0) {
+            const QString entry = itemText(i);
+            removeItem(i);
+            insertItem(0, entry);
+        }
+        return false;
+    }
+    insertItem(0, text);
+    return true;
+}
+
+bool THistoryComboBox::AddText()
+{
+    return AddText(currentText());
+}
+
+bool THistoryComboBox::WithProperty(const QString& value, void (THistoryComboBox::*action)(const QString&))
+{
+    if (value.isEmpty())
+        return false;
+    (this->*action)(value);
+    return true;
+}
+
+QString THistoryComboBox::GetSectionString() const
+{
+    return FSaveSectionName.isEmpty() ? objectName() : FSaveSectionName;
+}
+
+QString THistoryComboBox::CheckedSection() const
+{
+    const QString section = GetSectionString();
+    if (section.isEmpty())
+        throw ProfileErrors::SectionNameInvalid(section);
+    return section;
+}
+
+QStringList THistoryComboBox::SaveSource() const
+{
+    return FUseCopy ? FHistoryCopy : Items();
+}
+
+void THistoryComboBox::AddLoaded(const QStringList& entries)
+{
+    TEditTextKeeper keeper(*this);
+    for (const QString& entry : entries) {
+        int at = count();
+        if (FSorted) {
+            // After the entries that sort equal, by halving; on a list that AddText has put
+            // out of order the place is still well defined.
+            int low = 0;
+            while (low < at) {
+                const int mid = (low + at) / 2;
+                if (LessIgnoringCase(entry, itemText(mid)))
+                    at = mid;
+                else
+                    low = mid + 1;
+            }
+        }
+        insertItem(at, entry);
+    }
+}
+
+QString THistoryComboBox::IniFileName(const QString& name, const QString& exeFolder)
+{
+    QString path = name;
+    if (!path.mid(path.lastIndexOf(QLatin1Char('/')) + 1).contains(QLatin1Char('.')))
+        path += QStringLiteral(".ini");
+    if (!path.contains(QLatin1Char('/')))
+        path = exeFolder + QLatin1Char('/') + path;
+    return path;
+}
+
+void THistoryComboBox::SaveToFile(const QString& fileName)
+{
+    const QString section = CheckedSection();
+    TIniFile ini(IniFileName(fileName, QCoreApplication::applicationDirPath()), FileWriter());
+    ini.EraseSection(section);
+    const QStringList source = SaveSource();
+    ini.WriteString(section, CountName, QString::number(source.size()));
+    for (int i = 0; i < source.size(); ++i)
+        ini.WriteString(section, EntryName(i), source[i]);
+    ini.UpdateFile();
+}
+
+bool THistoryComboBox::SaveToFile()
+{
+    return WithProperty(FSaveFileName, &THistoryComboBox::SaveToFile);
+}
+
+void THistoryComboBox::SaveToRegistry(const QString& key)
+{
+    if (key.isEmpty())
+        return;
+    QString path = key;
+    while (path.endsWith(Backslash))
+        path.chop(1);
+    // A key made only of backslashes names the root itself, where the section's siblings
+    // are other programs' keys.
+    if (path.isEmpty())
+        throw ProfileErrors::KeyCreateFailed(key);
+    const QString section = CheckedSection();
+    // A section that starts with a backslash would name a key from the root, not below this one.
+    if (section.startsWith(Backslash))
+        throw ProfileErrors::KeyCreateFailed(section);
+    // Nothing reaches the file before CloseKey, so every refusal below leaves it as it was.
+    TRegistry reg(FileWriter());
+    if (!reg.OpenKey(path, true))
+        throw ProfileErrors::KeyCreateFailed(path);
+    reg.DeleteKey(section);
+    if (!reg.OpenKey(section, true))
+        throw ProfileErrors::KeyCreateFailed(section);
+    const QStringList source = SaveSource();
+    reg.WriteInteger(CountName, qint32(source.size()));
+    for (int i = 0; i < source.size(); ++i)
+        reg.WriteString(EntryName(i), source[i]);
+    reg.CloseKey();
+}
+
+bool THistoryComboBox::SaveToRegistry()
+{
+    return WithProperty(FSaveKeyName, &THistoryComboBox::SaveToRegistry);
+}
+
+void THistoryComboBox::LoadFromFile(const QString& fileName)
+{
+    const QString section = CheckedSection();
+    TIniFile ini(IniFileName(fileName, QCoreApplication::applicationDirPath()), FileWriter());
+    const QString countText = ini.ReadString(section, CountName, QStringLiteral("0"));
+    bool ok = false;
+    const int count = countText.trimmed().toInt(&ok, 10);
+    if (!ok)
+        throw ProfileErrors::NotAnInteger(countText);
+    if (count > MaxLoadCount)
+        throw CountTooLarge(count);
+    QStringList entries;
+    for (int i = 0; i < count; ++i)
+        entries.append(ini.ReadString(section, EntryName(i), QString()));
+    AddLoaded(entries);
+}
+
+bool THistoryComboBox::LoadFromFile()
+{
+    return WithProperty(FSaveFileName, &THistoryComboBox::LoadFromFile);
+}
+
+void THistoryComboBox::LoadFromRegistry(const QString& key)
+{
+    if (key.isEmpty())
+        return;
+    const QString section = CheckedSection();
+    TRegistry reg(FileWriter());
+    if (!reg.OpenKey(key, true))
+        throw ProfileErrors::KeyCreateFailed(key);
+    QStringList entries;
+    if (!section.startsWith(Backslash) && reg.OpenKey(section, false) && reg.ValueExists(CountName)) {
+        qint64 count = 0;
+        switch (reg.GetDataType(CountName)) {
+        case TRegistry::rdInteger:
+            count = reg.ReadInteger(CountName);
+            break;
+        case TRegistry::rdString:
+            // A count stored as text that is no integer counts as none.
+            count = reg.ReadString(CountName).trimmed().toInt();
+            break;
+        default:
+            throw ProfileErrors::InvalidDataType(CountName);
+        }
+        if (count > MaxLoadCount)
+            throw CountTooLarge(count);
+        for (int i = 0; i < count; ++i)
+            entries.append(reg.ReadString(EntryName(i)));
+    }
+    reg.CloseKey(); // keeps the key that opening created
+    AddLoaded(entries);
+}
+
+bool THistoryComboBox::LoadFromRegistry()
+{
+    return WithProperty(FSaveKeyName, &THistoryComboBox::LoadFromRegistry);
+}
+
+void THistoryComboBox::Loaded()
+{
+    TLoadable::Loaded();
+    if (FDesigning || (FSaveMode != hsAuto && FSaveMode != hsAutoLoad))
+        return;
+    if (!LoadFromRegistry())
+        LoadFromFile();
+}
+
+} // namespace TarvoWidgets

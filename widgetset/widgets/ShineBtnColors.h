@@ -1,0 +1,79 @@
+#pragma once
+
+#include "toolkit/Color.h"
+#include "toolkit/NotifyEvent.h"
+
+#include <QObject>
+
+namespace TarvoWidgets {
+
+// One colour set of the shine speed button: the background (solid, or a gradient from Color to
+// GradColor) and the three frame colours. The button owns two, one for its up states and one
+// for its down states, and listens to both through OnChange.
+//
+// A set is stored as a nested object of its button. Color has no published default, because
+// the button's two sets start with different ones: it is always stored.
+class TShineBtnColors : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(TColor Highlight READ Highlight WRITE SetHighlight)
+    Q_CLASSINFO("Default:Highlight", "clBtnHighlight")
+    Q_PROPERTY(TColor Shadow READ Shadow WRITE SetShadow)
+    Q_CLASSINFO("Default:Shadow", "clBtnShadow")
+    Q_PROPERTY(TColor DarkShadow READ DarkShadow WRITE SetDarkShadow)
+    Q_CLASSINFO("Default:DarkShadow", "clWindowFrame")
+    Q_PROPERTY(TColor GradColor READ GradColor WRITE SetGradColor)
+    Q_CLASSINFO("Default:GradColor", "clBlue")
+    Q_PROPERTY(bool GradVertical READ GradVertical WRITE SetGradVertical)
+    Q_CLASSINFO("Default:GradVertical", "false")
+    Q_PROPERTY(bool Gradation READ Gradation WRITE SetGradation)
+    Q_CLASSINFO("Default:Gradation", "false")
+    // No published default: always stored.
+    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
+
+public:
+    // Created with no owner, as the toolkit's persistent objects are; the button frees its sets.
+    TShineBtnColors();
+    // Nobody hears about a set that is going away.
+    ~TShineBtnColors() override;
+
+    // Each setter stores a different value and calls OnChange; the same value does nothing.
+    TColor Highlight() const { return FHighlight; }
+    void SetHighlight(TColor value);
+    TColor Shadow() const { return FShadow; }
+    void SetShadow(TColor value);
+    TColor DarkShadow() const { return FDarkShadow; }
+    void SetDarkShadow(TColor value);
+    TColor GradColor() const { return FGradColor; }
+    void SetGradColor(TColor value);
+    bool GradVertical() const { return FGradVertical; }
+    void SetGradVertical(bool value);
+    bool Gradation() const { return FGradation; }
+    void SetGradation(bool value);
+    TColor Color() const { return FColor; }
+    void SetColor(TColor value);
+
+    // Copies all seven values of source and calls OnChange once. Any source that is not a
+    // colour set (none at all included) raises the assignment error and changes nothing.
+    void Assign(const QObject* source);
+    // Copies all seven values into dest and calls dest's OnChange once. Any destination that is
+    // not a colour set raises the assignment error.
+    void AssignTo(QObject* dest) const;
+
+    TNotifyEvent OnChange;
+
+private:
+    // Stores value in field and reports it when it differs.
+    template <typename T> void Update(T& field, T value);
+    void CopyValues(const TShineBtnColors& source);
+    void Changed();
+
+    TColor FColor = clr::BtnFace;
+    TColor FHighlight = clr::BtnHighlight;
+    TColor FShadow = clr::BtnShadow;
+    TColor FDarkShadow = clr::WindowFrame;
+    TColor FGradColor = clr::Blue;
+    bool FGradVertical = false;
+    bool FGradation = false;
+};
+
+} // namespace TarvoWidgets

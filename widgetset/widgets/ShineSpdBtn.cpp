@@ -1,0 +1,944 @@
+#include "widgets/ShineSpdBtn.h"
+
+#include "toolkit/ToolkitError.h"
+#include "widgets/StateGlyph.h"
+
+#include "toolkit/SpeedButton.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QCursor>
+#include <QKeySequence>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QShortcutEvent>
+#include <algorithm>
+
+namespace TarvoWidgets {
+
+// ---------------------------------------------------------------------------------------------
+// Construction, properties and the owned objects.
+
+TShineSpeedButton::TShineSpeedButton(QWidget* owner)
+    : QWidget(owner)
+{
+    // The control style: Qt already grabs the mouse while a button is held on a widget and
+    // delivers double clicks as such; the opaque declaration is the one flag to set.
+    setAttribute(Qt::WA_OpaquePaintEvent, true);
+    FGroupProxy = nullptr;
+    FDown = false;
+    FClickDownHook = false;
+    FAccelCharDown = false;
+    FActiveImage = aiFrameLight;
+    FDisabledImage = diDefault;
+    FDisabledHighlight = clr::BtnHighlight;
+    FDisabledShadow = clr::BtnShadow;
+    FShineColor = clr::Yellow;
+    FState = sbUp;
+    FActiveFrame = true;
+    FUpFrame = true;
+    FDownFrame = true;
+    FAllowAllUp = false;
+    FGroupIndex = 0;
+    FTransparent = false;
+    FFrameType = ftNormalFrame;
+    FSpacing = 4;
+    FMargin = -1;
+    FLayout = blGlyphLeft;
+
+    const TNotifyEvent fontsAndColorsOnChange = [this](QObject* sender) { FontsAndColorsOnChange(sender); };
+    FColors = std::make_unique<TShineBtnColors>();
+    FColors->SetColor(clr::BtnFace);
+    FColors->OnChange = fontsAndColorsOnChange;
+    FPressedColors = std::make_unique<TShineBtnColors>();
+    FPressedColors->SetColor(clr::BtnHighlight);
+    FPressedColors->OnChange = fontsAndColorsOnChange;
+    FFont = std::make_unique<TFont>();
+    FFont->SetColor(clr::BtnText);
+    FFont->OnChange = fontsAndColorsOnChange;
+    FActiveFont = std::make_unique<TFont>();
+    FActiveFont->SetColor(clr::Highlight);
+    FActiveFont->OnChange = fontsAndColorsOnChange;
+    FFontHighlight = clr::None;
+    FFontShadow = clr::None;
+    FGlyph = std::make_unique<TBitmap>();
+    FGlyph->OnChange = [this](QObject* sender) { GlyphOnChange(sender); };
+    FMouseInside = false;
+    FMousePressed = false;
+    // The toolkit's parent forwards every mouse move to the control under the pointer, with
+    // or without a button held.
+    setMouseTracking(true);
+    resize(25, 25);
+    FCaption.clear();
+    FActiveTimer = std::make_unique<TTimer>(this);
+    FActiveTimer->SetInterval(200);
+    FActiveTimer->SetEnabled(false);
+    connect(FActiveTimer.get(), &TTimer::OnTimer, this, &TShineSpeedButton::ActiveButtonTimerOnTimer);
+}
+
+TShineSpeedButton::~TShineSpeedButton()
+{
+    FActiveTimer.reset();
+    FGlyph.reset();
+    FColors.reset();
+    FPressedColors.reset();
+    FFont.reset();
+    FActiveFont.reset();
+}
+
+void TShineSpeedButton::Loaded()
+{
+    TLoadable::Loaded();
+}
+
+template <typename T> void TShineSpeedButton::UpdateLook(T& field, T value)
+{
+    if (field == value)
+        return;
+    field = value;
+    Invalidate();
+}
+
+void TShineSpeedButton::SetClickDownHook(bool value) { UpdateLook(FClickDownHook, value); }
+void TShineSpeedButton::SetAccelCharDown(bool value) { UpdateLook(FAccelCharDown, value); }
+void TShineSpeedButton::SetFrameType(TFrameType value) { UpdateLook(FFrameType, value); }
+void TShineSpeedButton::SetActiveFrame(bool value) { UpdateLook(FActiveFrame, value); }
+void TShineSpeedButton::SetUpFrame(bool value) { UpdateLook(FUpFrame, value); }
+void TShineSpeedButton::SetDownFrame(bool value) { UpdateLook(FDownFrame, value); }
+void TShineSpeedButton::SetActiveImage(TActiveImageType value) { UpdateLook(FActiveImage, value); }
+void TShineSpeedButton::SetDisabledImage(TDisabledImageType value) { UpdateLook(FDisabledImage, value); }
+void TShineSpeedButton::SetDisabledHighlight(TColor value) { UpdateLook(FDisabledHighlight, value); }
+void TShineSpeedButton::SetDisabledShadow(TColor value) { UpdateLook(FDisabledShadow, value); }
+void TShineSpeedButton::SetShineColor(TColor value) { UpdateLook(FShineColor, value); }
+void TShineSpeedButton::SetLayout(TButtonLayout value) { UpdateLook(FLayout, value); }
+void TShineSpeedButton::SetMargin(int value) { UpdateLook(FMargin, value); }
+void TShineSpeedButton::SetSpacing(int value) { UpdateLook(FSpacing, value); }
+
+void TShineSpeedButton::SetFontHighlight(TColor value)
+{
+    FFontHighlight = value;
+    Invalidate();
+}
+
+void TShineSpeedButton::SetFontShadow(TColor value)
+{
+    FFontShadow = value;
+    Invalidate();
+}
+
+void TShineSpeedButton::SetCaption(const QString& value)
+{
+    if (value == FCaption)
+        return;
+    FCaption = value;
+    CMTextChanged();
+}
+
+void TShineSpeedButton::SetTransparent(bool value)
+{
+    if (value == FTransparent)
+        return;
+    FTransparent = value;
+    setAttribute(Qt::WA_OpaquePaintEvent, !value);
+    Invalidate();
+}
+
+void TShineSpeedButton::SetColors(TShineBtnColors* value)
+{
+    FColors->Assign(value);
+}
+
+void TShineSpeedButton::SetPressedColors(TShineBtnColors* value)
+{
+    FPressedColors->Assign(value);
+}
+
+void TShineSpeedButton::SetFont(TFont* value)
+{
+    if (!value)
+        return;
+    FFont->Assign(*value);
+    Invalidate();
+}
+
+void TShineSpeedButton::SetActiveFont(TFont* value)
+{
+    if (!value)
+        return;
+    FActiveFont->Assign(*value);
+    Invalidate();
+}
+
+void TShineSpeedButton::SetGlyph(const TBitmap* value)
+{
+    // The glyph reports nothing while it takes the new picture; GlyphOnChange runs once after.
+    TNotifyEvent onChange = std::move(FGlyph->OnChange);
+    FGlyph->OnChange = nullptr;
+    if (value)
+        FGlyph->Assign(*value);
+    else
+        FGlyph->Clear();
+    FGlyph->OnChange = std::move(onChange);
+    if (value)
+        GlyphOnChange(FGlyph.get());
+    Invalidate();
+}
+
+QPixmap TShineSpeedButton::GlyphPixmap() const
+{
+    if (FGlyph->Empty())
+        return QPixmap();
+    TBitmap drawable;
+    drawable.Assign(*FGlyph);
+    drawable.SetPixelFormat(TBitmap::pfDevice);
+    return QPixmap::fromImage(drawable.Image());
+}
+
+void TShineSpeedButton::SetGlyphPixmap(const QPixmap& value)
+{
+    if (value.isNull()) {
+        SetGlyph(nullptr);
+        return;
+    }
+    TBitmap picture;
+    picture.SetImage(value.toImage());
+    SetGlyph(&picture);
+}
+
+QString TShineSpeedButton::GlyphText() const
+{
+    if (FGlyph->Empty())
+        return QString();
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    GlyphPixmap().toImage().save(&buffer, "PNG");
+    return QString::fromLatin1(png.toBase64());
+}
+
+void TShineSpeedButton::SetGlyphText(const QString& value)
+{
+    if (value.isEmpty()) {
+        SetGlyph(nullptr);
+        return;
+    }
+    QImage image;
+    const auto decoded = QByteArray::fromBase64Encoding(value.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded || !image.loadFromData(*decoded, "PNG"))
+        throw EToolkitError::InvalidBitmap();
+    TBitmap picture;
+    picture.SetImage(image);
+    SetGlyph(&picture);
+}
+
+void TShineSpeedButton::GlyphOnChange(QObject*)
+{
+    // Every reader of the glyph counts on 32-bit rows of 0x00RRGGBB words. The conversion
+    // reports a change of its own, which comes back here with nothing left to convert.
+    if (!FGlyph->Empty() && FGlyph->PixelFormat() != TBitmap::pf32bit)
+        FGlyph->SetPixelFormat(TBitmap::pf32bit);
+    Invalidate();
+}
+
+void TShineSpeedButton::FontsAndColorsOnChange(QObject*)
+{
+    Invalidate();
+}
+
+void TShineSpeedButton::Invalidate()
+{
+    update();
+}
+
+void TShineSpeedButton::Repaint()
+{
+    repaint();
+}
+
+QSize TShineSpeedButton::sizeHint() const
+{
+    return QSize(25, 25);
+}
+
+std::uint32_t ColorToPixel(TColor color)
+{
+    const TColor rgb = ColorToRGB(color);
+    return (std::uint32_t(RedOf(rgb)) << 16) | (std::uint32_t(GreenOf(rgb)) << 8) | std::uint32_t(BlueOf(rgb));
+}
+
+// ---------------------------------------------------------------------------------------------
+// The state glyph.
+
+std::unique_ptr<TBitmap> TShineSpeedButton::CreateStateGlyph() const
+{
+    if (FGlyph->Empty())
+        return nullptr;
+    TStateGlyphLook look;
+    look.State = FState;
+    look.ActiveImage = FActiveImage;
+    look.DisabledImage = FDisabledImage;
+    look.Shine = ColorToPixel(FShineColor);
+    look.Face = ColorToPixel(FColors->Color());
+    return MakeStateGlyph(*FGlyph, look);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Painting: the background, the glyph and caption, the frame.
+
+namespace {
+
+// A line from a towards b in the pen's colour, b itself left out, as the toolkit's canvas draws
+// it. The frame only draws horizontal and vertical lines; they are filled as one-pixel
+// rectangles so that they stay on whole device pixels at any device pixel ratio.
+void FrameLine(QPainter& canvas, QPoint a, QPoint b, const QColor& color)
+{
+    QRect line;
+    if (a.y() == b.y()) {
+        if (a.x() == b.x())
+            return;
+        line = a.x() < b.x() ? QRect(a.x(), a.y(), b.x() - a.x(), 1) : QRect(b.x() + 1, a.y(), a.x() - b.x(), 1);
+    } else {
+        line = a.y() < b.y() ? QRect(a.x(), a.y(), 1, b.y() - a.y()) : QRect(a.x(), b.y() + 1, 1, a.y() - b.y());
+    }
+    canvas.fillRect(line, color);
+}
+
+// The two lines of a frame pair, from a corner to each of two ends, in one colour.
+void FramePair(QPainter& canvas, QPoint corner, QPoint end1, QPoint end2, TColor color)
+{
+    const QColor pen = ToQColor(color);
+    FrameLine(canvas, corner, end1, pen);
+    FrameLine(canvas, corner, end2, pen);
+}
+
+// The caption's flags for measuring and drawing: lines break only at line breaks, an ampersand
+// underlines the next character and "&&" draws one.
+constexpr int CaptionFlags = Qt::TextShowMnemonic;
+
+// The 256-pixel gradient strip: pixel i has A + i * (B - A) / 255 in each channel, truncated
+// towards zero, so pixel 0 is A and pixel 255 is B.
+QImage GradientStrip(std::uint32_t from, std::uint32_t to, bool vertical)
+{
+    QImage strip(vertical ? 1 : 256, vertical ? 256 : 1, QImage::Format_RGB32);
+    for (int i = 0; i < 256; ++i) {
+        std::uint32_t pixel = 0;
+        for (int shift : {16, 8, 0}) {
+            const int a = int((from >> shift) & 0xFF);
+            const int b = int((to >> shift) & 0xFF);
+            pixel |= std::uint32_t(a + i * (b - a) / 255) << shift;
+        }
+        strip.setPixel(vertical ? 0 : i, vertical ? i : 0, 0xFF000000u | pixel);
+    }
+    return strip;
+}
+
+// The disabled glyph's edge picture drawn as a stencil: every pixel under a set (white) bit
+// takes the colour, every other keeps what is there.
+void DrawStencil(QPainter& canvas, const TBitmap& stencil, int x, int y, const QColor& color)
+{
+    QImage mask = stencil.Image().convertToFormat(QImage::Format_ARGB32);
+    const QRgb set = color.rgb();
+    for (int row = 0; row < mask.height(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(mask.scanLine(row));
+        for (int column = 0; column < mask.width(); ++column)
+            line[column] = (line[column] & 0xFFFFFF) == 0xFFFFFF ? set : 0;
+    }
+    canvas.drawImage(x, y, mask);
+}
+
+} // namespace
+
+void TShineSpeedButton::paintEvent(QPaintEvent*)
+{
+    Paint();
+}
+
+void TShineSpeedButton::Paint()
+{
+    if (!isEnabled()) {
+        FState = sbDisabled;
+        FMousePressed = false;
+    }
+    QPainter screen(this);
+    if (FTransparent) {
+        // Straight onto the parent's picture, which Qt has painted beneath.
+        BackDraw(screen);
+        ImageDraw(screen);
+        FrameDraw(screen);
+        return;
+    }
+    // Composed off-screen at device pixels and copied in one step, so the screen never shows a
+    // half-drawn button and a scaled display stays crisp.
+    const qreal ratio = devicePixelRatioF();
+    QImage offscreen((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
+    offscreen.setDevicePixelRatio(ratio);
+    {
+        QPainter canvas(&offscreen);
+        BackDraw(canvas);
+        ImageDraw(canvas);
+        FrameDraw(canvas);
+    }
+    screen.drawImage(0, 0, offscreen);
+}
+
+void TShineSpeedButton::BackDraw(QPainter& Canvas)
+{
+    if (FTransparent)
+        return;
+    const TShineBtnColors& colors = FState < sbUpActive ? *FPressedColors : *FColors;
+    if (!colors.Gradation()) {
+        Canvas.fillRect(rect(), ToQColor(colors.Color()));
+        return;
+    }
+    const QImage strip = GradientStrip(ColorToPixel(colors.Color()), ColorToPixel(colors.GradColor()),
+                                       colors.GradVertical());
+    // Nearest sampling: every pixel of the button shows one pixel of the strip.
+    Canvas.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    Canvas.drawImage(rect(), strip);
+}
+
+void TShineSpeedButton::ImageDraw(QPainter& Canvas)
+{
+    const bool active = FState == sbDownActive || FState == sbUpActive;
+    const bool down = FState < sbUpActive;
+    const TFont& font = active ? *FActiveFont : *FFont;
+    Canvas.setFont(font.Face());
+    Canvas.setPen(ToQColor(font.Color()));
+
+    const std::unique_ptr<TBitmap> glyph = CreateStateGlyph();
+    QPoint glyphPos;
+    QRect textRect;
+    CalcDrawPosition(Canvas, glyphPos, textRect);
+
+    if (glyph) {
+        if (down)
+            glyphPos += QPoint(1, 1);
+        if (FState == sbDisabled && FDisabledImage == diDefault) {
+            DrawStencil(Canvas, *glyph, glyphPos.x() + 1, glyphPos.y() + 1, ToQColor(FDisabledHighlight));
+            DrawStencil(Canvas, *glyph, glyphPos.x(), glyphPos.y(), ToQColor(FDisabledShadow));
+        } else {
+            Canvas.setBrush(Qt::NoBrush);
+            glyph->Draw(Canvas, glyphPos.x(), glyphPos.y());
+        }
+    }
+
+    if (FCaption.isEmpty())
+        return;
+    if (down)
+        textRect.translate(1, 1);
+    Canvas.setBrush(Qt::NoBrush);
+    // Every line centred across the text rectangle, the first at its top.
+    const auto drawCaption = [&](const QRect& at, const QColor& color) {
+        Canvas.setPen(color);
+        Canvas.drawText(at, Qt::AlignHCenter | Qt::AlignTop | CaptionFlags, FCaption);
+    };
+    if (FState == sbDisabled) {
+        drawCaption(textRect.translated(1, 1), ToQColor(FDisabledHighlight));
+        drawCaption(textRect, ToQColor(FDisabledShadow));
+        return;
+    }
+    const QColor fontColor = Canvas.pen().color();
+    if (FFontShadow != clr::None)
+        drawCaption(textRect.translated(1, 1), ToQColor(FFontShadow));
+    if (FFontHighlight != clr::None)
+        drawCaption(textRect.translated(-1, -1), ToQColor(FFontHighlight));
+    drawCaption(textRect, fontColor);
+}
+
+void TShineSpeedButton::FrameDraw(QPainter& Canvas)
+{
+    const bool downFrame = (FState == sbDown && FDownFrame) || (FState == sbDownActive && FActiveFrame);
+    const bool upFrame = ((FState == sbUp || FState == sbDisabled) && FUpFrame) || (FState == sbUpActive && FActiveFrame);
+    if (!downFrame && !upFrame)
+        return;
+    const int w = width();
+    const int h = height();
+    // The corners and ends of the lines of the frame table.
+    const QPoint o(0, 0), oR(w - 1, 0), oB(0, h - 1), oBR(w - 1, h - 1);
+    const QPoint s(1, 1), sR(w - 1, 1), sB(1, h - 1);
+    const QPoint sBR(w - 2, h - 2), sBRl(0, h - 2), sBRt(w - 2, 0);
+    const QPoint iR(w - 2, 1), iB(1, h - 2), iBRl(1, h - 2), iBRt(w - 2, 1);
+    const auto outerTopLeft = [&](TColor c) { FramePair(Canvas, o, oR, oB, c); };
+    const auto outerBottomRight = [&](TColor c) { FramePair(Canvas, oBR, oB, oR, c); };
+    const auto secondTopLeft = [&](TColor c) { FramePair(Canvas, s, sR, sB, c); };
+    const auto secondBottomRight = [&](TColor c) { FramePair(Canvas, sBR, sBRl, sBRt, c); };
+    const auto insetTopLeft = [&](TColor c) { FramePair(Canvas, s, iR, iB, c); };
+    const auto insetBottomRight = [&](TColor c) { FramePair(Canvas, sBR, iBRl, iBRt, c); };
+
+    const TShineBtnColors& p = *FPressedColors;
+    const TShineBtnColors& c = *FColors;
+    switch (FFrameType) {
+    case ftFlatFrame:
+        if (downFrame) {
+            outerTopLeft(p.Shadow());
+            outerBottomRight(p.Highlight());
+        } else {
+            outerTopLeft(c.Highlight());
+            outerBottomRight(c.Shadow());
+        }
+        break;
+    case ftNormalFrame:
+        if (downFrame) {
+            secondTopLeft(p.Shadow());
+            outerTopLeft(p.DarkShadow());
+            outerBottomRight(p.Highlight());
+        } else {
+            secondBottomRight(c.Shadow());
+            outerBottomRight(c.DarkShadow());
+            outerTopLeft(c.Highlight());
+        }
+        break;
+    case ftEnclosedFrame: {
+        if (downFrame) {
+            insetTopLeft(p.Shadow());
+            insetBottomRight(p.Highlight());
+        } else {
+            insetTopLeft(c.Highlight());
+            insetBottomRight(c.Shadow());
+        }
+        // The dark outline is the up set's in every state.
+        const QColor dark = ToQColor(c.DarkShadow());
+        Canvas.fillRect(QRect(0, 0, w, 1), dark);
+        Canvas.fillRect(QRect(0, h - 1, w, 1), dark);
+        Canvas.fillRect(QRect(0, 0, 1, h), dark);
+        Canvas.fillRect(QRect(w - 1, 0, 1, h), dark);
+        break;
+    }
+    }
+}
+
+void TShineSpeedButton::CalcDrawPosition(QPainter& Canvas, QPoint& GlyphPos, QRect& TextRect) const
+{
+    const bool glyph = !FGlyph->Empty();
+    const bool caption = !FCaption.isEmpty();
+    const int gw = glyph ? FGlyph->Width() : 0;
+    const int gh = glyph ? FGlyph->Height() : 0;
+    const QSize extent = caption ? Canvas.fontMetrics().size(CaptionFlags, FCaption) : QSize(0, 0);
+    const int cw = extent.width();
+    const int ch = extent.height();
+
+    int tw = 0, th = 0, gx = 0, gy = 0, tx = 0, ty = 0;
+    const auto widen = [&](int v) { tw = std::max(tw, v); };
+    const auto heighten = [&](int v) { th = std::max(th, v); };
+    switch (FLayout) {
+    case blGlyphLeft:
+        gx = tw;
+        tw += gw;
+        heighten(gh);
+        if (glyph && caption)
+            tw += FSpacing;
+        tx = tw;
+        if (caption) {
+            tw += cw;
+            heighten(ch);
+        }
+        break;
+    case blGlyphRight:
+        tx = tw;
+        if (caption) {
+            tw += cw;
+            heighten(ch);
+        }
+        if (glyph && caption)
+            tw += FSpacing;
+        gx = tw;
+        tw += gw;
+        heighten(gh);
+        break;
+    case blGlyphTop:
+        gy = th;
+        th += gh;
+        widen(gw);
+        // Glyph or not, a caption keeps its distance from the top of the block.
+        if (caption)
+            th += FSpacing;
+        ty = th;
+        if (caption) {
+            th += ch;
+            widen(cw);
+        }
+        break;
+    case blGlyphBottom:
+        ty = th;
+        if (caption) {
+            th += ch;
+            widen(cw);
+        }
+        if (glyph && caption)
+            th += FSpacing;
+        gy = th;
+        th += gh;
+        widen(gw);
+        break;
+    }
+    if (FLayout == blGlyphLeft || FLayout == blGlyphRight) {
+        if (glyph)
+            gy = (th - gh) / 2;
+        if (caption)
+            ty = (th - ch) / 2;
+    } else {
+        if (glyph)
+            gx = (tw - gw) / 2;
+        if (caption)
+            tx = (tw - cw) / 2;
+    }
+
+    const int clientWidth = width();
+    const int clientHeight = height();
+    // C++ division truncates towards zero, so an overhanging block is split between both sides.
+    int offX = (clientWidth - tw) / 2;
+    int offY = (clientHeight - th) / 2;
+    if (FMargin >= 0) {
+        switch (FLayout) {
+        case blGlyphLeft: offX = FMargin; break;
+        case blGlyphRight: offX = clientWidth - tw - FMargin; break;
+        case blGlyphTop: offY = FMargin; break;
+        case blGlyphBottom: offY = clientHeight - th - FMargin; break;
+        }
+    }
+    GlyphPos = QPoint(gx + offX, gy + offY);
+    TextRect = QRect(QPoint(tx + offX, ty + offY), QSize(cw, ch));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Interaction and groups. How the toolkit's queries map onto Qt is written down in
+// docs/SHINE-BUTTON.md.
+
+namespace {
+
+bool Inside(const QWidget* control, int x, int y)
+{
+    return x >= 0 && y >= 0 && x < control->width() && y < control->height();
+}
+
+// The control that holds the mouse capture, if any: an explicit grab. (Qt holds back the enter
+// and leave events of every other widget while one widget has the implicit grab of a pressed
+// button, so that case never reaches the hover logic.)
+QWidget* CaptureHolder()
+{
+    return QWidget::mouseGrabber();
+}
+
+TShineSpeedButton::TShiftState ShiftOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+{
+    TShineSpeedButton::TShiftState shift;
+    shift.setFlag(TShineSpeedButton::ssLeft, buttons.testFlag(Qt::LeftButton));
+    shift.setFlag(TShineSpeedButton::ssRight, buttons.testFlag(Qt::RightButton));
+    shift.setFlag(TShineSpeedButton::ssMiddle, buttons.testFlag(Qt::MiddleButton));
+    shift.setFlag(TShineSpeedButton::ssShift, modifiers.testFlag(Qt::ShiftModifier));
+    shift.setFlag(TShineSpeedButton::ssCtrl, modifiers.testFlag(Qt::ControlModifier));
+    shift.setFlag(TShineSpeedButton::ssAlt, modifiers.testFlag(Qt::AltModifier));
+    return shift;
+}
+
+} // namespace
+
+TShineSpeedButton::TShiftState TShineSpeedButton::CurrentShiftState()
+{
+    return ShiftOf(QGuiApplication::mouseButtons(), QGuiApplication::queryKeyboardModifiers());
+}
+
+void TShineSpeedButton::MouseDown(Qt::MouseButton Button, TShiftState Shift, int X, int Y)
+{
+    emit OnMouseDown(this, Button, Shift, X, Y);
+    if (Button != Qt::LeftButton || !isEnabled())
+        return;
+    FState = sbDownActive;
+    if (!FDown)
+        Invalidate();
+    FMousePressed = true;
+}
+
+void TShineSpeedButton::MouseMove(TShiftState Shift, int X, int Y)
+{
+    emit OnMouseMove(this, Shift, X, Y);
+    if (FMousePressed) {
+        const TShineButtonState state = Inside(this, X, Y) ? sbDownActive : (FDown ? sbDown : sbUp);
+        if (state != FState) {
+            FState = state;
+            Invalidate();
+        }
+    } else if (!FMouseInside) {
+        UpdateTracking();
+    }
+}
+
+void TShineSpeedButton::MouseUp(Qt::MouseButton Button, TShiftState Shift, int X, int Y)
+{
+    QPointer<TShineSpeedButton> self(this);
+    emit OnMouseUp(this, Button, Shift, X, Y);
+    if (!self || !FMousePressed)
+        return;
+    const bool inside = Inside(this, X, Y);
+    if (FGroupIndex == 0) {
+        FState = sbUp;
+        FMouseInside = false;
+        FDown = false;
+        if (inside)
+            Repaint();
+    } else if (inside) {
+        SetDown(!FDown);
+        if (FDown)
+            Repaint();
+    } else {
+        FState = FDown ? sbDownActive : sbUpActive;
+        Repaint();
+    }
+    FMousePressed = false;
+    if (inside) {
+        Click();
+        // The click handler may have freed the button.
+        if (!self)
+            return;
+    }
+    UpdateTracking();
+}
+
+void TShineSpeedButton::MouseEnter(TShiftState Shift, int X, int Y)
+{
+    emit OnMouseEnter(this, Shift, X, Y);
+    if (FMouseInside || !isEnabled() || CaptureHolder())
+        return;
+    FMouseInside = true;
+    if (FState == sbUp)
+        FState = sbUpActive;
+    else if (FState == sbDown)
+        FState = sbDownActive;
+    Repaint();
+    FActiveTimer->SetEnabled(true);
+}
+
+void TShineSpeedButton::MouseLeave(TShiftState Shift, int X, int Y)
+{
+    emit OnMouseLeave(this, Shift, X, Y);
+    if (!FMouseInside || !isEnabled() || FMousePressed)
+        return;
+    FActiveTimer->SetEnabled(false);
+    FMouseInside = false;
+    if (FState == sbUpActive)
+        FState = sbUp;
+    else if (FState == sbDownActive)
+        FState = sbDown;
+    Repaint();
+}
+
+void TShineSpeedButton::CMMouseEnter()
+{
+    const QPoint at = mapFromGlobal(QCursor::pos());
+    MouseEnter(CurrentShiftState(), at.x(), at.y());
+}
+
+void TShineSpeedButton::CMMouseLeave()
+{
+    const QPoint at = mapFromGlobal(QCursor::pos());
+    MouseLeave(CurrentShiftState(), at.x(), at.y());
+}
+
+void TShineSpeedButton::ActiveButtonTimerOnTimer(QObject*)
+{
+    if (!FMouseInside || !isEnabled() || FMousePressed) {
+        FActiveTimer->SetEnabled(false);
+        return;
+    }
+    const QPoint at = mapFromGlobal(QCursor::pos());
+    if (Inside(this, at.x(), at.y()))
+        return;
+    MouseLeave(CurrentShiftState(), at.x(), at.y());
+}
+
+void TShineSpeedButton::UpdateTracking()
+{
+    if (!isEnabled())
+        return;
+    // The widget under the pointer, disabled ones included.
+    if (QApplication::widgetAt(QCursor::pos()) == this) {
+        FMouseInside = false;
+        CMMouseEnter();
+    } else {
+        FMouseInside = true;
+        CMMouseLeave();
+    }
+}
+
+void TShineSpeedButton::Click()
+{
+    QPointer<TShineSpeedButton> self(this);
+    const TShineButtonState remembered = FState;
+    if (FClickDownHook) {
+        FState = sbDownActive;
+        Repaint();
+    }
+    emit OnClick(this);
+    if (self && FClickDownHook) {
+        FState = remembered;
+        Repaint();
+    }
+}
+
+void TShineSpeedButton::WMLButtonDblClick(QMouseEvent* event)
+{
+    // Qt sends no press for the second click of a double click; the toolkit takes the double
+    // click as one, with the double-click flag, so the following release clicks again.
+    QPointer<TShineSpeedButton> self(this);
+    const QPoint at = event->position().toPoint();
+    MouseDown(event->button(), ShiftOf(event->buttons(), event->modifiers()) | ssDouble, at.x(), at.y());
+    if (self && event->button() == Qt::LeftButton && FDown)
+        emit OnDblClick(this);
+}
+
+void TShineSpeedButton::CMEnabledChanged()
+{
+    FDown = false;
+    FState = isEnabled() ? sbUp : sbDisabled;
+    UpdateTracking();
+    Invalidate();
+}
+
+bool TShineSpeedButton::CMDialogChar(QChar character)
+{
+    const QKeySequence accelerator = QKeySequence::mnemonic(FCaption);
+    if (accelerator.isEmpty())
+        return false;
+    const QChar key = QChar(accelerator[0].key());
+    if (key.toUpper() != character.toUpper())
+        return false;
+    if (!isEnabled() || isHidden() || !parentWidget() || !parentWidget()->isVisible())
+        return false;
+    QPointer<TShineSpeedButton> self(this);
+    if (FAccelCharDown)
+        SetDown(!FDown);
+    if (self)
+        Click();
+    return true;
+}
+
+void TShineSpeedButton::CMFontChanged() { Invalidate(); }
+void TShineSpeedButton::CMTextChanged()
+{
+    // The accelerator follows the caption.
+    if (FAccelerator)
+        releaseShortcut(FAccelerator);
+    const QKeySequence accelerator = QKeySequence::mnemonic(FCaption);
+    FAccelerator = accelerator.isEmpty() ? 0 : grabShortcut(accelerator);
+    Invalidate();
+}
+void TShineSpeedButton::CMSysColorChange() { Invalidate(); }
+
+void TShineSpeedButton::SetGroupIndex(int value)
+{
+    if (value != FGroupIndex)
+        GroupUpdateStatus(value);
+}
+
+void TShineSpeedButton::SetDown(bool value)
+{
+    if (value == FDown || FGroupIndex == 0)
+        return;
+    if (FAllowAllUp) {
+        FDown = value;
+        GroupUpdateStatus(FGroupIndex);
+        FState = FDown ? sbDown : sbUp;
+        Repaint();
+        return;
+    }
+    // Only another button of an exclusive group releases its down button.
+    if (FDown)
+        return;
+    FDown = true;
+    GroupUpdateStatus(FGroupIndex);
+    FState = sbDown;
+    Repaint();
+}
+
+void TShineSpeedButton::SetAllowAllUp(bool value)
+{
+    if (value == FAllowAllUp)
+        return;
+    FAllowAllUp = value;
+    GroupUpdateStatus(FGroupIndex);
+}
+
+void TShineSpeedButton::GroupUpdateStatus(int index)
+{
+    FGroupIndex = index;
+    QWidget* parent = parentWidget();
+    if (index == 0 || !parent)
+        return;
+    // The group speaks the toolkit speed buttons' protocol: a hidden speed button stands in for
+    // this one while it tells the siblings its state, and this button knows it as its own.
+    auto proxy = std::make_unique<TSpeedButton>(parent);
+    FGroupProxy = proxy.get();
+    proxy->SetGroupIndex(FGroupIndex);
+    proxy->SetAllowAllUp(FAllowAllUp);
+    proxy->SetDown(FDown);
+    TButtonPressedEvent notification(FGroupIndex, proxy.get());
+    Broadcast(parent, notification);
+    FGroupProxy = nullptr;
+}
+
+void TShineSpeedButton::CMButtonPressed(TButtonPressedEvent& message)
+{
+    if (message.GroupIndex != FGroupIndex)
+        return;
+    if (!message.Sender || message.Sender == FGroupProxy)
+        return;
+    if (message.Sender->Down() && FDown) {
+        FDown = false;
+        FState = sbUp;
+        Invalidate();
+    }
+    FAllowAllUp = message.Sender->AllowAllUp();
+}
+
+// Qt's entry points.
+
+void TShineSpeedButton::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    MouseDown(event->button(), ShiftOf(event->buttons(), event->modifiers()), at.x(), at.y());
+}
+
+void TShineSpeedButton::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    MouseMove(ShiftOf(event->buttons(), event->modifiers()), at.x(), at.y());
+}
+
+void TShineSpeedButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    MouseUp(event->button(), ShiftOf(event->buttons(), event->modifiers()), at.x(), at.y());
+}
+
+void TShineSpeedButton::mouseDoubleClickEvent(QMouseEvent* event) { WMLButtonDblClick(event); }
+void TShineSpeedButton::enterEvent(QEnterEvent*) { CMMouseEnter(); }
+void TShineSpeedButton::leaveEvent(QEvent*) { CMMouseLeave(); }
+
+void TShineSpeedButton::changeEvent(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::EnabledChange: CMEnabledChanged(); break;
+    case QEvent::FontChange: CMFontChanged(); break;
+    case QEvent::PaletteChange: CMSysColorChange(); break;
+    default: break;
+    }
+    QWidget::changeEvent(event);
+}
+
+bool TShineSpeedButton::event(QEvent* event)
+{
+    if (event->type() == TButtonPressedEvent::EventType()) {
+        CMButtonPressed(static_cast<TButtonPressedEvent&>(*event));
+        return true;
+    }
+    if (event->type() == QEvent::Shortcut) {
+        const auto* shortcut = static_cast<QShortcutEvent*>(event);
+        if (shortcut->shortcutId() == FAccelerator && !shortcut->key().isEmpty())
+            CMDialogChar(QChar(shortcut->key()[0].key()));
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+} // namespace TarvoWidgets

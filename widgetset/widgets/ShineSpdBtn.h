@@ -1,0 +1,376 @@
+#pragma once
+
+#include "toolkit/Color.h"
+#include "toolkit/Loadable.h"
+#include "toolkit/Bitmap.h"
+#include "toolkit/ControlPlacement.h"
+#include "toolkit/Font.h"
+#include "widgets/ShineBtnColors.h"
+#include "toolkit/Timer.h"
+
+#include <QCursor>
+#include <QPixmap>
+#include <QWidget>
+#include <cstdint>
+#include <memory>
+
+class QPainter;
+
+namespace TarvoWidgets {
+
+class TButtonPressedEvent;
+class TSpeedButton;
+
+// A speed button that draws everything itself: a solid or gradient background, a glyph that
+// changes with the button's state (lit by ShineColor while the pointer is over it, dimmed while
+// disabled), a caption with an optional shadow and highlight, and one of three bevel frames.
+// It latches in groups like the toolkit's speed buttons, and one group may hold both kinds.
+//
+// It plays the toolkit's windowless control: a child widget that paints only through Paint and
+// its three drawing steps, declares itself opaque unless Transparent, and raises its own clicks.
+class TShineSpeedButton : public QWidget, public TLoadable {
+    Q_OBJECT
+    // The base control's properties. Those that Qt's own widget properties already carry into a
+    // stored layout (objectName, geometry, cursor, enabled, toolTip) are not stored twice.
+    Q_PROPERTY(QString Name READ objectName WRITE setObjectName STORED false DESIGNABLE false)
+    Q_PROPERTY(int Tag READ Tag WRITE SetTag)
+    Q_CLASSINFO("Default:Tag", "0")
+    Q_PROPERTY(int Left READ x WRITE SetLeft STORED false DESIGNABLE false)
+    Q_PROPERTY(int Top READ y WRITE SetTop STORED false DESIGNABLE false)
+    Q_PROPERTY(int Width READ width WRITE SetWidth STORED false DESIGNABLE false)
+    Q_PROPERTY(int Height READ height WRITE SetHeight STORED false DESIGNABLE false)
+    Q_PROPERTY(QCursor Cursor READ cursor WRITE setCursor STORED false DESIGNABLE false)
+    Q_PROPERTY(QString Hint READ toolTip WRITE setToolTip STORED false DESIGNABLE false)
+    Q_PROPERTY(TarvoWidgets::TControlPlacement::TAlign Align READ Align WRITE SetAlign)
+    Q_CLASSINFO("Default:Align", "alNone")
+    Q_PROPERTY(TarvoWidgets::TControlPlacement::TAnchors Anchors READ Anchors WRITE SetAnchors)
+    Q_CLASSINFO("Default:Anchors", "akLeft|akTop")
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_CLASSINFO("Default:Caption", "")
+    Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled STORED false DESIGNABLE false)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+    Q_CLASSINFO("Default:ShowHint", "false")
+    Q_PROPERTY(bool Visible READ IsVisibleSet WRITE setVisible)
+    Q_CLASSINFO("Default:Visible", "true")
+    // The button's own, in its order, each with its published default.
+    Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex)
+    Q_CLASSINFO("Default:GroupIndex", "0")
+    Q_PROPERTY(bool Down READ Down WRITE SetDown)
+    Q_CLASSINFO("Default:Down", "false")
+    Q_PROPERTY(bool ClickDownHook READ ClickDownHook WRITE SetClickDownHook)
+    Q_CLASSINFO("Default:ClickDownHook", "false")
+    Q_PROPERTY(bool AccelCharDown READ AccelCharDown WRITE SetAccelCharDown)
+    Q_CLASSINFO("Default:AccelCharDown", "false")
+    Q_PROPERTY(TFrameType FrameType READ FrameType WRITE SetFrameType)
+    Q_CLASSINFO("Default:FrameType", "ftNormalFrame")
+    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
+    Q_CLASSINFO("Default:Transparent", "false")
+    Q_PROPERTY(bool ActiveFrame READ ActiveFrame WRITE SetActiveFrame)
+    Q_CLASSINFO("Default:ActiveFrame", "true")
+    Q_PROPERTY(bool UpFrame READ UpFrame WRITE SetUpFrame)
+    Q_CLASSINFO("Default:UpFrame", "true")
+    Q_PROPERTY(bool DownFrame READ DownFrame WRITE SetDownFrame)
+    Q_CLASSINFO("Default:DownFrame", "true")
+    Q_PROPERTY(TActiveImageType ActiveImage READ ActiveImage WRITE SetActiveImage)
+    Q_CLASSINFO("Default:ActiveImage", "aiFrameLight")
+    Q_PROPERTY(TDisabledImageType DisabledImage READ DisabledImage WRITE SetDisabledImage)
+    Q_CLASSINFO("Default:DisabledImage", "diDefault")
+    Q_PROPERTY(TColor DisabledHighlight READ DisabledHighlight WRITE SetDisabledHighlight)
+    Q_CLASSINFO("Default:DisabledHighlight", "clBtnHighlight")
+    Q_PROPERTY(TColor DisabledShadow READ DisabledShadow WRITE SetDisabledShadow)
+    Q_CLASSINFO("Default:DisabledShadow", "clBtnShadow")
+    // Owned objects, stored property by property with the button.
+    Q_PROPERTY(TShineBtnColors* Colors READ Colors WRITE SetColors)
+    Q_PROPERTY(TShineBtnColors* PressedColors READ PressedColors WRITE SetPressedColors)
+    Q_PROPERTY(TColor ShineColor READ ShineColor WRITE SetShineColor)
+    Q_CLASSINFO("Default:ShineColor", "clYellow")
+    Q_PROPERTY(TFont* Font READ Font WRITE SetFont)
+    Q_PROPERTY(TColor FontHighlight READ FontHighlight WRITE SetFontHighlight)
+    Q_CLASSINFO("Default:FontHighlight", "clNone")
+    Q_PROPERTY(TColor FontShadow READ FontShadow WRITE SetFontShadow)
+    Q_CLASSINFO("Default:FontShadow", "clNone")
+    Q_PROPERTY(TFont* ActiveFont READ ActiveFont WRITE SetActiveFont)
+    Q_PROPERTY(bool AllowAllUp READ AllowAllUp WRITE SetAllowAllUp)
+    Q_CLASSINFO("Default:AllowAllUp", "false")
+    Q_PROPERTY(TButtonLayout Layout READ Layout WRITE SetLayout)
+    Q_CLASSINFO("Default:Layout", "blGlyphLeft")
+    Q_PROPERTY(int Margin READ Margin WRITE SetMargin)
+    Q_CLASSINFO("Default:Margin", "-1")
+    Q_PROPERTY(int Spacing READ Spacing WRITE SetSpacing)
+    Q_CLASSINFO("Default:Spacing", "4")
+    // The glyph's picture as a PNG in base64, empty for no glyph: a layout file is text.
+    Q_PROPERTY(QString Glyph READ GlyphText WRITE SetGlyphText)
+    Q_CLASSINFO("Default:Glyph", "")
+
+public:
+    // The stored numbers of the enumerations are these values.
+    enum TFrameType : std::uint8_t { ftFlatFrame = 0, ftNormalFrame = 1, ftEnclosedFrame = 2 };
+    Q_ENUM(TFrameType)
+    enum TActiveImageType : std::uint8_t {
+        aiNormal = 0,
+        aiXorLight = 1,
+        aiHalfLight = 2,
+        aiQuaterLight = 3,
+        aiAddLight = 4,
+        aiFrameLight = 5,
+        aiFrameLight2 = 6,
+        aiMaskLight = 7,
+    };
+    Q_ENUM(TActiveImageType)
+    enum TDisabledImageType : std::uint8_t {
+        diDefault = 0,
+        diGrayscale = 1,
+        diAlphaHalfTrans = 2,
+        diAlphaQuaterTrans = 3,
+        diMaskTrans = 4,
+    };
+    Q_ENUM(TDisabledImageType)
+    enum TButtonLayout : std::uint8_t { blGlyphLeft = 0, blGlyphRight = 1, blGlyphTop = 2, blGlyphBottom = 3 };
+    Q_ENUM(TButtonLayout)
+    // What the button shows. The order counts: below sbUpActive are the down states, from it
+    // on the up ones, and the code tests them as ranges.
+    enum TShineButtonState : std::uint8_t { sbDownActive = 0, sbDown = 1, sbUpActive = 2, sbUp = 3, sbDisabled = 4 };
+    Q_ENUM(TShineButtonState)
+    // The held mouse buttons and modifier keys that the mouse events pass; ssDouble marks the
+    // press of a double click.
+    enum TShiftStateFlag {
+        ssShift = 0x01,
+        ssAlt = 0x02,
+        ssCtrl = 0x04,
+        ssLeft = 0x08,
+        ssRight = 0x10,
+        ssMiddle = 0x20,
+        ssDouble = 0x40,
+    };
+    Q_DECLARE_FLAGS(TShiftState, TShiftStateFlag)
+    Q_FLAG(TShiftState)
+
+    explicit TShineSpeedButton(QWidget* owner = nullptr);
+    // Frees the hover timer, the glyph, the colour sets and the fonts, in this order.
+    ~TShineSpeedButton() override;
+
+    // The base control's.
+    int Tag() const { return FTag; }
+    void SetTag(int value) { FTag = value; }
+    void SetLeft(int value) { move(value, y()); }
+    void SetTop(int value) { move(x(), value); }
+    void SetWidth(int value) { resize(value, height()); }
+    void SetHeight(int value) { resize(width(), value); }
+    TControlPlacement::TAlign Align() const { return FPlacement.Align(); }
+    void SetAlign(TControlPlacement::TAlign value) { FPlacement.SetAlign(value); }
+    TControlPlacement::TAnchors Anchors() const { return FPlacement.Anchors(); }
+    void SetAnchors(TControlPlacement::TAnchors value) { FPlacement.SetAnchors(value); }
+    // The caption; an ampersand marks the accelerator character, "&&" stands for one ampersand.
+    QString Caption() const { return FCaption; }
+    void SetCaption(const QString& value);
+    bool ShowHint() const { return FShowHint; }
+    void SetShowHint(bool value) { FShowHint = value; }
+    // Visible as set, whether or not the parent is shown.
+    bool IsVisibleSet() const { return !isHidden(); }
+
+    // Group and latching (the setters publish to the group, see GroupUpdateStatus).
+    int GroupIndex() const { return FGroupIndex; }
+    void SetGroupIndex(int value);
+    bool Down() const { return FDown; }
+    void SetDown(bool value);
+    bool AllowAllUp() const { return FAllowAllUp; }
+    void SetAllowAllUp(bool value);
+
+    // The setters below store a different value and invalidate; the same value does nothing.
+    bool ClickDownHook() const { return FClickDownHook; }
+    void SetClickDownHook(bool value);
+    bool AccelCharDown() const { return FAccelCharDown; }
+    void SetAccelCharDown(bool value);
+    TFrameType FrameType() const { return FFrameType; }
+    void SetFrameType(TFrameType value);
+    bool ActiveFrame() const { return FActiveFrame; }
+    void SetActiveFrame(bool value);
+    bool UpFrame() const { return FUpFrame; }
+    void SetUpFrame(bool value);
+    bool DownFrame() const { return FDownFrame; }
+    void SetDownFrame(bool value);
+    TActiveImageType ActiveImage() const { return FActiveImage; }
+    void SetActiveImage(TActiveImageType value);
+    TDisabledImageType DisabledImage() const { return FDisabledImage; }
+    void SetDisabledImage(TDisabledImageType value);
+    TColor DisabledHighlight() const { return FDisabledHighlight; }
+    void SetDisabledHighlight(TColor value);
+    TColor DisabledShadow() const { return FDisabledShadow; }
+    void SetDisabledShadow(TColor value);
+    TColor ShineColor() const { return FShineColor; }
+    void SetShineColor(TColor value);
+    TButtonLayout Layout() const { return FLayout; }
+    void SetLayout(TButtonLayout value);
+    // Pixels between the edge and the content; negative centres the content.
+    int Margin() const { return FMargin; }
+    void SetMargin(int value);
+    // Pixels between glyph and caption.
+    int Spacing() const { return FSpacing; }
+    void SetSpacing(int value);
+
+    // Stores and invalidates even when the value is unchanged; clr::None draws no such copy.
+    TColor FontHighlight() const { return FFontHighlight; }
+    void SetFontHighlight(TColor value);
+    TColor FontShadow() const { return FFontShadow; }
+    void SetFontShadow(TColor value);
+
+    // No parent is drawn beneath an opaque button; a transparent one leaves out its background.
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool value);
+
+    // The owned colour sets: writing one copies the given set's values into the owned one,
+    // which stays the same object. No set at all raises the assignment error.
+    TShineBtnColors* Colors() const { return FColors.get(); }
+    void SetColors(TShineBtnColors* value);
+    TShineBtnColors* PressedColors() const { return FPressedColors.get(); }
+    void SetPressedColors(TShineBtnColors* value);
+
+    // The owned fonts of the caption: writing one copies the given font's values; no font at
+    // all changes nothing.
+    TFont* Font() const { return FFont.get(); }
+    void SetFont(TFont* value);
+    TFont* ActiveFont() const { return FActiveFont.get(); }
+    void SetActiveFont(TFont* value);
+
+    // The owned glyph, a pf32bit image once it holds a picture. Writing it copies the given
+    // bitmap's picture; no bitmap at all leaves it empty, 0 by 0.
+    TBitmap* Glyph() const { return FGlyph.get(); }
+    void SetGlyph(const TBitmap* value);
+    // The glyph as a picture Qt draws, and back (a null picture for no glyph).
+    QPixmap GlyphPixmap() const;
+    void SetGlyphPixmap(const QPixmap& value);
+    // The glyph as a stored layout holds it: a PNG in base64, empty for no glyph. Text that
+    // is no picture raises the invalid-bitmap error and leaves the glyph as it was.
+    QString GlyphText() const;
+    void SetGlyphText(const QString& value);
+
+    // What the button shows now; not stored.
+    TShineButtonState State() const { return FState; }
+
+    // The toolkit's base hook after reading a stored layout: nothing more than the base.
+    void Loaded() override;
+
+    // The glyph as the current draw state shows it, as a new bitmap marked for transparent
+    // drawing, or none while Glyph is empty. Never changes Glyph.
+    std::unique_ptr<TBitmap> CreateStateGlyph() const;
+
+    QSize sizeHint() const override;
+
+signals:
+    void OnClick(QObject* Sender);
+    void OnDblClick(QObject* Sender);
+    void OnMouseDown(QObject* Sender, Qt::MouseButton Button, TShineSpeedButton::TShiftState Shift, int X, int Y);
+    void OnMouseMove(QObject* Sender, TShineSpeedButton::TShiftState Shift, int X, int Y);
+    void OnMouseUp(QObject* Sender, Qt::MouseButton Button, TShineSpeedButton::TShiftState Shift, int X, int Y);
+    void OnMouseEnter(QObject* Sender, TShineSpeedButton::TShiftState Shift, int X, int Y);
+    void OnMouseLeave(QObject* Sender, TShineSpeedButton::TShiftState Shift, int X, int Y);
+
+protected:
+    // Asks for a paint later; the setters of the look call it.
+    virtual void Invalidate();
+    // Paints at once.
+    virtual void Repaint();
+
+    // Painting: Paint runs BackDraw, ImageDraw and FrameDraw on one canvas, off-screen unless
+    // Transparent.
+    virtual void Paint();
+    void BackDraw(QPainter& Canvas);
+    void ImageDraw(QPainter& Canvas);
+    void FrameDraw(QPainter& Canvas);
+    // Lays out glyph and caption with the canvas's font, which the caller has chosen.
+    void CalcDrawPosition(QPainter& Canvas, QPoint& GlyphPos, QRect& TextRect) const;
+
+    // Interaction, overridable as the toolkit's dynamic methods are.
+    virtual void MouseDown(Qt::MouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void MouseMove(TShiftState Shift, int X, int Y);
+    virtual void MouseUp(Qt::MouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void MouseEnter(TShiftState Shift, int X, int Y);
+    virtual void MouseLeave(TShiftState Shift, int X, int Y);
+    virtual void Click();
+    // Brings the hover state in line with where the pointer really is.
+    void UpdateTracking();
+    void ActiveButtonTimerOnTimer(QObject* Sender);
+    // Stores index as GroupIndex and tells the siblings of the group this button's state.
+    void GroupUpdateStatus(int index);
+    // The held mouse buttons and modifier keys right now.
+    static TShiftState CurrentShiftState();
+
+    // The toolkit's notifications.
+    void WMLButtonDblClick(QMouseEvent* event);
+    // True when the character was this button's accelerator and the button handled it.
+    bool CMDialogChar(QChar character);
+    void CMEnabledChanged();
+    void CMFontChanged();
+    void CMTextChanged();
+    void CMMouseEnter();
+    void CMMouseLeave();
+    void CMButtonPressed(TButtonPressedEvent& message);
+    void CMSysColorChange();
+
+    // The change callbacks of the owned objects.
+    void GlyphOnChange(QObject* Sender);
+    void FontsAndColorsOnChange(QObject* Sender);
+
+    // Qt's entry points, which lead into the toolkit's.
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+
+    // The fields, in the toolkit's order.
+    bool FDown = false;
+    TFrameType FFrameType = ftNormalFrame;
+    bool FAllowAllUp = false;
+    bool FClickDownHook = false;
+    bool FAccelCharDown = false;
+    int FGroupIndex = 0;
+    TButtonLayout FLayout = blGlyphLeft;
+    int FMargin = -1;
+    int FSpacing = 4;
+    bool FTransparent = false;
+    bool FActiveFrame = true;
+    bool FUpFrame = true;
+    bool FDownFrame = true;
+    TActiveImageType FActiveImage = aiFrameLight;
+    TDisabledImageType FDisabledImage = diDefault;
+    TColor FDisabledShadow = clr::BtnShadow;
+    TColor FDisabledHighlight = clr::BtnHighlight;
+    std::unique_ptr<TShineBtnColors> FColors;
+    std::unique_ptr<TShineBtnColors> FPressedColors;
+    TColor FShineColor = clr::Yellow;
+    std::unique_ptr<TFont> FFont;
+    TColor FFontHighlight = clr::None;
+    TColor FFontShadow = clr::None;
+    std::unique_ptr<TFont> FActiveFont;
+    std::unique_ptr<TBitmap> FGlyph;
+    // The private state.
+    bool FMouseInside = false;
+    bool FMousePressed = false;
+    TShineButtonState FState = sbUp;
+    TSpeedButton* FGroupProxy = nullptr;
+    std::unique_ptr<TTimer> FActiveTimer;
+
+private:
+    // Stores a different value in field and invalidates.
+    template <typename T> void UpdateLook(T& field, T value);
+
+    TControlPlacement FPlacement{this};
+    int FTag = 0;
+    QString FCaption;
+    bool FShowHint = false;
+    // The window shortcut of the caption's accelerator; 0 while the caption has none.
+    int FAccelerator = 0;
+};
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(TShineSpeedButton::TShiftState)
+
+// A toolkit colour as a 32-bit pixel 0x00RRGGBB: a system colour resolves to its current RGB
+// value first; clr::None gives black.
+std::uint32_t ColorToPixel(TColor color);
+
+} // namespace TarvoWidgets

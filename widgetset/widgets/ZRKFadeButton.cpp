@@ -1,0 +1,304 @@
+#include "widgets/ZRKFadeButton.h"
+
+#include "toolkit/ToolkitError.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <algorithm>
+
+namespace TarvoWidgets {
+
+namespace {
+
+using TChannel = int (*)(TColor);
+constexpr TChannel Channels[] = {RedOf, GreenOf, BlueOf};
+
+} // namespace
+
+TZRKFadeButton::TZRKFadeButton(QWidget* owner)
+    : QWidget(owner)
+{
+    // The toolkit's control starts without a size, so the paint of SetColor below draws
+    // nothing, and it gets mouse moves with no button held.
+    resize(0, 0);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    FBorderColor = clr::Silver;
+    FBorderDestColor = clr::White;
+    SetColor(clr::Green);
+    FDestColor = clr::Lime;
+    FFadeOnOver = true;
+    FShowBorder = true;
+    FCaptionOverColor = clr::Lime;
+    FFadeOnLeave = true;
+    SetFontColor(clr::White);
+    FFadeColor = FColor;
+    FFadeBorderColor = FBorderColor;
+    resize(150, 30);
+    FBorderHeight = 1;
+    FTimer.SetEnabled(false);
+    connect(&FTimer, &TTimer::OnTimer, this, &TZRKFadeButton::Animate);
+    FStep = 2;
+    SetSpeed(10);
+}
+
+void TZRKFadeButton::SetFontColor(TColor value)
+{
+    FFontColor = value;
+    // As with any font change, the toolkit repaints the control later.
+    update();
+}
+
+void TZRKFadeButton::SetColor(TColor value)
+{
+    FColor = value;
+    FFadeColor = value;
+    Paint();
+}
+
+void TZRKFadeButton::SetCaption(const QString& value)
+{
+    if (value == FCaption)
+        return;
+    FCaption = value;
+    updateGeometry();
+    Paint();
+}
+
+void TZRKFadeButton::SetBorderColor(TColor value)
+{
+    if (value == FBorderColor)
+        return;
+    FBorderColor = value;
+    FFadeBorderColor = value;
+    Paint();
+}
+
+void TZRKFadeButton::SetShowBorder(bool value)
+{
+    if (value == FShowBorder)
+        return;
+    FShowBorder = value;
+    Paint();
+}
+
+void TZRKFadeButton::SetBorderHeight(int value)
+{
+    FBorderHeight = value;
+    updateGeometry();
+    Paint();
+}
+
+void TZRKFadeButton::SetSpeed(int value)
+{
+    FSpeed = value;
+    FTimer.SetInterval(value);
+}
+
+void TZRKFadeButton::Paint()
+{
+    // A button without a size composes an empty picture, and drawing that touches nothing.
+    if (width() <= 0 || height() <= 0)
+        return;
+    // A button shown as a window of its own has its own surface; any other needs its parent's.
+    if (!parentWidget() && !isVisible())
+        throw EToolkitError::NoParent(objectName());
+    repaint();
+}
+
+void TZRKFadeButton::paintEvent(QPaintEvent*)
+{
+    QPainter(this).drawImage(0, 0, Frame(devicePixelRatioF()));
+}
+
+QImage TZRKFadeButton::Frame(qreal devicePixelRatio) const
+{
+    // Made at device pixels and drawn at its ratio, so nothing is scaled up on a dense screen.
+    QImage frame(size() * devicePixelRatio, QImage::Format_RGB32);
+    frame.setDevicePixelRatio(devicePixelRatio);
+    QPainter painter(&frame);
+    // System colour references are painted as the palette's colour; the fade steps on the
+    // stored values alone.
+    const QColor fill = ToQColor(FFadeColor);
+    const QRect bounds = rect();
+    painter.fillRect(bounds, fill);
+    if (FShowBorder) {
+        // Drawn as four bands, the outline stays whole pixels at any ratio.
+        const int band = OutlineBand();
+        const QColor outline = ToQColor(FFadeBorderColor);
+        painter.fillRect(QRect(0, 0, width(), band), outline);
+        painter.fillRect(QRect(0, height() - band, width(), band), outline);
+        painter.fillRect(QRect(0, 0, band, height()), outline);
+        painter.fillRect(QRect(width() - band, 0, band, height()), outline);
+    }
+
+    painter.setFont(font());
+    const QFontMetrics metrics = painter.fontMetrics();
+    const QSize caption = CaptionSize();
+    // Integer halves round towards zero, so a caption larger than the button gets a negative
+    // offset and is cut at both edges alike.
+    const int x = width() / 2 - caption.width() / 2;
+    const int y = height() / 2 - caption.height() / 2;
+    // The caption is drawn on an opaque box in the fill colour.
+    painter.fillRect(QRect(QPoint(x, y), caption), fill);
+    painter.setPen(ToQColor(FFontColor));
+    painter.drawText(x, y + metrics.ascent(), FCaption);
+    return frame;
+}
+
+int TZRKFadeButton::OutlineBand() const
+{
+    // The pen is centred on the outermost pixels, so of a pen BorderHeight wide the inner half,
+    // rounded up, falls inside the button; a pen of width 0 or less still draws one pixel.
+    return std::max(1, (FBorderHeight + 1) / 2);
+}
+
+QSize TZRKFadeButton::CaptionSize() const
+{
+    const QFontMetrics metrics(font());
+    return QSize(metrics.horizontalAdvance(FCaption), metrics.height());
+}
+
+QSize TZRKFadeButton::minimumSizeHint() const
+{
+    const int outline = FShowBorder ? 2 * OutlineBand() : 0;
+    return CaptionSize() + QSize(outline + 4, outline + 2);
+}
+
+QSize TZRKFadeButton::sizeHint() const
+{
+    return (minimumSizeHint() + QSize(20, 8)).expandedTo(QSize(150, 30));
+}
+
+void TZRKFadeButton::MouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Modifiers, int X, int Y)
+{
+    emit onMouseMove(this, Buttons, Modifiers, X, Y);
+    if (FFontColor != FCaptionOverColor) {
+        FSavedFontColor = FFontColor;
+        SetFontColor(FCaptionOverColor);
+    }
+    // A running fade, in either direction, is left alone: a fade-out runs on to its end.
+    if (!FTimer.Enabled() && FFadeOnOver) {
+        FFadeDelta = FStep;
+        FTimer.SetEnabled(true);
+    }
+    if (!FFadeOnOver) {
+        FFadeBorderColor = FBorderDestColor;
+        FFadeColor = FDestColor;
+        Paint();
+    }
+}
+
+void TZRKFadeButton::MouseLeave()
+{
+    if (FFadeOnLeave) {
+        // Reverses a fade-in at once from the colour it has reached.
+        FFadeDelta = -FStep;
+        FTimer.SetEnabled(true);
+        if (FSavedFontColor)
+            SetFontColor(*FSavedFontColor);
+    } else {
+        FTimer.SetEnabled(false);
+        FFadeBorderColor = FBorderColor;
+        FFadeColor = FColor;
+        if (FSavedFontColor)
+            SetFontColor(*FSavedFontColor);
+        Paint();
+    }
+    emit onMouseLeave(this);
+}
+
+void TZRKFadeButton::Animate(QObject*)
+{
+    FFadeColor = Faded(FFadeColor, FColor, FDestColor, false);
+    // The outline steps on every tick, but only the fill decides when the fade ends.
+    FFadeBorderColor = Faded(FFadeBorderColor, FBorderColor, FBorderDestColor, true);
+    Paint();
+}
+
+TColor TZRKFadeButton::Faded(TColor shown, TColor from, TColor to, bool isBorder)
+{
+    // All three channels move by the same amount; ERGB holds each inside its own range.
+    return ERGB(RedOf(shown) + FFadeDelta, GreenOf(shown) + FFadeDelta, BlueOf(shown) + FFadeDelta,
+                true, isBorder, from, to);
+}
+
+TColor TZRKFadeButton::ERGB(int R, int G, int B, bool Limit, bool IsBorder, TColor FromColor, TColor ToColor)
+{
+    int rgb[] = {R, G, B};
+    for (int i = 0; i < 3; ++i) {
+        if (Limit) {
+            // Raised to the rest colour's channel first, then lowered to the hover colour's: the
+            // upper bound wins, so a channel whose hover value lies below its rest value always
+            // shows the hover value.
+            if (rgb[i] <= Channels[i](FromColor))
+                rgb[i] = Channels[i](FromColor);
+            if (rgb[i] >= Channels[i](ToColor))
+                rgb[i] = Channels[i](ToColor);
+        } else {
+            rgb[i] = std::clamp(rgb[i], 0, 255);
+        }
+    }
+    const TColor result = RGBColor(rgb[0], rgb[1], rgb[2]);
+    // The fill's fade ends when the whole value reaches either end.
+    if (!IsBorder && (result <= FromColor || result >= ToColor))
+        FTimer.SetEnabled(false);
+    return result;
+}
+
+void TZRKFadeButton::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    MouseMove(event->buttons(), event->modifiers(), at.x(), at.y());
+}
+
+void TZRKFadeButton::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        FClicked = true;
+    const QPoint at = event->position().toPoint();
+    emit onMouseDown(this, event->button(), event->buttons(), event->modifiers(), at.x(), at.y());
+}
+
+void TZRKFadeButton::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // Qt delivers the second press of a double click as this event alone (press, release,
+    // double click, release). In the toolkit that press is a double click and raises no click
+    // of its own.
+    if (event->button() == Qt::LeftButton)
+        FClicked = false;
+    // In the toolkit that second press still raises onMouseDown, so that downs and ups pair.
+    const QPoint at = event->position().toPoint();
+    emit onMouseDown(this, event->button(), event->buttons(), event->modifiers(), at.x(), at.y());
+}
+
+void TZRKFadeButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    QPointer<TZRKFadeButton> self(this);
+    if (event->button() == Qt::LeftButton && FClicked) {
+        FClicked = false;
+        if (rect().contains(at))
+            emit OnClick(this);
+    }
+    // The click handler may have freed the button.
+    if (self)
+        emit onMouseUp(this, event->button(), event->buttons(), event->modifiers(), at.x(), at.y());
+}
+
+void TZRKFadeButton::leaveEvent(QEvent*)
+{
+    MouseLeave();
+}
+
+bool TZRKFadeButton::event(QEvent* event)
+{
+    // The hint shows only when ShowHint allows it, and then the button's own.
+    if (event->type() == QEvent::ToolTip && !FShowHint)
+        return true;
+    return QWidget::event(event);
+}
+
+} // namespace TarvoWidgets
