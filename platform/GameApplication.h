@@ -18,7 +18,6 @@ public:
     // toolkit error's message; any other kind of error shows with an empty message.
     static void ShowCurrentException(TServices& services);
 
-protected:
     void ShowException() override;
 
 private:

@@ -1,5 +1,7 @@
 #include "platform/QtServices.h"
 
+#include "toolkit/Application.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QEventLoop>
@@ -9,6 +11,8 @@
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
+
+using namespace TarvoWidgets;
 
 namespace {
 

@@ -31,11 +31,7 @@ public:
     // The plain modal message box: the application title as caption, no icon, one OK button,
     // centred on the screen. Returns when it is closed.
     virtual void ShowMessage(const QString& text) = 0;
-    // The error box: the text (with the closing full stop rule of ErrorBoxText), the
+    // The error box: the text (with the closing full stop rule of the toolkit's ErrorBoxText), the
     // application title as caption, an error icon and one OK button.
     virtual void ShowError(const QString& text) = 0;
 };
-
-// The text that the error box shows for an error message: a "." is appended when the last
-// character sorts after "." (every Japanese text gets one; a text ending in a blank does not).
-QString ErrorBoxText(const QString& message);

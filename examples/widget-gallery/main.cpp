@@ -1,22 +1,19 @@
-// The widget gallery: the project's own widgets in a few settings each, to look at and try.
+// The widget gallery: the project's own widgets in a few settings each, to look at and try. It
+// uses the widget library alone, as any other program would.
 #include "GalleryWindow.h"
 #include "ShineStateSample.h"
 
-#include "platform/GameApplication.h"
-#include "platform/QtServices.h"
+#include "toolkit/Application.h"
 #include "widgets/WidgetSet.h"
 
 #include <QShortcut>
 
-using namespace TarvoWidgets;
-
 int main(int argc, char** argv)
 {
-    TQtServices services;
     // The application object shows any error that escapes an event handler in the error box.
-    TGameApplication app(argc, argv, services);
+    TarvoWidgets::TApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Widget gallery"));
-    RegisterWidgetSet();
+    TarvoWidgets::RegisterWidgetSet();
     TShineStateSample::Register();
     try {
         TGalleryWindow window;
@@ -27,7 +24,7 @@ int main(int argc, char** argv)
         return app.exec();
     } catch (...) {
         // A page that cannot be read names its file, component and property.
-        TGameApplication::ShowCurrentException(services);
+        app.ShowException();
         return 1;
     }
 }

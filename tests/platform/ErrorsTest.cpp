@@ -1,5 +1,6 @@
 #include "FakeServices.h"
 #include "platform/GameApplication.h"
+#include "toolkit/Application.h"
 #include "platform/BitmapFile.h"
 #include "platform/Services.h"
 #include "toolkit/ToolkitError.h"

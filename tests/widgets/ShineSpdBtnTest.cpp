@@ -75,16 +75,16 @@ TEST_F(ShineButton, LookSettersInvalidateOnlyOnChange)
         {"DownFrame", false, false},
         {"ActiveImage", QVariant::fromValue(Button::aiXorLight), false},
         {"DisabledImage", QVariant::fromValue(Button::diMaskTrans), false},
-        {"DisabledHighlight", clr::Red, false},
-        {"DisabledShadow", clr::Red, false},
-        {"ShineColor", clr::Red, false},
+        {"DisabledHighlight", QVariant::fromValue(clr::Red), false},
+        {"DisabledShadow", QVariant::fromValue(clr::Red), false},
+        {"ShineColor", QVariant::fromValue(clr::Red), false},
         {"Layout", QVariant::fromValue(Button::blGlyphTop), false},
         {"Margin", 3, false},
         {"Spacing", 0, false},
         {"Transparent", true, false},
         {"Caption", QStringLiteral("&OK"), false},
-        {"FontHighlight", clr::White, true},
-        {"FontShadow", clr::Black, true},
+        {"FontHighlight", QVariant::fromValue(clr::White), true},
+        {"FontShadow", QVariant::fromValue(clr::Black), true},
     };
     for (const TLookWrite& w : writes) {
         SCOPED_TRACE(w.Property);

@@ -149,10 +149,10 @@ TEST_F(StoredLayout, ReadsTheChangedPropertiesAndLeavesTheRestAsConstructed)
 
     const std::map<QString, QVariant> read = {
         {QStringLiteral("Caption"), QStringLiteral("もっと!")},
-        {QStringLiteral("Color"), clr::Maroon},
-        {QStringLiteral("DestColor"), clr::Red},
-        {QStringLiteral("BorderColor"), RGBColor(192, 192, 193)},
-        {QStringLiteral("BorderDestColor"), clr::BtnHighlight},
+        {QStringLiteral("Color"), QVariant::fromValue(clr::Maroon)},
+        {QStringLiteral("DestColor"), QVariant::fromValue(clr::Red)},
+        {QStringLiteral("BorderColor"), QVariant::fromValue(RGBColor(192, 192, 193))},
+        {QStringLiteral("BorderDestColor"), QVariant::fromValue(clr::BtnHighlight)},
         {QStringLiteral("Anchors"), QVariant::fromValue(TControlPlacement::TAnchors(TControlPlacement::akLeft | TControlPlacement::akBottom))},
         {QStringLiteral("Step"), 4},
         {QStringLiteral("FadeOnLeave"), false},

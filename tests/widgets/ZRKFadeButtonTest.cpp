@@ -140,17 +140,17 @@ TEST_F(FadeButton, PublishesItsPropertiesWithTheConstructorsValues)
         {"Height", 30},
         {"Align", QVariant::fromValue(TControlPlacement::alNone)},
         {"Anchors", QVariant::fromValue(TControlPlacement::TAnchors(TControlPlacement::akLeft | TControlPlacement::akTop))},
-        {"FontColor", clr::White},
+        {"FontColor", QVariant::fromValue(clr::White)},
         {"Enabled", true},
-        {"Color", clr::Green},
+        {"Color", QVariant::fromValue(clr::Green)},
         {"FadeOnLeave", true},
         {"Caption", QString()},
         {"Step", 2},
-        {"BorderColor", clr::Silver},
-        {"BorderDestColor", clr::White},
-        {"DestColor", clr::Lime},
+        {"BorderColor", QVariant::fromValue(clr::Silver)},
+        {"BorderDestColor", QVariant::fromValue(clr::White)},
+        {"DestColor", QVariant::fromValue(clr::Lime)},
         {"ShowBorder", true},
-        {"CaptionOverColor", clr::Lime},
+        {"CaptionOverColor", QVariant::fromValue(clr::Lime)},
         {"FadeOnOver", true},
         {"BorderHeight", 1},
         {"Speed", 10},
@@ -164,7 +164,7 @@ TEST_F(FadeButton, PublishesItsPropertiesWithTheConstructorsValues)
     EXPECT_EQ(Button->FTimer.Interval(), 10);
 
     // A stored window layout writes through the same names.
-    ASSERT_TRUE(Button->setProperty("Color", clr::Maroon));
+    ASSERT_TRUE(Button->setProperty("Color", QVariant::fromValue(clr::Maroon)));
     ASSERT_TRUE(Button->setProperty("Left", 212));
     EXPECT_EQ(Button->FFadeColor, clr::Maroon);
     EXPECT_EQ(Button->x(), 212);

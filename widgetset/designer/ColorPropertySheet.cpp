@@ -34,7 +34,7 @@ QVariant TColorPropertySheet::property(int index) const
     const QVariant value = FBase->property(index);
     if (!IsColorProperty(index))
         return value;
-    return ToQColor(value.toInt());
+    return ToQColor(value.value<TColor>());
 }
 
 void TColorPropertySheet::setProperty(int index, const QVariant& value)
@@ -44,9 +44,9 @@ void TColorPropertySheet::setProperty(int index, const QVariant& value)
         return;
     }
     const QColor color = value.value<QColor>();
-    if (color == ToQColor(FBase->property(index).toInt()))
+    if (color == ToQColor(FBase->property(index).value<TColor>()))
         return; // untouched: a system colour stays a reference
-    FBase->setProperty(index, FromQColor(color));
+    FBase->setProperty(index, QVariant::fromValue(FromQColor(color)));
 }
 
 void TColorPropertySheetFactory::Install(QDesignerFormEditorInterface* core)

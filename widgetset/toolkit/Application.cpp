@@ -27,7 +27,14 @@ QString TApplication::CurrentExceptionMessage()
 
 void TApplication::ShowException()
 {
-    QMessageBox::critical(activeWindow(), applicationDisplayName(), CurrentExceptionMessage());
+    QMessageBox::critical(activeWindow(), applicationDisplayName(), ErrorBoxText(CurrentExceptionMessage()));
+}
+
+QString ErrorBoxText(const QString& message)
+{
+    if (!message.isEmpty() && message.back() > QLatin1Char('.'))
+        return message + QLatin1Char('.');
+    return message;
 }
 
 void TApplication::HandleException() noexcept

@@ -25,10 +25,14 @@ public:
     // error's message, the text of any other standard exception, empty for anything else.
     static QString CurrentExceptionMessage();
 
-protected:
-    // Shows the exception being handled (called from a catch block). By default a critical
-    // message box with the error's text; a program with its own error box overrides it.
+    // Shows the exception being handled (call from a catch block). By default a critical
+    // message box with the error's text (ErrorBoxText); a program with its own error box
+    // overrides it.
     virtual void ShowException();
 };
+
+// The text that the error box shows for an error message: a "." is appended when the last
+// character sorts after "." (every Japanese text gets one; a text ending in a blank does not).
+QString ErrorBoxText(const QString& message);
 
 } // namespace TarvoWidgets

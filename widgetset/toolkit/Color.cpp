@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QPalette>
 #include <iterator>
+#include <utility>
+#include <vector>
 
 namespace TarvoWidgets {
 
@@ -131,5 +133,57 @@ TColor ColorToRGB(TColor c)
         ? QGuiApplication::palette() : QPalette();
     return FromQColor(palette.color(SystemColors[index].Group, SystemColors[index].Role));
 }
+
+namespace {
+
+// Teaches Qt's meta-type system the conversions of a colour property, for as long as the
+// library is loaded (a Designer plugin may be unloaded before the program ends):
+// - QColor, both ways: Qt Designer's colour editor and preview, and uic's setProperty, hand a
+//   property a QColor; a system colour reference gives the palette's colour it stands for;
+// - int, both ways: the number itself;
+// - QString, both ways: the colour's text as a stored layout holds it; a text that names no
+//   colour does not convert, so the property keeps its value.
+class TColorConversions {
+public:
+    TColorConversions()
+    {
+        Add<TColor, QColor>([](const TColor& c, QColor& to) { to = ToQColor(c); return true; });
+        Add<QColor, TColor>([](const QColor& c, TColor& to) { to = FromQColor(c); return true; });
+        Add<TColor, int>([](const TColor& c, int& to) { to = c; return true; });
+        Add<int, TColor>([](const int& number, TColor& to) { to = number; return true; });
+        Add<TColor, QString>([](const TColor& c, QString& to) { to = ColorToString(c); return true; });
+        Add<QString, TColor>([](const QString& text, TColor& to) {
+            const std::optional<TColor> color = StringToColor(text);
+            if (color)
+                to = *color;
+            return color.has_value();
+        });
+    }
+    ~TColorConversions()
+    {
+        for (const auto& [from, to] : FAdded)
+            QMetaType::unregisterConverterFunction(from, to);
+    }
+    TColorConversions(const TColorConversions&) = delete;
+    TColorConversions& operator=(const TColorConversions&) = delete;
+
+private:
+    template <class TFrom, class TTo>
+    void Add(bool (*convert)(const TFrom&, TTo&))
+    {
+        const QMetaType from = QMetaType::fromType<TFrom>(), to = QMetaType::fromType<TTo>();
+        const auto converter = [convert](const void* source, void* target) {
+            return convert(*static_cast<const TFrom*>(source), *static_cast<TTo*>(target));
+        };
+        if (QMetaType::registerConverterFunction(converter, from, to))
+            FAdded.emplace_back(from, to);
+    }
+
+    std::vector<std::pair<QMetaType, QMetaType>> FAdded;
+};
+
+const TColorConversions ColorConversions;
+
+} // namespace
 
 } // namespace TarvoWidgets

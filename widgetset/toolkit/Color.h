@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QEvent>
+#include <QMetaType>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -13,7 +14,18 @@ namespace TarvoWidgets {
 // - a system colour reference, 0x80000000 + the system colour's index, whose RGB value is
 //   the desktop's current one (on Qt: a role of the application palette, see ColorToRGB);
 // - clr::None (0x1FFFFFFF), no colour at all.
-using TColor = std::int32_t;
+// In C++ it is that number (it converts both ways). To Qt's meta-type system it is a type of
+// its own, so that a colour property converts from and to QColor (Qt Designer, uic's
+// setProperty, QVariant), int, and the colour's text ("clBtnFace", "#800000"); see Color.cpp.
+class TColor {
+public:
+    constexpr TColor() = default;
+    constexpr TColor(std::int32_t value) : FValue(value) {}
+    constexpr operator std::int32_t() const { return FValue; }
+
+private:
+    std::int32_t FValue = 0;
+};
 
 namespace clr {
 // The sixteen named colours.
@@ -91,3 +103,5 @@ inline bool IsSystemColorsChange(const QEvent* event)
 }
 
 } // namespace TarvoWidgets
+
+Q_DECLARE_METATYPE(TarvoWidgets::TColor)

@@ -60,30 +60,11 @@ bool IsInteger(int typeId)
     }
 }
 
-// The type name that a Q_PROPERTY was declared with. TColor is an int to the meta-type system,
-// so QMetaProperty::typeName says "int"; moc keeps the declared name in the meta-object's data
-// all the same: a property's second word is a type id, or with the top bit set the index of the
-// name in the string table (offset and length pairs, Qt 6's layout, revisions 9 to 12).
-QByteArray DeclaredTypeName(const QMetaProperty& meta)
-{
-    const QMetaObject* owner = meta.enclosingMetaObject();
-    const uint* data = owner ? owner->d.data : nullptr;
-    if (!data || data[0] < 9 || data[0] > 12)
-        return meta.typeName();
-    constexpr int PropertyDataAt = 7, WordsPerProperty = 5;
-    const uint type = data[data[PropertyDataAt] + WordsPerProperty * (meta.propertyIndex() - owner->propertyOffset()) + 1];
-    if (!(type & 0x80000000u))
-        return meta.typeName();
-    const uint name = type & 0x7FFFFFFFu;
-    const char* strings = reinterpret_cast<const char*>(owner->d.stringdata);
-    return QByteArray(strings + owner->d.stringdata[2 * name], int(owner->d.stringdata[2 * name + 1]));
-}
-
 } // namespace
 
 bool TPropertyText::IsColor(const QMetaProperty& meta)
 {
-    return DeclaredTypeName(meta) == "TColor";
+    return meta.metaType() == QMetaType::fromType<TColor>();
 }
 
 QString TPropertyText::KindOf(const QMetaProperty& meta)
@@ -117,7 +98,7 @@ TPropertyText TPropertyText::From(const QMetaProperty& meta, const QVariant& val
     if (IsColor(meta)) {
         // A plain colour in the form Qt Designer writes and reads itself; a system colour
         // reference or clNone by name.
-        const TColor color = value.toInt();
+        const TColor color = value.value<TColor>();
         if ((color & ~0xFFFFFF) == 0)
             return {Color, QColor(RedOf(color), GreenOf(color), BlueOf(color)).name().toUpper()};
         return {kind, ColorToString(color)};
@@ -142,7 +123,7 @@ QVariant TPropertyText::ValueFor(const QMetaProperty& meta, QString& why) const
     }
     if (IsColor(meta)) {
         if (const std::optional<TColor> color = StringToColor(Text))
-            return QVariant(*color);
+            return QVariant::fromValue(*color);
         why = QStringLiteral("'%1' は色ではありません").arg(Text);
         return {};
     }
