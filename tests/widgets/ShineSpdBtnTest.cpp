@@ -324,10 +324,10 @@ protected:
 TEST_F(ShineButtonLayout, FreshButtonStoresOnlyBothColoursAndItsFonts)
 {
     const QString fresh = Written();
-    for (const char* present : {R"(<property name="Colors.Color"><string>clBtnFace</string>)",
-                                R"(<property name="PressedColors.Color"><string>clBtnHighlight</string>)",
-                                R"(<property name="Font.Color"><string>clBtnText</string>)",
-                                R"(<property name="ActiveFont.Color"><string>clHighlight</string>)",
+    for (const char* present : {R"(<property name="Colors.Color" stdset="0"><string>clBtnFace</string>)",
+                                R"(<property name="PressedColors.Color" stdset="0"><string>clBtnHighlight</string>)",
+                                R"(<property name="Font.Color" stdset="0"><string>clBtnText</string>)",
+                                R"(<property name="ActiveFont.Color" stdset="0"><string>clHighlight</string>)",
                                 "<header>widgets/ShineSpdBtn.h</header>"})
         EXPECT_TRUE(fresh.contains(QLatin1String(present))) << present;
     // Everything else of a fresh button is at its published default.
@@ -339,8 +339,8 @@ TEST_F(ShineButtonLayout, FreshButtonStoresOnlyBothColoursAndItsFonts)
     Button->SetFontShadow(clr::Black);
     Button->PressedColors()->SetGradColor(clr::Red);
     const QString changed = Written();
-    EXPECT_TRUE(changed.contains(QLatin1String(R"(<property name="FontShadow"><color><red>0</red><green>0</green><blue>0</blue></color>)")));
-    EXPECT_TRUE(changed.contains(QLatin1String(R"(<property name="PressedColors.GradColor"><color><red>255</red><green>0</green><blue>0</blue></color>)")));
+    EXPECT_TRUE(changed.contains(QLatin1String(R"(<property name="FontShadow" stdset="0"><color><red>0</red><green>0</green><blue>0</blue></color>)")));
+    EXPECT_TRUE(changed.contains(QLatin1String(R"(<property name="PressedColors.GradColor" stdset="0"><color><red>255</red><green>0</green><blue>0</blue></color>)")));
 }
 
 TEST_F(ShineButtonLayout, ReadsBackIntoTheOwnedObjects)

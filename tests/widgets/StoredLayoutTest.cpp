@@ -207,9 +207,9 @@ TEST_F(StoredLayout, WritesNoPropertyAtItsDeclaredDefaultAndEveryOtherOne)
         EXPECT_FALSE(fresh.contains(QLatin1String(absent))) << absent;
     // The button's own properties declare no default, so they are always there; and the file
     // names the class for Qt Designer and uic.
-    for (const char* present : {R"(<property name="Color"><color><red>0</red><green>128</green><blue>0</blue></color>)",
-                                R"(<property name="Step"><number>2</number>)",
-                                R"(<property name="ShowBorder"><bool>true</bool>)",
+    for (const char* present : {R"(<property name="Color" stdset="0"><color><red>0</red><green>128</green><blue>0</blue></color>)",
+                                R"(<property name="Step" stdset="0"><number>2</number>)",
+                                R"(<property name="ShowBorder" stdset="0"><bool>true</bool>)",
                                 "<header>widgets/ZRKFadeButton.h</header>"})
         EXPECT_TRUE(fresh.contains(QLatin1String(present))) << present;
 
@@ -218,10 +218,10 @@ TEST_F(StoredLayout, WritesNoPropertyAtItsDeclaredDefaultAndEveryOtherOne)
     button->SetColor(clr::BtnFace);
     button->SetDestColor(0x563412);
     const QString changed = Written(&form);
-    for (const char* present : {R"(<property name="Tag"><number>3</number>)",
-                                R"(<property name="Anchors"><set>akRight</set>)",
-                                R"(<property name="Color"><string>clBtnFace</string>)",
-                                R"(<property name="DestColor"><color><red>18</red><green>52</green><blue>86</blue></color>)"})
+    for (const char* present : {R"(<property name="Tag" stdset="0"><number>3</number>)",
+                                R"(<property name="Anchors" stdset="0"><set>akRight</set>)",
+                                R"(<property name="Color" stdset="0"><string>clBtnFace</string>)",
+                                R"(<property name="DestColor" stdset="0"><color><red>18</red><green>52</green><blue>86</blue></color>)"})
         EXPECT_TRUE(changed.contains(QLatin1String(present))) << present;
 }
 
@@ -234,7 +234,7 @@ TEST_F(StoredLayout, StoresAnOwnedObjectWithItsOwnerAndReadsItBackIntoTheSameObj
     EXPECT_FALSE(Written(&form).contains(QLatin1String("Colors."))) << "a set at its defaults adds nothing";
 
     probe->Colors()->SetFace(clr::Highlight);
-    EXPECT_TRUE(Written(&form).contains(QLatin1String(R"(<property name="Colors.Face"><string>clHighlight</string>)")));
+    EXPECT_TRUE(Written(&form).contains(QLatin1String(R"(<property name="Colors.Face" stdset="0"><string>clHighlight</string>)")));
 
     std::unique_ptr<QWidget> read(TStoredLayout::Read(Folder.filePath(QStringLiteral("written.ui"))));
     auto* copy = read->findChild<TLoadProbe*>(QStringLiteral("Probe"));

@@ -1,5 +1,7 @@
 #include "toolkit/PublishedProperty.h"
 
+#include "toolkit/ClassName.h"
+
 #include "toolkit/PropertyText.h"
 
 #include <QDebug>
@@ -76,6 +78,25 @@ std::optional<TPublishedProperty> TPublishedProperty::Find(QObject* component, c
             return std::nullopt;
     }
     return std::nullopt;
+}
+
+bool TPublishedProperty::TakeDynamicValue(QObject* component, const QDynamicPropertyChangeEvent& event)
+{
+    const QByteArray name = event.propertyName();
+    if (!name.contains('.'))
+        return false;
+    const QVariant value = component->property(name.constData());
+    if (!value.isValid())
+        return true; // the dynamic property taken off below
+    const std::optional<TPublishedProperty> property = Find(component, QString::fromUtf8(name));
+    if (!property) {
+        qWarning().noquote() << BareClassName(*component->metaObject()) << "has no published property" << name;
+        return true;
+    }
+    if (!property->SetValue(value))
+        qWarning().noquote() << BareClassName(*component->metaObject()) << "refuses" << value << "for" << name;
+    component->setProperty(name.constData(), QVariant());
+    return true;
 }
 
 std::optional<QVariant> TPublishedProperty::Default() const

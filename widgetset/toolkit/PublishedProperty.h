@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDynamicPropertyChangeEvent>
 #include <QMetaProperty>
 #include <QObject>
 #include <QString>
@@ -31,6 +32,12 @@ public:
     static std::optional<TPublishedProperty> Find(QObject* component, const QString& path);
     // Whether a property publishes an owned object rather than a value.
     static bool IsOwnedObject(const QMetaProperty& meta);
+    // A value given to component under the path of an owned object's property ("Colors.Color")
+    // through Qt's property system, as the code that uic makes of a stored layout does: Qt keeps
+    // it as a dynamic property. Writes it to the owned object's property and takes the dynamic
+    // property off again. Call it from the component's event() with every
+    // QEvent::DynamicPropertyChange; true when the event was such a path (handled).
+    static bool TakeDynamicValue(QObject* component, const QDynamicPropertyChangeEvent& event);
 
     QObject* Object() const { return FObject; }
     const QMetaProperty& Meta() const { return FMeta; }

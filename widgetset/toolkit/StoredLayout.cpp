@@ -14,6 +14,7 @@
 #include <QSaveFile>
 #include <QUiLoader>
 #include <QWidget>
+#include <QXmlStreamWriter>
 #include <algorithm>
 #include <map>
 #include <memory>
@@ -273,7 +274,7 @@ public:
             }
         }
         AddCustomWidgets(document, customClasses);
-        Save(fileName, document.toByteArray(1));
+        Save(fileName, Serialized(document));
     }
 
 private:
@@ -307,15 +308,32 @@ private:
         for (const TPublishedProperty& property : TPublishedProperty::Of(widget)) {
             if (!property.IsWritten())
                 continue;
-            const TPropertyText text = TPropertyText::From(property.Meta(), property.Value());
+            TPropertyText text = TPropertyText::From(property.Meta(), property.Value());
             QDomElement stored = document.createElement(PropertyTag);
             stored.setAttribute(QStringLiteral("name"), property.Path());
+            // uic sets a property without a Qt-style setter through setProperty, and one of an
+            // owned object through its path; an identifier of an owned object's enumeration is
+            // written with its class, which uic's code needs to name it.
+            if (!property.Meta().hasStdCppSet() || property.Object() != widget)
+                stored.setAttribute(QStringLiteral("stdset"), QStringLiteral("0"));
+            if (property.Object() != widget && (property.Meta().isEnumType() || property.Meta().isFlagType()))
+                text.Text = Qualified(text.Text, *property.Object()->metaObject());
             stored.appendChild(ValueElement(document, text));
             if (before.isNull())
                 element.appendChild(stored);
             else
                 element.insertBefore(stored, before);
         }
+    }
+
+    // Each identifier of an enumeration or set text with its class in front ("fsBold|fsItalic"
+    // of TFont is "TarvoWidgets::TFont::fsBold|TarvoWidgets::TFont::fsItalic").
+    static QString Qualified(const QString& identifiers, const QMetaObject& owner)
+    {
+        QStringList qualified;
+        for (const QString& identifier : identifiers.split(QLatin1Char('|'), Qt::SkipEmptyParts))
+            qualified << QString::fromLatin1(owner.className()) + QStringLiteral("::") + identifier;
+        return qualified.join(QLatin1Char('|'));
     }
 
     static QDomElement ValueElement(QDomDocument& document, const TPropertyText& text)
@@ -352,6 +370,48 @@ private:
             const QString header = Registered(className)->Header;
             add(custom, QStringLiteral("header"),
                 header.isEmpty() ? QStringLiteral("widgets/%1.h").arg(BareClassName(className).mid(1)) : header);
+        }
+    }
+
+    // The document as text, each element's attributes in one fixed order (QDom keeps them in a
+    // hash, whose order changes from run to run): "class" and "name" first, as Qt Designer
+    // writes them, then the others by name. The same form thus always gives the same bytes.
+    static QByteArray Serialized(const QDomDocument& document)
+    {
+        QByteArray bytes;
+        QXmlStreamWriter writer(&bytes);
+        writer.setAutoFormatting(true);
+        writer.setAutoFormattingIndent(1);
+        writer.writeStartDocument();
+        for (QDomNode node = document.firstChild(); !node.isNull(); node = node.nextSibling())
+            WriteNode(writer, node);
+        writer.writeEndDocument();
+        return bytes;
+    }
+
+    static void WriteNode(QXmlStreamWriter& writer, const QDomNode& node)
+    {
+        if (node.isText()) {
+            writer.writeCharacters(node.nodeValue());
+        } else if (node.isComment()) {
+            writer.writeComment(node.nodeValue());
+        } else if (node.isElement()) {
+            writer.writeStartElement(node.nodeName());
+            const QDomNamedNodeMap attributes = node.attributes();
+            QStringList names;
+            for (int i = 0; i < attributes.size(); ++i)
+                names << attributes.item(i).nodeName();
+            const auto rank = [](const QString& name) {
+                return name == QLatin1String("class") ? 0 : name == QLatin1String("name") ? 1 : 2;
+            };
+            std::sort(names.begin(), names.end(), [&](const QString& a, const QString& b) {
+                return std::pair(rank(a), a) < std::pair(rank(b), b);
+            });
+            for (const QString& name : names)
+                writer.writeAttribute(name, attributes.namedItem(name).nodeValue());
+            for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling())
+                WriteNode(writer, child);
+            writer.writeEndElement();
         }
     }
 

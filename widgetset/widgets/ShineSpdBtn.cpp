@@ -1,5 +1,6 @@
 #include "widgets/ShineSpdBtn.h"
 
+#include "toolkit/PublishedProperty.h"
 #include "toolkit/ToolkitError.h"
 #include "widgets/StateGlyph.h"
 
@@ -938,6 +939,10 @@ bool TShineSpeedButton::event(QEvent* event)
             CMDialogChar(QChar(shortcut->key()[0].key()));
         return true;
     }
+    // uic's code sets the colour sets' and fonts' properties by their stored paths.
+    if (event->type() == QEvent::DynamicPropertyChange
+        && TPublishedProperty::TakeDynamicValue(this, static_cast<QDynamicPropertyChangeEvent&>(*event)))
+        return true;
     return QWidget::event(event);
 }
 
