@@ -16,6 +16,13 @@ QWidget* Create(QWidget* parent)
     return new TWidget(parent);
 }
 
+// The class's full name, which a form names it by and uic's code makes it by.
+template <class TWidget>
+QString ClassName()
+{
+    return QString::fromLatin1(TWidget::staticMetaObject.className());
+}
+
 // A history box on a form in the designer must not load or save the history it stands for.
 QWidget* CreateDesignTimeHistoryBox(QWidget* parent)
 {
@@ -31,13 +38,13 @@ TWidgetCollection::TWidgetCollection(QObject* parent)
 {
     // One entry per widget of the set: class, header, tool tip, default size, icon, creation.
     const TWidgetEntry entries[] = {
-        {QStringLiteral("TZRKFadeButton"), QStringLiteral("widgets/ZRKFadeButton.h"),
+        {ClassName<TZRKFadeButton>(), QStringLiteral("widgets/ZRKFadeButton.h"),
          QStringLiteral("A push button whose fill and outline fade to their hover colours"),
          QSize(150, 30), FadeButtonIcon, Create<TZRKFadeButton>},
-        {QStringLiteral("TShineSpeedButton"), QStringLiteral("widgets/ShineSpdBtn.h"),
+        {ClassName<TShineSpeedButton>(), QStringLiteral("widgets/ShineSpdBtn.h"),
          QStringLiteral("A speed button with a glyph lit while the pointer is over it and dimmed while disabled"),
          QSize(25, 25), ShineButtonIcon, Create<TShineSpeedButton>},
-        {QStringLiteral("THistoryComboBox"), QStringLiteral("widgets/HistoryComboBox.h"),
+        {ClassName<THistoryComboBox>(), QStringLiteral("widgets/HistoryComboBox.h"),
          QStringLiteral("An editable combo box that keeps a most-recently-used history in an INI file or the registry"),
          QSize(200, 26), HistoryComboBoxIcon, CreateDesignTimeHistoryBox},
     };
