@@ -7,7 +7,7 @@ FUZZ_RUNS  ?= 1000000
 CMAKE_GEN  := -G Ninja
 JOBS       ?= $(shell nproc)
 
-.PHONY: setup configure build run test test-main test-san test-fuzz fuzz fuzz-build soak soak-valgrind soak-monkey bench gallery clean
+.PHONY: setup configure build docs run test test-main test-san test-fuzz fuzz fuzz-build soak soak-valgrind soak-monkey bench gallery clean
 
 setup:
 	@bash tools/setup.sh
@@ -26,6 +26,10 @@ run: build
 
 gallery: build
 	cd $(BUILD)/bin && ./widget-gallery
+
+# The widget library's API documentation (HTML and a Qt help file) in $(BUILD)/docs/TarvoWidgets.
+docs: configure
+	cmake --build $(BUILD) --target docs
 
 test: test-main test-san test-fuzz
 

@@ -5,34 +5,34 @@
 
 namespace TarvoWidgets {
 
-// The application object, which holds the toolkit's default error handler: an error raised in
-// an event handler is shown and the program goes on. The handler is reached from our own entry
-// points (ErrorBoundary.h), never from notify: Qt does not support an exception unwinding
-// through its event dispatch, which leaks the event being delivered and can leave Qt's own
-// state half-updated.
+/// The application object, which holds the toolkit's default error handler: an error raised in
+/// an event handler is shown and the program goes on. The handler is reached from our own entry
+/// points (ErrorBoundary.h), never from notify: Qt does not support an exception unwinding
+/// through its event dispatch, which leaks the event being delivered and can leave Qt's own
+/// state half-updated.
 class TApplication : public QApplication {
     Q_OBJECT
 public:
     TApplication(int& argc, char** argv);
 
-    // The default handler for the exception being handled (call from a catch block). With an
-    // application object of ours it goes to ShowException; with any other one (a program that
-    // uses the widgets with a plain QApplication), the error's text goes to Qt's message log.
-    // Never raises: it runs where nothing may.
+    /// The default handler for the exception being handled (call from a catch block). With an
+    /// application object of ours it goes to ShowException; with any other one (a program that
+    /// uses the widgets with a plain QApplication), the error's text goes to Qt's message log.
+    /// Never raises: it runs where nothing may.
     static void HandleException() noexcept;
 
-    // The text that the default handler shows for the exception being handled: the toolkit
-    // error's message, the text of any other standard exception, empty for anything else.
+    /// The text that the default handler shows for the exception being handled: the toolkit
+    /// error's message, the text of any other standard exception, empty for anything else.
     static QString CurrentExceptionMessage();
 
-    // Shows the exception being handled (call from a catch block). By default a critical
-    // message box with the error's text (ErrorBoxText); a program with its own error box
-    // overrides it.
+    /// Shows the exception being handled (call from a catch block). By default a critical
+    /// message box with the error's text (ErrorBoxText); a program with its own error box
+    /// overrides it.
     virtual void ShowException();
 };
 
-// The text that the error box shows for an error message: a "." is appended when the last
-// character sorts after "." (every Japanese text gets one; a text ending in a blank does not).
+/// The text that the error box shows for an error message: a "." is appended when the last
+/// character sorts after "." (every Japanese text gets one; a text ending in a blank does not).
 QString ErrorBoxText(const QString& message);
 
 } // namespace TarvoWidgets

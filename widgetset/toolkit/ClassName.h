@@ -5,8 +5,8 @@
 
 namespace TarvoWidgets {
 
-// A class's name as the toolkit shows it in its messages: without the namespace that Qt's
-// meta-object puts before it ("TarvoWidgets::TShineBtnColors" is "TShineBtnColors").
+/// A class's name as the toolkit shows it in its messages: without the namespace that Qt's
+/// meta-object puts before it ("TarvoWidgets::TShineBtnColors" is "TShineBtnColors").
 inline QString BareClassName(const QString& className)
 {
     const qsizetype separator = className.lastIndexOf(QLatin1String("::"));

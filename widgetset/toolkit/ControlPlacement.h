@@ -9,11 +9,11 @@ class QWidget;
 
 namespace TarvoWidgets {
 
-// The toolkit's Align and Anchors for a control on its parent widget. An aligned control is
-// docked to a side of the parent (or fills what its aligned siblings leave over); a control
-// that is not aligned keeps its distance to each anchored side of the parent when the parent
-// is resized, and one anchored to neither side of a pair keeps its centre at the same
-// proportion of the parent.
+/// The toolkit's Align and Anchors for a control on its parent widget. An aligned control is
+/// docked to a side of the parent (or fills what its aligned siblings leave over); a control
+/// that is not aligned keeps its distance to each anchored side of the parent when the parent
+/// is resized, and one anchored to neither side of a pair keeps its centre at the same
+/// proportion of the parent.
 class TControlPlacement : public QObject {
     Q_OBJECT
 public:
@@ -23,7 +23,7 @@ public:
     Q_DECLARE_FLAGS(TAnchors, TAnchorKind)
     Q_FLAG(TAnchors)
 
-    // Places control, and becomes its child so that aligned siblings can find each other.
+    /// Places control, and becomes its child so that aligned siblings can find each other.
     explicit TControlPlacement(QWidget* control);
 
     TAlign Align() const { return FAlign; }
@@ -39,15 +39,15 @@ private:
     void TakeAnchorRule();
     void FollowParent();
     void PlaceAt(const QRect& bounds);
-    // Docks every visible aligned child of parent: the top ones, then the bottom, left and
-    // right ones, each in child order, and last the client ones in what is left.
+    /// Docks every visible aligned child of parent: the top ones, then the bottom, left and
+    /// right ones, each in child order, and last the client ones in what is left.
     static void AlignControls(QWidget* parent);
 
     QWidget* FControl;
     QPointer<QWidget> FParent;
     TAlign FAlign = alNone;
     TAnchors FAnchors = TAnchors(akLeft | akTop);
-    // The anchor rule: the control's bounds and its parent's size when the rule was taken.
+    /// The anchor rule: the control's bounds and its parent's size when the rule was taken.
     QRect FRuleBounds;
     QSize FRuleParentSize;
     bool FPlacing = false; // set while this object moves the control itself

@@ -9,9 +9,9 @@
 
 namespace TarvoWidgets {
 
-// The toolkit's font object: a typeface with a size, a style and a colour, which tells its owner
-// through OnChange whenever any of them changes. A QFont has no colour; here the colour travels
-// with the face, as the toolkit's does.
+/// The toolkit's font object: a typeface with a size, a style and a colour, which tells its owner
+/// through OnChange whenever any of them changes. A QFont has no colour; here the colour travels
+/// with the face, as the toolkit's does.
 class TFont : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString Name READ Name WRITE SetName)
@@ -24,12 +24,12 @@ public:
     Q_DECLARE_FLAGS(TFontStyles, TFontStyle)
     Q_FLAG(TFontStyles)
 
-    // The game's proportional gothic at 9 points, in black.
+    /// The game's proportional gothic at 9 points, in black.
     explicit TFont(QObject* owner = nullptr);
 
     QString Name() const { return FFace.family(); }
     void SetName(const QString& value);
-    // Points.
+    /// Points.
     int Size() const { return FFace.pointSize(); }
     void SetSize(int value);
     TFontStyles Style() const;
@@ -37,15 +37,15 @@ public:
     TColor Color() const { return FColor; }
     void SetColor(TColor value);
 
-    // Takes the face, size, style and colour of source, with one OnChange at the end.
+    /// Takes the face, size, style and colour of source, with one OnChange at the end.
     void Assign(const TFont& source);
-    // The face to draw with; the colour is the pen's business.
+    /// The face to draw with; the colour is the pen's business.
     const QFont& Face() const { return FFace; }
 
     TNotifyEvent OnChange;
 
 private:
-    // Each setter compares first, so a write of the same value reports nothing.
+    /// Each setter compares first, so a write of the same value reports nothing.
     void Changed();
 
     QFont FFace;

@@ -4,8 +4,8 @@
 
 namespace TarvoWidgets {
 
-// The two Japanese faces of the layouts. Each asks for the original family first, so a machine
-// that has it uses it, and falls back to the IPA face that stands in for it.
+/// The two Japanese faces of the layouts. Each asks for the original family first, so a machine
+/// that has it uses it, and falls back to the IPA face that stands in for it.
 QFont ProportionalGothic(int pixelSize, bool bold = false);
 QFont FixedGothic(int pixelSize, bool bold = false);
 

@@ -2,16 +2,16 @@
 
 namespace TarvoWidgets {
 
-// A component that a stored window layout can hold. The layout reader calls Loaded on every
-// component it created, in creation order, once every one of them has its properties; a
-// component created in code never gets the call. Widgets that must act after being read (load
-// a history, say) override it; an error it raises reaches whoever asked for the layout.
+/// A component that a stored window layout can hold. The layout reader calls Loaded on every
+/// component it created, in creation order, once every one of them has its properties; a
+/// component created in code never gets the call. Widgets that must act after being read (load
+/// a history, say) override it; an error it raises reaches whoever asked for the layout.
 class TLoadable {
 public:
     virtual ~TLoadable() = default;
 
-    // The toolkit's hook after reading; the base behaviour does nothing. Called by the
-    // layout reader only.
+    /// The toolkit's hook after reading; the base behaviour does nothing. Called by the
+    /// layout reader only.
     virtual void Loaded() {}
 
 protected:

@@ -10,39 +10,39 @@
 
 namespace TarvoWidgets {
 
-// Writes the bytes to the device and says whether all of them got there. The default writes
-// them in one call; a test passes one that stops half-way to stand for a full disk or a crash.
+/// Writes the bytes to the device and says whether all of them got there. The default writes
+/// them in one call; a test passes one that stops half-way to stand for a full disk or a crash.
 using TFileWriter = std::function<bool(QFileDevice& out, const QByteArray& bytes)>;
 
-// A sectioned text file changed in transactions. Reads see the file as it was first read plus
-// the changes made since; changes stay in memory until Commit, which takes the file's lock,
-// reads the file afresh, applies the same changes to what is there now (so that another
-// program's changes made meanwhile survive), writes the result beside the file and renames it
-// over the old one. A commit that fails, or changes never committed, leave the old file whole.
+/// A sectioned text file changed in transactions. Reads see the file as it was first read plus
+/// the changes made since; changes stay in memory until Commit, which takes the file's lock,
+/// reads the file afresh, applies the same changes to what is there now (so that another
+/// program's changes made meanwhile survive), writes the result beside the file and renames it
+/// over the old one. A commit that fails, or changes never committed, leave the old file whole.
 class TProfileFile {
 public:
-    // Files larger than this are refused rather than read into memory.
+    /// Files larger than this are refused rather than read into memory.
     static constexpr qint64 MaxBytes = 32 * 1024 * 1024;
-    // How long a commit waits for another program to release the lock.
+    /// How long a commit waits for another program to release the lock.
     static constexpr int LockTimeoutMs = 10000;
 
     explicit TProfileFile(QString path, TFileWriter writer = {});
 
     const QString& Path() const { return FPath; }
 
-    // The text as this transaction sees it. Reads the file on first use: a missing file reads
-    // as empty; one that cannot be read, or is larger than MaxBytes, raises the file-open
-    // error.
+    /// The text as this transaction sees it. Reads the file on first use: a missing file reads
+    /// as empty; one that cannot be read, or is larger than MaxBytes, raises the file-open
+    /// error.
     const TProfileText& Text();
-    // Applies the change now and keeps it for the commit.
+    /// Applies the change now and keeps it for the commit.
     void Change(std::function<void(TProfileText&)> change);
     bool HasChanges() const { return !FChanges.empty(); }
 
-    // Writes the changes made since the last commit; nothing happens when there are none.
-    // Raises the write error naming the file when the lock, the write or the rename fails.
-    // A file that does not exist yet is created (its folder must exist).
+    /// Writes the changes made since the last commit; nothing happens when there are none.
+    /// Raises the write error naming the file when the lock, the write or the rename fails.
+    /// A file that does not exist yet is created (its folder must exist).
     void Commit();
-    // Forgets the changes not yet committed.
+    /// Forgets the changes not yet committed.
     void Discard();
 
 private:

@@ -10,33 +10,33 @@
 
 namespace TarvoWidgets {
 
-// One published property of a component as a stored layout sees it: a Q_PROPERTY declared by
-// the component's own classes (Qt's inherited ones are the form builder's business), or one of
-// an object that the component owns and publishes through a pointer-typed property; the owned
-// object's properties get the owner's property name and a dot in front ("Colors.Face").
-//
-// A property is written to a stored layout when it is STORED and writable and does not equal
-// its published default. A class declares a published default beside the property:
-//     Q_PROPERTY(bool Flat READ Flat WRITE SetFlat)
-//     Q_CLASSINFO("Default:Flat", "false")
-// in the same text that a layout file holds (see PropertyText.h); without one, the property is
-// always written.
+/// One published property of a component as a stored layout sees it: a Q_PROPERTY declared by
+/// the component's own classes (Qt's inherited ones are the form builder's business), or one of
+/// an object that the component owns and publishes through a pointer-typed property; the owned
+/// object's properties get the owner's property name and a dot in front ("Colors.Face").
+///
+/// A property is written to a stored layout when it is STORED and writable and does not equal
+/// its published default. A class declares a published default beside the property:
+///     Q_PROPERTY(bool Flat READ Flat WRITE SetFlat)
+///     Q_CLASSINFO("Default:Flat", "false")
+/// in the same text that a layout file holds (see PropertyText.h); without one, the property is
+/// always written.
 class TPublishedProperty {
 public:
     TPublishedProperty(QObject* object, QMetaProperty meta, QString path);
 
-    // Every published property of component in declaration order, the properties of an owned
-    // object in place of the property that publishes it.
+    /// Every published property of component in declaration order, the properties of an owned
+    /// object in place of the property that publishes it.
     static std::vector<TPublishedProperty> Of(QObject* component);
-    // The published property at path ("Caption", "Colors.Face"), if there is one.
+    /// The published property at path ("Caption", "Colors.Face"), if there is one.
     static std::optional<TPublishedProperty> Find(QObject* component, const QString& path);
-    // Whether a property publishes an owned object rather than a value.
+    /// Whether a property publishes an owned object rather than a value.
     static bool IsOwnedObject(const QMetaProperty& meta);
-    // A value given to component under the path of an owned object's property ("Colors.Color")
-    // through Qt's property system, as the code that uic makes of a stored layout does: Qt keeps
-    // it as a dynamic property. Writes it to the owned object's property and takes the dynamic
-    // property off again. Call it from the component's event() with every
-    // QEvent::DynamicPropertyChange; true when the event was such a path (handled).
+    /// A value given to component under the path of an owned object's property ("Colors.Color")
+    /// through Qt's property system, as the code that uic makes of a stored layout does: Qt keeps
+    /// it as a dynamic property. Writes it to the owned object's property and takes the dynamic
+    /// property off again. Call it from the component's event() with every
+    /// QEvent::DynamicPropertyChange; true when the event was such a path (handled).
     static bool TakeDynamicValue(QObject* component, const QDynamicPropertyChangeEvent& event);
 
     QObject* Object() const { return FObject; }
@@ -45,9 +45,9 @@ public:
 
     QVariant Value() const { return FMeta.read(FObject); }
     bool SetValue(const QVariant& value) const { return FMeta.write(FObject, value); }
-    // The declared default, if the class declares one.
+    /// The declared default, if the class declares one.
     std::optional<QVariant> Default() const;
-    // Whether a stored layout carries the property at its present value.
+    /// Whether a stored layout carries the property at its present value.
     bool IsWritten() const;
 
 private:

@@ -8,10 +8,10 @@ namespace TarvoWidgets {
 
 class TSpeedButton;
 
-// The button-pressed notification of a latching group: a button broadcasts it to every control
-// of its parent whenever its state in its group changes. Any control may handle it; a control
-// whose group index matches releases itself when the sender and it are both down, and takes the
-// sender's AllowAllUp. The sender's Down and AllowAllUp are read from the sender itself.
+/// The button-pressed notification of a latching group: a button broadcasts it to every control
+/// of its parent whenever its state in its group changes. Any control may handle it; a control
+/// whose group index matches releases itself when the sender and it are both down, and takes the
+/// sender's AllowAllUp. The sender's Down and AllowAllUp are read from the sender itself.
 class TButtonPressedEvent : public TBroadcastEvent {
 public:
     TButtonPressedEvent(int groupIndex, TSpeedButton* sender)
@@ -23,44 +23,44 @@ public:
     TSpeedButton* Sender;
 };
 
-// The toolkit's speed button: a flat button that never takes the focus and, with a non-zero
-// GroupIndex, latches down. The buttons of one group on one parent are mutually exclusive;
-// with AllowAllUp the down one may also be released by a click of its own. Outside a group
-// (GroupIndex 0) it never stays down.
+/// The toolkit's speed button: a flat button that never takes the focus and, with a non-zero
+/// GroupIndex, latches down. The buttons of one group on one parent are mutually exclusive;
+/// with AllowAllUp the down one may also be released by a click of its own. Outside a group
+/// (GroupIndex 0) it never stays down.
 class TSpeedButton : public QWidget {
     Q_OBJECT
-    // The published properties with their published defaults (a stored layout leaves out a
-    // value equal to its default).
+    /// The published properties with their published defaults (a stored layout leaves out a
+    /// value equal to its default).
     Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex)
     Q_CLASSINFO("Default:GroupIndex", "0")
     Q_PROPERTY(bool AllowAllUp READ AllowAllUp WRITE SetAllowAllUp)
     Q_CLASSINFO("Default:AllowAllUp", "false")
-    // After GroupIndex and AllowAllUp, so that a stored layout that reads them in this order
-    // lets a grouped button go down.
+    /// After GroupIndex and AllowAllUp, so that a stored layout that reads them in this order
+    /// lets a grouped button go down.
     Q_PROPERTY(bool Down READ Down WRITE SetDown)
     Q_CLASSINFO("Default:Down", "false")
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_CLASSINFO("Default:Caption", "")
 
 public:
-    // The look: up, held by the mouse over it, latched down, disabled.
+    /// The look: up, held by the mouse over it, latched down, disabled.
     enum TButtonState { bsUp, bsDown, bsExclusive, bsDisabled };
 
     explicit TSpeedButton(QWidget* parent = nullptr);
 
     int GroupIndex() const { return FGroupIndex; }
-    // A new index publishes the button's status to the new group.
+    /// A new index publishes the button's status to the new group.
     void SetGroupIndex(int value);
     bool Down() const { return FDown; }
-    // Going down publishes the status, which releases the group's other down button. Ignored
-    // outside a group, and for releasing the down button of a group without AllowAllUp.
+    /// Going down publishes the status, which releases the group's other down button. Ignored
+    /// outside a group, and for releasing the down button of a group without AllowAllUp.
     void SetDown(bool value);
     bool AllowAllUp() const { return FAllowAllUp; }
-    // Publishes the status, so the whole group follows.
+    /// Publishes the status, so the whole group follows.
     void SetAllowAllUp(bool value);
     QString Caption() const { return FCaption; }
-    // An ampersand underlines the next character, which becomes the button's accelerator
-    // (Alt and the character clicks it); "&&" shows one ampersand.
+    /// An ampersand underlines the next character, which becomes the button's accelerator
+    /// (Alt and the character clicks it); "&&" shows one ampersand.
     void SetCaption(const QString& value);
 
     TButtonState State() const { return FState; }
@@ -72,7 +72,7 @@ signals:
     void OnClick(QObject* Sender);
 
 protected:
-    // Raises OnClick; the group has already been updated by then.
+    /// Raises OnClick; the group has already been updated by then.
     virtual void Click();
 
     void paintEvent(QPaintEvent* event) override;
@@ -84,7 +84,7 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    // Sends this button's group status to every control of its parent.
+    /// Sends this button's group status to every control of its parent.
     void UpdateExclusive();
     void ButtonPressed(const TButtonPressedEvent& notification);
     void MouseDown(const QPoint& at);

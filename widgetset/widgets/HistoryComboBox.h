@@ -11,27 +11,27 @@ namespace TarvoWidgets {
 class TIniFile;
 class TRegistry;
 
-// An editable combo box that keeps a most-recently-used history of texts in its own item list,
-// newest first, and stores it in an INI file section or under a registry key (a section or
-// subkey holding "HistoryCount" and "History0", "History1", ...), so that it survives from one
-// run to the next. Read from a stored layout it can load the history by itself (Loaded), and
-// it can save it by itself when it is destroyed; SaveMode says which of the two run.
-//
-// The owner calls AddText when a text has been used (the gallery does it when Enter confirms
-// the edit text): the box itself inserts nothing while the user types, and list changes keep
-// the edit text as it is. The list has no maximum length and entries are kept whole, however
-// long (Qt's list holds them; only an INI file cuts a value on reading, see TIniFile).
-//
-// Life cycle. The toolkit keeps the entries in the box's native window, which dies before the
-// box, so the box copies them into FHistoryCopy whenever that window is destroyed and its
-// automatic save reads the copy (FUseCopy). In Qt the entries live in the box's model, a child
-// that outlives the box's own destructor, so the one moment where they are about to go is the
-// start of that destructor: WMDestroy runs there, and the automatic save then reads the copy
-// taken a moment before. A box destroyed while its window still shows therefore saves its
-// current entries, and the copy, a plain member, lives until the destructor has finished.
+/// An editable combo box that keeps a most-recently-used history of texts in its own item list,
+/// newest first, and stores it in an INI file section or under a registry key (a section or
+/// subkey holding "HistoryCount" and "History0", "History1", ...), so that it survives from one
+/// run to the next. Read from a stored layout it can load the history by itself (Loaded), and
+/// it can save it by itself when it is destroyed; SaveMode says which of the two run.
+///
+/// The owner calls AddText when a text has been used (the gallery does it when Enter confirms
+/// the edit text): the box itself inserts nothing while the user types, and list changes keep
+/// the edit text as it is. The list has no maximum length and entries are kept whole, however
+/// long (Qt's list holds them; only an INI file cuts a value on reading, see TIniFile).
+///
+/// Life cycle. The toolkit keeps the entries in the box's native window, which dies before the
+/// box, so the box copies them into FHistoryCopy whenever that window is destroyed and its
+/// automatic save reads the copy (FUseCopy). In Qt the entries live in the box's model, a child
+/// that outlives the box's own destructor, so the one moment where they are about to go is the
+/// start of that destructor: WMDestroy runs there, and the automatic save then reads the copy
+/// taken a moment before. A box destroyed while its window still shows therefore saves its
+/// current entries, and the copy, a plain member, lives until the destructor has finished.
 class THistoryComboBox : public QComboBox, public TLoadable {
     Q_OBJECT
-    // A layout stores the name once, as Qt's objectName.
+    /// A layout stores the name once, as Qt's objectName.
     Q_PROPERTY(QString Name READ objectName WRITE setObjectName STORED false DESIGNABLE false)
     Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted)
     Q_CLASSINFO("Default:Sorted", "false")
@@ -45,24 +45,24 @@ class THistoryComboBox : public QComboBox, public TLoadable {
     Q_CLASSINFO("Default:SaveSectionName", "")
 
 public:
-    // Which automatic load (after being read from a stored layout) and save (at destruction)
-    // run, in stored order 0 to 3.
+    /// Which automatic load (after being read from a stored layout) and save (at destruction)
+    /// run, in stored order 0 to 3.
     enum THistoryMode { hsAuto, hsManual, hsAutoSave, hsAutoLoad };
     Q_ENUM(THistoryMode)
 
-    // The largest stored "HistoryCount" a load trusts. A person adds entries one at a time,
-    // so a real history stays far below it, while a corrupt or hostile count (two billion)
-    // would otherwise add that many empty entries and never end; at this bound a load takes
-    // about a fifth of a second (bench/HistoryBench.cpp). A larger count stops the load with
-    // an error before any entry is added.
+    /// The largest stored "HistoryCount" a load trusts. A person adds entries one at a time,
+    /// so a real history stays far below it, while a corrupt or hostile count (two billion)
+    /// would otherwise add that many empty entries and never end; at this bound a load takes
+    /// about a fifth of a second (bench/HistoryBench.cpp). A larger count stops the load with
+    /// an error before any entry is added.
     static constexpr int MaxLoadCount = 65536;
 
     explicit THistoryComboBox(QWidget* owner = nullptr);
     ~THistoryComboBox() override;
 
     bool Sorted() const { return FSorted; }
-    // Sorts the entries when switched on; later loads add at the sorted place, AddText still
-    // at the top.
+    /// Sorts the entries when switched on; later loads add at the sorted place, AddText still
+    /// at the top.
     void SetSorted(bool value);
     THistoryMode SaveMode() const { return FSaveMode; }
     void SetSaveMode(THistoryMode value) { FSaveMode = value; }
@@ -73,67 +73,67 @@ public:
     QString SaveSectionName() const { return FSaveSectionName; }
     void SetSaveSectionName(const QString& value) { FSaveSectionName = value; }
 
-    // A box placed in a form designer stands for the box at run time: it neither loads nor
-    // saves by itself (the Designer plugin creates it so).
+    /// A box placed in a form designer stands for the box at run time: it neither loads nor
+    /// saves by itself (the Designer plugin creates it so).
     bool Designing() const { return FDesigning; }
     void SetDesigning(bool value) { FDesigning = value; }
 
-    // The history, newest first.
+    /// The history, newest first.
     QStringList Items() const;
 
-    // Puts text at the top of the history: true when it is new, false when it is empty or
-    // already there (found without regard to letter case, it moves to the top as it was
-    // written).
+    /// Puts text at the top of the history: true when it is new, false when it is empty or
+    /// already there (found without regard to letter case, it moves to the top as it was
+    /// written).
     bool AddText(const QString& text);
-    // AddText of the edit text.
+    /// AddText of the edit text.
     bool AddText();
 
-    // The forms with an argument do the work; the forms without use SaveFileName or
-    // SaveKeyName and return false, doing nothing, when it is empty. Saves replace the stored
-    // history in one step: one that fails leaves the previous history whole. Loads append the
-    // stored entries to the list; one that fails adds nothing. An empty section name
-    // (no SaveSectionName and no Name) is refused, so that nothing else under the file's or
-    // key's other sections is touched.
+    /// The forms with an argument do the work; the forms without use SaveFileName or
+    /// SaveKeyName and return false, doing nothing, when it is empty. Saves replace the stored
+    /// history in one step: one that fails leaves the previous history whole. Loads append the
+    /// stored entries to the list; one that fails adds nothing. An empty section name
+    /// (no SaveSectionName and no Name) is refused, so that nothing else under the file's or
+    /// key's other sections is touched.
     void SaveToFile(const QString& fileName);
     bool SaveToFile();
-    // Trailing backslashes of key are dropped; a key made only of them is refused.
+    /// Trailing backslashes of key are dropped; a key made only of them is refused.
     void SaveToRegistry(const QString& key);
     bool SaveToRegistry();
     void LoadFromFile(const QString& fileName);
     bool LoadFromFile();
-    // Uses key as given (trailing backslashes make it an invalid key).
+    /// Uses key as given (trailing backslashes make it an invalid key).
     void LoadFromRegistry(const QString& key);
     bool LoadFromRegistry();
 
-    // The section (INI section or registry subkey) of the history: SaveSectionName, or Name
-    // when that is empty.
+    /// The section (INI section or registry subkey) of the history: SaveSectionName, or Name
+    /// when that is empty.
     QString GetSectionString() const;
 
-    // The INI file that name stands for. On Linux "/" is the only folder separator: "\" and
-    // ":" are ordinary characters of a file name. A name without an extension (no "." after
-    // its last "/") gets ".ini" (a name ending in a dot keeps it and gets none), and a name
-    // without a folder part (no "/") is put in exeFolder.
+    /// The INI file that name stands for. On Linux "/" is the only folder separator: "\" and
+    /// ":" are ordinary characters of a file name. A name without an extension (no "." after
+    /// its last "/") gets ".ini" (a name ending in a dot keeps it and gets none), and a name
+    /// without a folder part (no "/") is put in exeFolder.
     static QString IniFileName(const QString& name, const QString& exeFolder);
 
-    // The automatic load of a box read from a stored layout.
+    /// The automatic load of a box read from a stored layout.
     void Loaded() override;
 
 protected:
-    // The box's entries are about to go: copies them into FHistoryCopy.
+    /// The box's entries are about to go: copies them into FHistoryCopy.
     void WMDestroy();
-    // How the stores write their files; tests override it to interrupt a save.
+    /// How the stores write their files; tests override it to interrupt a save.
     virtual TFileWriter FileWriter() const { return {}; }
 
     QStringList FHistoryCopy;
     bool FUseCopy = false;
 
 private:
-    // The forms without argument: action with value, unless value is empty.
+    /// The forms without argument: action with value, unless value is empty.
     bool WithProperty(const QString& value, void (THistoryComboBox::*action)(const QString&));
     QString CheckedSection() const;
-    // The entries a save writes: FHistoryCopy while FUseCopy is set, else the list.
+    /// The entries a save writes: FHistoryCopy while FUseCopy is set, else the list.
     QStringList SaveSource() const;
-    // Adds loaded entries at the end, or at their sorted place.
+    /// Adds loaded entries at the end, or at their sorted place.
     void AddLoaded(const QStringList& entries);
 
     THistoryMode FSaveMode = hsAuto;

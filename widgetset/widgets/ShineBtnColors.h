@@ -7,12 +7,12 @@
 
 namespace TarvoWidgets {
 
-// One colour set of the shine speed button: the background (solid, or a gradient from Color to
-// GradColor) and the three frame colours. The button owns two, one for its up states and one
-// for its down states, and listens to both through OnChange.
-//
-// A set is stored as a nested object of its button. Color has no published default, because
-// the button's two sets start with different ones: it is always stored.
+/// One colour set of the shine speed button: the background (solid, or a gradient from Color to
+/// GradColor) and the three frame colours. The button owns two, one for its up states and one
+/// for its down states, and listens to both through OnChange.
+///
+/// A set is stored as a nested object of its button. Color has no published default, because
+/// the button's two sets start with different ones: it is always stored.
 class TShineBtnColors : public QObject {
     Q_OBJECT
     Q_PROPERTY(TColor Highlight READ Highlight WRITE SetHighlight)
@@ -27,16 +27,16 @@ class TShineBtnColors : public QObject {
     Q_CLASSINFO("Default:GradVertical", "false")
     Q_PROPERTY(bool Gradation READ Gradation WRITE SetGradation)
     Q_CLASSINFO("Default:Gradation", "false")
-    // No published default: always stored.
+    /// No published default: always stored.
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)
 
 public:
-    // Created with no owner, as the toolkit's persistent objects are; the button frees its sets.
+    /// Created with no owner, as the toolkit's persistent objects are; the button frees its sets.
     TShineBtnColors();
-    // Nobody hears about a set that is going away.
+    /// Nobody hears about a set that is going away.
     ~TShineBtnColors() override;
 
-    // Each setter stores a different value and calls OnChange; the same value does nothing.
+    /// Each setter stores a different value and calls OnChange; the same value does nothing.
     TColor Highlight() const { return FHighlight; }
     void SetHighlight(TColor value);
     TColor Shadow() const { return FShadow; }
@@ -52,17 +52,17 @@ public:
     TColor Color() const { return FColor; }
     void SetColor(TColor value);
 
-    // Copies all seven values of source and calls OnChange once. Any source that is not a
-    // colour set (none at all included) raises the assignment error and changes nothing.
+    /// Copies all seven values of source and calls OnChange once. Any source that is not a
+    /// colour set (none at all included) raises the assignment error and changes nothing.
     void Assign(const QObject* source);
-    // Copies all seven values into dest and calls dest's OnChange once. Any destination that is
-    // not a colour set raises the assignment error.
+    /// Copies all seven values into dest and calls dest's OnChange once. Any destination that is
+    /// not a colour set raises the assignment error.
     void AssignTo(QObject* dest) const;
 
     TNotifyEvent OnChange;
 
 private:
-    // Stores value in field and reports it when it differs.
+    /// Stores value in field and reports it when it differs.
     template <typename T> void Update(T& field, T value);
     void CopyValues(const TShineBtnColors& source);
     void Changed();

@@ -21,17 +21,17 @@ namespace TarvoWidgets {
 class TButtonPressedEvent;
 class TSpeedButton;
 
-// A speed button that draws everything itself: a solid or gradient background, a glyph that
-// changes with the button's state (lit by ShineColor while the pointer is over it, dimmed while
-// disabled), a caption with an optional shadow and highlight, and one of three bevel frames.
-// It latches in groups like the toolkit's speed buttons, and one group may hold both kinds.
-//
-// It plays the toolkit's windowless control: a child widget that paints only through Paint and
-// its three drawing steps, declares itself opaque unless Transparent, and raises its own clicks.
+/// A speed button that draws everything itself: a solid or gradient background, a glyph that
+/// changes with the button's state (lit by ShineColor while the pointer is over it, dimmed while
+/// disabled), a caption with an optional shadow and highlight, and one of three bevel frames.
+/// It latches in groups like the toolkit's speed buttons, and one group may hold both kinds.
+///
+/// It plays the toolkit's windowless control: a child widget that paints only through Paint and
+/// its three drawing steps, declares itself opaque unless Transparent, and raises its own clicks.
 class TShineSpeedButton : public QWidget, public TLoadable {
     Q_OBJECT
-    // The base control's properties. Those that Qt's own widget properties already carry into a
-    // stored layout (objectName, geometry, cursor, enabled, toolTip) are not stored twice.
+    /// The base control's properties. Those that Qt's own widget properties already carry into a
+    /// stored layout (objectName, geometry, cursor, enabled, toolTip) are not stored twice.
     Q_PROPERTY(QString Name READ objectName WRITE setObjectName STORED false DESIGNABLE false)
     Q_PROPERTY(int Tag READ Tag WRITE SetTag)
     Q_CLASSINFO("Default:Tag", "0")
@@ -52,7 +52,7 @@ class TShineSpeedButton : public QWidget, public TLoadable {
     Q_CLASSINFO("Default:ShowHint", "false")
     Q_PROPERTY(bool Visible READ IsVisibleSet WRITE setVisible)
     Q_CLASSINFO("Default:Visible", "true")
-    // The button's own, in its order, each with its published default.
+    /// The button's own, in its order, each with its published default.
     Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex)
     Q_CLASSINFO("Default:GroupIndex", "0")
     Q_PROPERTY(bool Down READ Down WRITE SetDown)
@@ -79,7 +79,7 @@ class TShineSpeedButton : public QWidget, public TLoadable {
     Q_CLASSINFO("Default:DisabledHighlight", "clBtnHighlight")
     Q_PROPERTY(TColor DisabledShadow READ DisabledShadow WRITE SetDisabledShadow)
     Q_CLASSINFO("Default:DisabledShadow", "clBtnShadow")
-    // Owned objects, stored property by property with the button.
+    /// Owned objects, stored property by property with the button.
     Q_PROPERTY(TShineBtnColors* Colors READ Colors WRITE SetColors)
     Q_PROPERTY(TShineBtnColors* PressedColors READ PressedColors WRITE SetPressedColors)
     Q_PROPERTY(TColor ShineColor READ ShineColor WRITE SetShineColor)
@@ -98,12 +98,12 @@ class TShineSpeedButton : public QWidget, public TLoadable {
     Q_CLASSINFO("Default:Margin", "-1")
     Q_PROPERTY(int Spacing READ Spacing WRITE SetSpacing)
     Q_CLASSINFO("Default:Spacing", "4")
-    // The glyph's picture as a PNG in base64, empty for no glyph: a layout file is text.
+    /// The glyph's picture as a PNG in base64, empty for no glyph: a layout file is text.
     Q_PROPERTY(QString Glyph READ GlyphText WRITE SetGlyphText)
     Q_CLASSINFO("Default:Glyph", "")
 
 public:
-    // The stored numbers of the enumerations are these values.
+    /// The stored numbers of the enumerations are these values.
     enum TFrameType : std::uint8_t { ftFlatFrame = 0, ftNormalFrame = 1, ftEnclosedFrame = 2 };
     Q_ENUM(TFrameType)
     enum TActiveImageType : std::uint8_t {
@@ -127,12 +127,12 @@ public:
     Q_ENUM(TDisabledImageType)
     enum TButtonLayout : std::uint8_t { blGlyphLeft = 0, blGlyphRight = 1, blGlyphTop = 2, blGlyphBottom = 3 };
     Q_ENUM(TButtonLayout)
-    // What the button shows. The order counts: below sbUpActive are the down states, from it
-    // on the up ones, and the code tests them as ranges.
+    /// What the button shows. The order counts: below sbUpActive are the down states, from it
+    /// on the up ones, and the code tests them as ranges.
     enum TShineButtonState : std::uint8_t { sbDownActive = 0, sbDown = 1, sbUpActive = 2, sbUp = 3, sbDisabled = 4 };
     Q_ENUM(TShineButtonState)
-    // The held mouse buttons and modifier keys that the mouse events pass; ssDouble marks the
-    // press of a double click.
+    /// The held mouse buttons and modifier keys that the mouse events pass; ssDouble marks the
+    /// press of a double click.
     enum TShiftStateFlag {
         ssShift = 0x01,
         ssAlt = 0x02,
@@ -146,10 +146,10 @@ public:
     Q_FLAG(TShiftState)
 
     explicit TShineSpeedButton(QWidget* owner = nullptr);
-    // Frees the hover timer, the glyph, the colour sets and the fonts, in this order.
+    /// Frees the hover timer, the glyph, the colour sets and the fonts, in this order.
     ~TShineSpeedButton() override;
 
-    // The base control's.
+    /// The base control's.
     int Tag() const { return FTag; }
     void SetTag(int value) { FTag = value; }
     void SetLeft(int value) { move(value, y()); }
@@ -160,15 +160,15 @@ public:
     void SetAlign(TControlPlacement::TAlign value) { FPlacement.SetAlign(value); }
     TControlPlacement::TAnchors Anchors() const { return FPlacement.Anchors(); }
     void SetAnchors(TControlPlacement::TAnchors value) { FPlacement.SetAnchors(value); }
-    // The caption; an ampersand marks the accelerator character, "&&" stands for one ampersand.
+    /// The caption; an ampersand marks the accelerator character, "&&" stands for one ampersand.
     QString Caption() const { return FCaption; }
     void SetCaption(const QString& value);
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool value) { FShowHint = value; }
-    // Visible as set, whether or not the parent is shown.
+    /// Visible as set, whether or not the parent is shown.
     bool IsVisibleSet() const { return !isHidden(); }
 
-    // Group and latching (the setters publish to the group, see GroupUpdateStatus).
+    /// Group and latching (the setters publish to the group, see GroupUpdateStatus).
     int GroupIndex() const { return FGroupIndex; }
     void SetGroupIndex(int value);
     bool Down() const { return FDown; }
@@ -176,7 +176,7 @@ public:
     bool AllowAllUp() const { return FAllowAllUp; }
     void SetAllowAllUp(bool value);
 
-    // The setters below store a different value and invalidate; the same value does nothing.
+    /// The setters below store a different value and invalidate; the same value does nothing.
     bool ClickDownHook() const { return FClickDownHook; }
     void SetClickDownHook(bool value);
     bool AccelCharDown() const { return FAccelCharDown; }
@@ -201,57 +201,57 @@ public:
     void SetShineColor(TColor value);
     TButtonLayout Layout() const { return FLayout; }
     void SetLayout(TButtonLayout value);
-    // Pixels between the edge and the content; negative centres the content.
+    /// Pixels between the edge and the content; negative centres the content.
     int Margin() const { return FMargin; }
     void SetMargin(int value);
-    // Pixels between glyph and caption.
+    /// Pixels between glyph and caption.
     int Spacing() const { return FSpacing; }
     void SetSpacing(int value);
 
-    // Stores and invalidates even when the value is unchanged; clr::None draws no such copy.
+    /// Stores and invalidates even when the value is unchanged; clr::None draws no such copy.
     TColor FontHighlight() const { return FFontHighlight; }
     void SetFontHighlight(TColor value);
     TColor FontShadow() const { return FFontShadow; }
     void SetFontShadow(TColor value);
 
-    // No parent is drawn beneath an opaque button; a transparent one leaves out its background.
+    /// No parent is drawn beneath an opaque button; a transparent one leaves out its background.
     bool Transparent() const { return FTransparent; }
     void SetTransparent(bool value);
 
-    // The owned colour sets: writing one copies the given set's values into the owned one,
-    // which stays the same object. No set at all raises the assignment error.
+    /// The owned colour sets: writing one copies the given set's values into the owned one,
+    /// which stays the same object. No set at all raises the assignment error.
     TShineBtnColors* Colors() const { return FColors.get(); }
     void SetColors(TShineBtnColors* value);
     TShineBtnColors* PressedColors() const { return FPressedColors.get(); }
     void SetPressedColors(TShineBtnColors* value);
 
-    // The owned fonts of the caption: writing one copies the given font's values; no font at
-    // all changes nothing.
+    /// The owned fonts of the caption: writing one copies the given font's values; no font at
+    /// all changes nothing.
     TFont* Font() const { return FFont.get(); }
     void SetFont(TFont* value);
     TFont* ActiveFont() const { return FActiveFont.get(); }
     void SetActiveFont(TFont* value);
 
-    // The owned glyph, a pf32bit image once it holds a picture. Writing it copies the given
-    // bitmap's picture; no bitmap at all leaves it empty, 0 by 0.
+    /// The owned glyph, a pf32bit image once it holds a picture. Writing it copies the given
+    /// bitmap's picture; no bitmap at all leaves it empty, 0 by 0.
     TBitmap* Glyph() const { return FGlyph.get(); }
     void SetGlyph(const TBitmap* value);
-    // The glyph as a picture Qt draws, and back (a null picture for no glyph).
+    /// The glyph as a picture Qt draws, and back (a null picture for no glyph).
     QPixmap GlyphPixmap() const;
     void SetGlyphPixmap(const QPixmap& value);
-    // The glyph as a stored layout holds it: a PNG in base64, empty for no glyph. Text that
-    // is no picture raises the invalid-bitmap error and leaves the glyph as it was.
+    /// The glyph as a stored layout holds it: a PNG in base64, empty for no glyph. Text that
+    /// is no picture raises the invalid-bitmap error and leaves the glyph as it was.
     QString GlyphText() const;
     void SetGlyphText(const QString& value);
 
-    // What the button shows now; not stored.
+    /// What the button shows now; not stored.
     TShineButtonState State() const { return FState; }
 
-    // The toolkit's base hook after reading a stored layout: nothing more than the base.
+    /// The toolkit's base hook after reading a stored layout: nothing more than the base.
     void Loaded() override;
 
-    // The glyph as the current draw state shows it, as a new bitmap marked for transparent
-    // drawing, or none while Glyph is empty. Never changes Glyph.
+    /// The glyph as the current draw state shows it, as a new bitmap marked for transparent
+    /// drawing, or none while Glyph is empty. Never changes Glyph.
     std::unique_ptr<TBitmap> CreateStateGlyph() const;
 
     QSize sizeHint() const override;
@@ -266,38 +266,38 @@ signals:
     void OnMouseLeave(QObject* Sender, TShineSpeedButton::TShiftState Shift, int X, int Y);
 
 protected:
-    // Asks for a paint later; the setters of the look call it.
+    /// Asks for a paint later; the setters of the look call it.
     virtual void Invalidate();
-    // Paints at once.
+    /// Paints at once.
     virtual void Repaint();
 
-    // Painting: Paint runs BackDraw, ImageDraw and FrameDraw on one canvas, off-screen unless
-    // Transparent.
+    /// Painting: Paint runs BackDraw, ImageDraw and FrameDraw on one canvas, off-screen unless
+    /// Transparent.
     virtual void Paint();
     void BackDraw(QPainter& Canvas);
     void ImageDraw(QPainter& Canvas);
     void FrameDraw(QPainter& Canvas);
-    // Lays out glyph and caption with the canvas's font, which the caller has chosen.
+    /// Lays out glyph and caption with the canvas's font, which the caller has chosen.
     void CalcDrawPosition(QPainter& Canvas, QPoint& GlyphPos, QRect& TextRect) const;
 
-    // Interaction, overridable as the toolkit's dynamic methods are.
+    /// Interaction, overridable as the toolkit's dynamic methods are.
     virtual void MouseDown(Qt::MouseButton Button, TShiftState Shift, int X, int Y);
     virtual void MouseMove(TShiftState Shift, int X, int Y);
     virtual void MouseUp(Qt::MouseButton Button, TShiftState Shift, int X, int Y);
     virtual void MouseEnter(TShiftState Shift, int X, int Y);
     virtual void MouseLeave(TShiftState Shift, int X, int Y);
     virtual void Click();
-    // Brings the hover state in line with where the pointer really is.
+    /// Brings the hover state in line with where the pointer really is.
     void UpdateTracking();
     void ActiveButtonTimerOnTimer(QObject* Sender);
-    // Stores index as GroupIndex and tells the siblings of the group this button's state.
+    /// Stores index as GroupIndex and tells the siblings of the group this button's state.
     void GroupUpdateStatus(int index);
-    // The held mouse buttons and modifier keys right now.
+    /// The held mouse buttons and modifier keys right now.
     static TShiftState CurrentShiftState();
 
-    // The toolkit's notifications.
+    /// The toolkit's notifications.
     void WMLButtonDblClick(QMouseEvent* event);
-    // True when the character was this button's accelerator and the button handled it.
+    /// True when the character was this button's accelerator and the button handled it.
     bool CMDialogChar(QChar character);
     void CMEnabledChanged();
     void CMFontChanged();
@@ -307,11 +307,11 @@ protected:
     void CMButtonPressed(TButtonPressedEvent& message);
     void CMSysColorChange();
 
-    // The change callbacks of the owned objects.
+    /// The change callbacks of the owned objects.
     void GlyphOnChange(QObject* Sender);
     void FontsAndColorsOnChange(QObject* Sender);
 
-    // Qt's entry points, which lead into the toolkit's.
+    /// Qt's entry points, which lead into the toolkit's.
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -322,7 +322,7 @@ protected:
     void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
 
-    // The fields, in the toolkit's order.
+    /// The fields, in the toolkit's order.
     bool FDown = false;
     TFrameType FFrameType = ftNormalFrame;
     bool FAllowAllUp = false;
@@ -348,7 +348,7 @@ protected:
     TColor FFontShadow = clr::None;
     std::unique_ptr<TFont> FActiveFont;
     std::unique_ptr<TBitmap> FGlyph;
-    // The private state.
+    /// The private state.
     bool FMouseInside = false;
     bool FMousePressed = false;
     TShineButtonState FState = sbUp;
@@ -356,21 +356,21 @@ protected:
     std::unique_ptr<TTimer> FActiveTimer;
 
 private:
-    // Stores a different value in field and invalidates.
+    /// Stores a different value in field and invalidates.
     template <typename T> void UpdateLook(T& field, T value);
 
     TControlPlacement FPlacement{this};
     int FTag = 0;
     QString FCaption;
     bool FShowHint = false;
-    // The window shortcut of the caption's accelerator; 0 while the caption has none.
+    /// The window shortcut of the caption's accelerator; 0 while the caption has none.
     int FAccelerator = 0;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TShineSpeedButton::TShiftState)
 
-// A toolkit colour as a 32-bit pixel 0x00RRGGBB: a system colour resolves to its current RGB
-// value first; clr::None gives black.
+/// A toolkit colour as a 32-bit pixel 0x00RRGGBB: a system colour resolves to its current RGB
+/// value first; clr::None gives black.
 std::uint32_t ColorToPixel(TColor color);
 
 } // namespace TarvoWidgets

@@ -8,7 +8,7 @@
 
 namespace TarvoWidgets {
 
-// What decides the picture of the shine button's glyph in one draw state.
+/// What decides the picture of the shine button's glyph in one draw state.
 struct TStateGlyphLook {
     TShineSpeedButton::TShineButtonState State = TShineSpeedButton::sbUp;
     TShineSpeedButton::TActiveImageType ActiveImage = TShineSpeedButton::aiFrameLight;
@@ -17,10 +17,10 @@ struct TStateGlyphLook {
     std::uint32_t Face = 0;   // the up colour set's Color as a pixel
 };
 
-// The glyph as the state shows it, as a new bitmap marked for transparent drawing; none for an
-// empty glyph. The glyph's bottom-left pixel is the key colour: every pixel of that colour is
-// background, left alone by every mode and left out when the result is drawn. The result is
-// in the display's form, except the disabled default, which is the one-bit edge stencil.
+/// The glyph as the state shows it, as a new bitmap marked for transparent drawing; none for an
+/// empty glyph. The glyph's bottom-left pixel is the key colour: every pixel of that colour is
+/// background, left alone by every mode and left out when the result is drawn. The result is
+/// in the display's form, except the disabled default, which is the one-bit edge stencil.
 std::unique_ptr<TBitmap> MakeStateGlyph(const TBitmap& glyph, const TStateGlyphLook& look);
 
 } // namespace TarvoWidgets

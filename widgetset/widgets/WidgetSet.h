@@ -2,8 +2,8 @@
 
 namespace TarvoWidgets {
 
-// Teaches the stored-layout reader (TStoredLayout) every widget of the set, so that a .ui file
-// may hold them. Call it once before reading a layout; calling it again does no harm.
+/// Teaches the stored-layout reader (TStoredLayout) every widget of the set, so that a .ui file
+/// may hold them. Call it once before reading a layout; calling it again does no harm.
 void RegisterWidgetSet();
 
 } // namespace TarvoWidgets

@@ -12,20 +12,20 @@
 
 namespace TarvoWidgets {
 
-// A push button that draws itself completely: a filled rectangle, an optional outline and a
-// centred caption. While the mouse moves over it, the fill and outline step from their rest
-// colours towards their hover colours on the button's own timer and the caption takes its
-// hover colour; when the mouse leaves, the colours step (or snap) back and the caption gets
-// its colour back. A left click raises OnClick; the button has no pressed look.
-//
-// It plays the toolkit's windowless control: it gets mouse moves with no button held, and its
-// setters, the fade ticks and the mouse handlers draw at once rather than asking for a later
-// repaint.
+/// A push button that draws itself completely: a filled rectangle, an optional outline and a
+/// centred caption. While the mouse moves over it, the fill and outline step from their rest
+/// colours towards their hover colours on the button's own timer and the caption takes its
+/// hover colour; when the mouse leaves, the colours step (or snap) back and the caption gets
+/// its colour back. A left click raises OnClick; the button has no pressed look.
+///
+/// It plays the toolkit's windowless control: it gets mouse moves with no button held, and its
+/// setters, the fade ticks and the mouse handlers draw at once rather than asking for a later
+/// repaint.
 class TZRKFadeButton : public QWidget {
     Q_OBJECT
-    // The properties a stored window layout carries, in its order: the base control's first.
-    // Those that Qt's own widget properties carry in a .ui file (objectName, geometry, cursor,
-    // font, enabled, toolTip) are not stored twice and not shown twice in Qt Designer.
+    /// The properties a stored window layout carries, in its order: the base control's first.
+    /// Those that Qt's own widget properties carry in a .ui file (objectName, geometry, cursor,
+    /// font, enabled, toolTip) are not stored twice and not shown twice in Qt Designer.
     Q_PROPERTY(QString Name READ objectName WRITE setObjectName STORED false DESIGNABLE false)
     Q_PROPERTY(int Tag READ Tag WRITE SetTag)
     Q_CLASSINFO("Default:Tag", "0")
@@ -39,13 +39,13 @@ class TZRKFadeButton : public QWidget {
     Q_PROPERTY(TarvoWidgets::TControlPlacement::TAnchors Anchors READ Anchors WRITE SetAnchors)
     Q_CLASSINFO("Default:Anchors", "akLeft|akTop")
     Q_PROPERTY(QFont Font READ font WRITE setFont STORED false DESIGNABLE false)
-    // The caption colour; the toolkit keeps it in the font, which a QFont cannot hold.
+    /// The caption colour; the toolkit keeps it in the font, which a QFont cannot hold.
     Q_PROPERTY(TColor FontColor READ FontColor WRITE SetFontColor)
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled STORED false DESIGNABLE false)
     Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
     Q_CLASSINFO("Default:ShowHint", "false")
     Q_PROPERTY(QString Hint READ toolTip WRITE setToolTip STORED false DESIGNABLE false)
-    // The button's own properties declare no default: a stored layout always carries them.
+    /// The button's own properties declare no default: a stored layout always carries them.
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)
     Q_PROPERTY(bool FadeOnLeave READ FadeOnLeave WRITE SetFadeOnLeave)
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
@@ -62,8 +62,8 @@ class TZRKFadeButton : public QWidget {
 public:
     explicit TZRKFadeButton(QWidget* owner = nullptr);
 
-    // In a Qt layout: room for the caption with a margin, at least the toolkit's 150 by 30;
-    // at the least the caption inside the outline.
+    /// In a Qt layout: room for the caption with a margin, at least the toolkit's 150 by 30;
+    /// at the least the caption inside the outline.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -82,18 +82,18 @@ public:
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool value) { FShowHint = value; }
 
-    // The setters that paint (SetColor, SetBorderColor, SetBorderHeight, SetCaption,
-    // SetShowBorder) store the new value first and then draw at once through Paint, which
-    // raises the no-parent error on a button that has a size but no parent yet.
+    /// The setters that paint (SetColor, SetBorderColor, SetBorderHeight, SetCaption,
+    /// SetShowBorder) store the new value first and then draw at once through Paint, which
+    /// raises the no-parent error on a button that has a size but no parent yet.
     TColor Color() const { return FColor; }
-    // Also resets the fill shown, even when the value is unchanged.
+    /// Also resets the fill shown, even when the value is unchanged.
     void SetColor(TColor value);
     bool FadeOnLeave() const { return FFadeOnLeave; }
     void SetFadeOnLeave(bool value) { FFadeOnLeave = value; }
     QString Caption() const { return FCaption; }
     void SetCaption(const QString& value);
     int Step() const { return FStep; }
-    // Takes effect at the next hover or leave.
+    /// Takes effect at the next hover or leave.
     void SetStep(int value) { FStep = value; }
     TColor BorderColor() const { return FBorderColor; }
     void SetBorderColor(TColor value);
@@ -109,14 +109,14 @@ public:
     void SetFadeOnOver(bool value) { FFadeOnOver = value; }
     int BorderHeight() const { return FBorderHeight; }
     void SetBorderHeight(int value);
-    // Milliseconds between two fade steps; 0 stops the steps (a fade then never moves).
+    /// Milliseconds between two fade steps; 0 stops the steps (a fade then never moves).
     int Speed() const { return FSpeed; }
     void SetSpeed(int value);
 
 signals:
-    // The toolkit's events, each with the button as sender. The mouse events carry the
-    // button that changed (down and up), the buttons held, the modifier keys and the position
-    // in the button.
+    /// The toolkit's events, each with the button as sender. The mouse events carry the
+    /// button that changed (down and up), the buttons held, the modifier keys and the position
+    /// in the button.
     void onMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::MouseButtons Buttons,
                      Qt::KeyboardModifiers Modifiers, int X, int Y);
     void onMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::MouseButtons Buttons,
@@ -127,16 +127,16 @@ signals:
     void OnClick(QObject* Sender);
 
 protected:
-    // Draws the button at once, unless it has no size. Raises the no-parent error when the
-    // button has a size but nothing to draw on: no parent, and not shown as a window of its own.
+    /// Draws the button at once, unless it has no size. Raises the no-parent error when the
+    /// button has a size but nothing to draw on: no parent, and not shown as a window of its own.
     virtual void Paint();
     virtual void MouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Modifiers, int X, int Y);
     virtual void MouseLeave();
-    // One fade step of the fill and the outline; the timer's tick handler.
+    /// One fade step of the fill and the outline; the timer's tick handler.
     void Animate(QObject* Sender);
-    // Packs three channels into a colour. With Limit each channel is held inside the range
-    // between the channels of FromColor and ToColor, else inside 0 to 255. For the fill
-    // (IsBorder false) the timer stops once the colour has reached either end.
+    /// Packs three channels into a colour. With Limit each channel is held inside the range
+    /// between the channels of FromColor and ToColor, else inside 0 to 255. For the fill
+    /// (IsBorder false) the timer stops once the colour has reached either end.
     TColor ERGB(int R, int G, int B, bool Limit, bool IsBorder, TColor FromColor, TColor ToColor);
 
     void paintEvent(QPaintEvent* event) override;
@@ -147,25 +147,25 @@ protected:
     void leaveEvent(QEvent* event) override;
     bool event(QEvent* event) override;
 
-    // The whole button as it looks now, composed off-screen at the given device pixel ratio, so
-    // that the caption and outline are drawn at the screen's own resolution.
+    /// The whole button as it looks now, composed off-screen at the given device pixel ratio, so
+    /// that the caption and outline are drawn at the screen's own resolution.
     QImage Frame(qreal devicePixelRatio) const;
 
-    // The fade state.
+    /// The fade state.
     TColor FFadeColor = 0;          // the fill shown
     TColor FFadeBorderColor = 0;    // the outline shown
     int FFadeDelta = 0;             // +Step while fading in, -Step while fading out
-    // The caption colour that a leave gives back; empty until a hover has replaced it.
+    /// The caption colour that a leave gives back; empty until a hover has replaced it.
     std::optional<TColor> FSavedFontColor;
-    // Enabled while a fade runs, in either direction.
+    /// Enabled while a fade runs, in either direction.
     TTimer FTimer;
 
 private:
-    // The caption's size in the button's font.
+    /// The caption's size in the button's font.
     QSize CaptionSize() const;
-    // How far the outline reaches into the button.
+    /// How far the outline reaches into the button.
     int OutlineBand() const;
-    // The next fade step of a colour shown between from and to.
+    /// The next fade step of a colour shown between from and to.
     TColor Faded(TColor shown, TColor from, TColor to, bool isBorder);
 
     TControlPlacement FPlacement{this};
