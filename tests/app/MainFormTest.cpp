@@ -10,6 +10,7 @@
 #include "platform/Image.h"
 #include "toolkit/ToolkitError.h"
 #include "platform/testkit/BitmapSamples.h"
+#include "screens/BossForm1.h"
 #include "widgets/ZRKFadeButton.h"
 
 #include <QDir>
@@ -17,6 +18,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QMenuBar>
@@ -310,9 +312,46 @@ TEST(LaterLoads, AMissingPictureInAClickShowsTheErrorBoxAndTheProgramGoesOn)
     }
 }
 
+// F4 hides the game behind the boss screen, and the double-click on its text brings the game
+// back where it was.
+TEST(BossKey, F4HidesTheGameUntilTheDecoyIsDoubleClicked)
+{
+    ProgramFolder folder;
+    TMainForm1 form(folder.services);
+    TBossForm1 boss;
+    form.SetBossForm(boss);
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.PageControl1->setCurrentWidget(form.TabSheet2);
+
+    bool bossShown = false, gameHidden = false;
+    QTimer::singleShot(0, &boss, [&] {
+        bossShown = boss.isVisible() && boss.isMaximized();
+        gameHidden = !form.isVisible();
+        QTest::mouseDClick(boss.Memo1->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
+    });
+    // A showing the double-click fails to end is ended here, so the test fails instead of hanging.
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, &boss, [&] { boss.reject(); });
+    deadline.start(10000);
+    // The key as the window system hands it to the game's window; the shortcut runs the
+    // boss screen's modal showing inside the key press.
+    QTest::keyClick(form.windowHandle(), Qt::Key_F4);
+
+    EXPECT_TRUE(bossShown) << "F4 showed the boss screen, maximised";
+    EXPECT_TRUE(gameHidden) << "the game's window is hidden behind it";
+    EXPECT_TRUE(deadline.isActive()) << "the double-click closed the boss screen";
+    EXPECT_FALSE(boss.isVisible());
+    EXPECT_TRUE(form.isVisible()) << "the game comes back once the boss screen closes";
+    EXPECT_EQ(form.PageControl1->currentWidget(), form.TabSheet2) << "on the page it showed";
+}
+
 // Regression: 終了 chosen in the computer's pause, with a click on the menu bar queued behind
 // it, left the program running for good with no window: Qt's automatic quit after the last
-// window closed is only posted, and the menu that the click opened cancelled it.
+// window closed is only posted, and the menu that the click opened cancelled it. The match is
+// dropped with the window: the computer's pending move is never played.
 TEST(Exit, EndsTheProgramWhateverInputIsQueuedBehindIt)
 {
     ProgramFolder folder;
@@ -337,6 +376,9 @@ TEST(Exit, EndsTheProgramWhateverInputIsQueuedBehindIt)
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(chosen) << "the computer's pause was reached";
     EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.Match().Board().Board[2][4], Empty) << "the computer's move was played after 終了";
+    EXPECT_EQ(form.Match().Board().Board[3][4], WhiteDisc);
+    EXPECT_FALSE(folder.services.Log.contains(QStringLiteral("sleep 50"))) << "no disc was animated after 終了";
 }
 
 namespace {

@@ -111,6 +111,9 @@ struct TFlipCase {
     const char* Name;
     TPicture Picture;
     int Side, Col, Row, Expected;
+    // When set, the board is shrunk to this size after the picture is laid: the picture's
+    // cells outside the smaller square stay behind, as an earlier larger board leaves them.
+    int LiveSize = 0;
 };
 
 // Names the case in test listings instead of dumping its bytes.
@@ -125,6 +128,8 @@ TEST_P(CountFlipsTest, CountsTheBracketedDiscs)
 {
     const TFlipCase& t = GetParam();
     TBoard board = BoardFromPicture(t.Picture);
+    if (t.LiveSize != 0)
+        board.BoardSize = t.LiveSize;
     const TPicture before = BoardPicture(board);
     EXPECT_EQ(board.CountFlips(t.Side, t.Col, t.Row), t.Expected) << BoardPictureText(board);
     EXPECT_EQ(BoardPicture(board), before) << "CountFlips changed the board";
@@ -156,7 +161,12 @@ INSTANTIATE_TEST_SUITE_P(Board, CountFlipsTest, testing::Values(
     TFlipCase{"EveryDirectionSums", Star, BlackDisc, 2, 2, 9},
     TFlipCase{"OccupiedByTheOtherSide", Star, BlackDisc, 1, 1, -1},
     TFlipCase{"OccupiedByTheOwnSide", Star, BlackDisc, 0, 0, -1},
-    TFlipCase{"OnTheEdgeOfASmallBoard", {".ox", "...", "..."}, BlackDisc, 0, 0, 1}),
+    TFlipCase{"OnTheEdgeOfASmallBoard", {".ox", "...", "..."}, BlackDisc, 0, 0, 1},
+    // A stale disc just outside a smaller board brackets nothing inside it.
+    TFlipCase{"StaleDiscJustRightOfASmallerBoard", {".oox", "....", "....", "...."},
+              BlackDisc, 0, 0, 0, 3},
+    TFlipCase{"StaleDiscJustBelowASmallerBoard", {"....", "o...", "o...", "x..."},
+              BlackDisc, 0, 0, 0, 3}),
     [](const testing::TestParamInfo<TFlipCase>& info) { return std::string(info.param.Name); });
 
 TEST(Board, ApplyMoveTurnsEveryBracketedLineInDirectionOrderAndNothingElse)

@@ -20,6 +20,10 @@ void PrintTo(const QString& text, std::ostream* out)
 {
     *out << '"' << text.toStdString() << '"';
 }
+void PrintTo(const QColor& colour, std::ostream* out)
+{
+    *out << "rgb(" << colour.red() << ", " << colour.green() << ", " << colour.blue() << ")";
+}
 
 namespace {
 
@@ -102,13 +106,24 @@ TEST_F(BoardViewFixture, DownShrinksTheBoardAndDimsTheCellsOutOfPlay)
     grid->setFocus();
     QTest::keyClick(grid, Qt::Key_Down);
     EXPECT_EQ(match.Board().BoardSize, 7);
-    const QColor outside = GroundPixel(7, 2);
-    EXPECT_LT(outside.red(), Purple.red()) << "cells outside the live square are dimmed";
-    EXPECT_EQ(GroundPixel(6, 6), Purple);
-    // The cells out of play show no disc, whatever an earlier board left there.
+    // Discs an earlier board left in the column right of the square and in the row below it:
+    // the cells out of play show none of them.
     match.Board().Board[7][7] = BlackDisc;
+    match.Board().Board[7][2] = WhiteDisc;
+    match.Board().Board[3][7] = WhiteDisc;
     grid->InvalidateGrid();
-    EXPECT_EQ(DiscPixel(7, 7), GroundPixel(7, 7)) << "an out-of-play cell is the dimmed bare cell";
+    const QImage shot = grid->grab().toImage();
+    for (int col = 0; col < 8; ++col)
+        for (int row = 0; row < 8; ++row) {
+            const QColor ground = shot.pixelColor(42 * col + 20, 52 * row + 1);
+            if (col < 7 && row < 7) {
+                EXPECT_EQ(ground, Purple) << "cell " << col << "," << row << " is in play";
+                continue;
+            }
+            EXPECT_LT(ground.red(), Purple.red()) << "cell " << col << "," << row << " is out of play, dimmed";
+            EXPECT_EQ(shot.pixelColor(42 * col + 20, 52 * row + 32), ground)
+                << "cell " << col << "," << row << " is the dimmed bare cell";
+        }
     services.Log.clear();
     QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(7, 7).center());
     EXPECT_EQ(services.Log, QStringList{QStringLiteral("beep")});

@@ -182,6 +182,8 @@ TEST_F(MatchTest, RefusedCellsOnlyBeep)
     board.Board[7][5] = WhiteDisc; // left over from a larger board
     board.Board[5][3] = WhiteDisc; // white would bracket (6,3) from outside the square
     board.Board[6][3] = BlackDisc;
+    board.Board[5][5] = WhiteDisc; // white would bracket (5,6) from the row below the square
+    board.Board[5][6] = BlackDisc;
     Services.Log.clear();
     const TBoard before = Match.Board();
 
@@ -193,6 +195,7 @@ TEST_F(MatchTest, RefusedCellsOnlyBeep)
                            TCase{"outside the live square", 7, 7},
                            TCase{"outside, on an old disc", 7, 5},
                            TCase{"outside, bracketing a line inside", 7, 3},
+                           TCase{"below, bracketing a line inside", 5, 7},
                            TCase{"outside, next to the discs", 4, 7}}) {
         SCOPED_TRACE(t.Name);
         Services.Log.clear();

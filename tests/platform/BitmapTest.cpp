@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 using namespace TarvoWidgets;
 
 namespace {
@@ -120,5 +123,53 @@ TEST(BitmapDecoder, EveryPrefixOfAGoodFileIsRefusedOrDecoded)
             const QByteArray prefix = sample.Bytes.left(n);   // a copy of its own, so ASan sees its end
             EXPECT_THROW(TBitmapDecoder::Decode(prefix), EToolkitError) << sample.Name.toStdString() << " cut at " << n;
         }
+    }
+}
+
+// A run-length code that would write past the end of its line (or above the top line) is
+// refused, whichever kind of run it is, while the same codes one pixel shorter decode. The
+// runs sit on the picture's top line, which is not the last in memory, so a missing bound
+// shows as a decoded picture here rather than as a write past the buffer.
+TEST(BitmapDecoder, ARunPastItsLineOrAboveThePictureIsRefusedAsInvalid)
+{
+    struct TCase {
+        const char* Name;
+        std::uint16_t BitCount;
+        std::vector<int> Overrun, Fitting;   // codes on the top line of a 5 by 3 picture
+    };
+    const TCase cases[] = {
+        {"a run", 8, {6, 1}, {5, 1}},
+        {"a literal run", 8, {0, 6, 1, 2, 3, 1, 2, 3}, {0, 5, 1, 2, 3, 1, 2, 0}},
+        {"a run after others", 8, {3, 1, 2, 2, 1, 3}, {3, 1, 2, 2}},
+        {"a run after a move along the line", 8, {0, 2, 3, 0, 3, 1}, {0, 2, 3, 0, 2, 1}},
+        {"a 4-bit run", 4, {6, 0x12}, {5, 0x12}},
+        {"a 4-bit literal run", 4, {0, 6, 0x12, 0x31, 0x23, 0}, {0, 5, 0x12, 0x31, 0x20, 0}},
+        {"a run above the top line", 8, {0, 0, 1, 1}, {1, 1}},
+    };
+    // Two line ends up to the top line, the codes, and the end of the bitmap.
+    const auto decode = [](std::uint16_t bitCount, const std::vector<int>& codes) {
+        TBitmapBuilder b;
+        b.Width = 5;
+        b.Height = 3;
+        b.BitCount = bitCount;
+        b.Compression = bitCount == 8 ? 1 : 2;
+        b.Palette = {qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)};
+        b.ClrUsed = 4;
+        b.Pixels = QByteArray("\0\0\0\0", 4);
+        for (int code : codes)
+            b.Pixels.append(char(code));
+        b.Pixels.append("\0\1", 2);
+        b.SizeImage = std::uint32_t(b.Pixels.size());
+        try {
+            TBitmapDecoder::Decode(b.Build());
+            return std::string();
+        } catch (const EToolkitError& e) {
+            return e.Message().toStdString();   // prints as text when the comparison fails
+        }
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        EXPECT_EQ(decode(c.BitCount, c.Overrun), EToolkitError::InvalidBitmap().Message().toStdString());
+        EXPECT_EQ(decode(c.BitCount, c.Fitting), "") << "the codes that fit their line decode";
     }
 }

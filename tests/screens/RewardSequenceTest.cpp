@@ -9,12 +9,13 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 
 using namespace TarvoWidgets;
 
-// Colours and texts print as what they are when a comparison fails.
+// Colours, texts and sizes print as what they are when a comparison fails.
 void PrintTo(const QColor& colour, std::ostream* out)
 {
     *out << "rgb(" << colour.red() << ", " << colour.green() << ", " << colour.blue() << ")";
@@ -22,6 +23,10 @@ void PrintTo(const QColor& colour, std::ostream* out)
 void PrintTo(const QString& text, std::ostream* out)
 {
     *out << '"' << text.toStdString() << '"';
+}
+void PrintTo(const QSize& size, std::ostream* out)
+{
+    *out << size.width() << " by " << size.height();
 }
 
 namespace {
@@ -290,6 +295,31 @@ TEST_F(RewardSequenceTest, Image2TakesEachPicturesSizeUpToTheRowsOfTheTables)
     EXPECT_EQ(Image2.Frames[0], ColourB);
     EXPECT_EQ(Image2.Picture().size(), QSize(16, 8));
     EXPECT_EQ(Shown(), Faded(ColourC, 5));
+}
+
+// The fade covers the picture's rows up to the tables' last one and no further: every row the
+// tables hold shows its own source row, the last one included, and Image2 ends there. The
+// short picture comes first, so that tables sized past the picture fail here by the check
+// rather than later by writing past their end.
+TEST_F(RewardSequenceTest, TheFadeCoversEveryRowUpToTheTablesLastOne)
+{
+    const auto rowColour = [](int row) { return QColor(100, 10 + row % 200, 20 + row / 200 * 90); };
+    for (const int height : {8, TRewardSequence::MaxRows, TRewardSequence::MaxRows + 1}) {
+        SCOPED_TRACE(testing::Message() << "a picture " << height << " rows high");
+        QImage picture(4, height, QImage::Format_RGB888);
+        for (int row = 0; row < height; ++row)
+            for (int x = 0; x < 4; ++x)
+                picture.setPixelColor(x, row, rowColour(row));
+        ASSERT_TRUE(picture.save(DataFile(QStringLiteral("4_A.bmp")), "BMP"));
+        Sequence.Enter();
+
+        const int shownRows = std::min(height, TRewardSequence::MaxRows);
+        ASSERT_EQ(Image2.Picture().size(), QSize(4, shownRows));
+        for (int row = 0; row < shownRows; ++row)
+            for (int x : {0, 3})
+                ASSERT_EQ(Image2.Picture().pixelColor(x, row), Faded(rowColour(row), 5))
+                    << "row " << row << ", column " << x;
+    }
 }
 
 TEST_F(RewardSequenceTest, SoundsPlayFromTheCurrentFolderFirstAndTheirErrorsAreIgnored)
