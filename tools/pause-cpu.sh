@@ -5,19 +5,19 @@
 # the 500 ms pause, before the opening move's animation starts).
 # Usage: tools/pause-cpu.sh [build dir]   (needs a built tree)
 set -euo pipefail
-export TARVO_BIN_DIR=$(cd "${1:-build}/bin" && pwd)
-export E2E_OUT=$(mktemp -d)
+TARVO_BIN_DIR=$(cd "${1:-build}/bin" && pwd)
+E2E_OUT=$(mktemp -d)
+export TARVO_BIN_DIR E2E_OUT
 source "$(dirname "$0")/../tests/e2e/lib.sh"
 start_display
 start_game
 win=$(wait_window 'タルヴォ!!')
-eval "$(xdotool getwindowgeometry --shell "$win")"
-py=$((Y + HEIGHT - 480))
+game_geometry "$win"
 ticks() { awk '{print $14 + $15}' "/proc/$APP_PID/stat"; }
 hz=$(getconf CLK_TCK)
 total=0
 for round in 1 2 3 4 5; do
-  click_at $((X + 429)) $((py + 325))
+  click_first_opponent
   sleep 1
   xdotool key Return
   t0=$(ticks); s0=$(date +%s%N)

@@ -12,7 +12,8 @@ set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 rounds=${2:-15}
 export TARVO_BIN_DIR=$build/bin
-export E2E_OUT=$(mktemp -d)
+E2E_OUT=$(mktemp -d)
+export E2E_OUT
 source "$(dirname "$0")/../tests/e2e/lib.sh"
 probe=$build/bench/libfirst_frame_probe.so
 [[ -f "$probe" && -x "$build/bench/bare_window" && -x "$TARVO_BIN_DIR/tarvo" ]] ||

@@ -25,12 +25,9 @@ until [[ "$place" == "$(xdotool getwindowgeometry --shell "$win" | tr '\n' ' ')"
   place=$(xdotool getwindowgeometry --shell "$win" | tr '\n' ' ')
   sleep 2
 done
-read -r wx wy < <(window_origin "$win")
-eval "$(xdotool getwindowgeometry --shell "$win")"
-py=$((wy + HEIGHT - 480)); px=$wx
-gx=$((px + 152)); gy=$((py + 31))
+game_geometry "$win"
 
-click_at $((px + 429)) $((py + 325))
+click_first_opponent
 deadline=$((SECONDS + 120))
 until (( $(xdotool search --onlyvisible --name '^タルヴォ!!$' | wc -l) >= 2 )); do
   ((SECONDS < deadline)) || fail "no announcement after choosing an opponent"
@@ -41,9 +38,9 @@ xdotool key Return
 wait_board $gx $gy 120 'black == 4 && white == 1' opening
 
 # Two moves of the player, each answered by the computer (the game is deterministic).
-click_at $((gx + 42 * 2 + 20)) $((gy + 52 * 3 + 25))
+click_cell 2 3
 wait_board $gx $gy 120 'black == 6 && white == 1' answer
-click_at $((gx + 42 * 2 + 20)) $((gy + 52 * 5 + 25))
+click_cell 2 5
 wait_board $gx $gy 120 'black + white == 9' second-answer
 
 # The boss screen: F4 opens it, a double-click closes it.
@@ -62,7 +59,7 @@ sleep 2
 xdotool key x
 wait_exit 300
 # One log per process: the program's own (the first process id) and any that a library forks.
-log=$(ls "$E2E_OUT"/memcheck.*.log | sort -t. -k2 -n | head -n1)
+log=$(find "$E2E_OUT" -maxdepth 1 -name 'memcheck.*.log' | sort -t. -k2 -n | head -n1)
 grep -E "ERROR SUMMARY|definitely lost|indirectly lost|possibly lost|still reachable|suppressed" "$log" | sed 's/^==[0-9]*== //'
 (( EXIT_STATUS == 0 )) || fail "memcheck reported errors or the program failed (status $EXIT_STATUS); see $log"
 echo "memcheck: clean session (log in $log)"

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the screenshot scripts: starts the built gallery ($1, the build folder), ends it when
 # the script ends, and sets `window` to its window once that is on the screen.
 "$1/bin/widget-gallery" &

@@ -47,12 +47,12 @@ wait_boxes() {   # waits until $1 message boxes are shown
     sleep 0.1
   done
 }
-cell() { echo $((gx + 42 * $1 + 20)) $((gy + 52 * $2 + 25)); }
 # The centre pixels of the top-left $1 by $1 cells of the board, row by row, read from the
 # screen in one go.
 corner_board() {
-  import -window root -crop "$((42 * $1))x$((52 * $1))+${gx}+${gy}" -depth 8 txt:- 2>/dev/null |
-    awk -F'[ ,:()]+' 'NR > 1 && ($1 % 42) == 20 && ($2 % 52) == 31 { printf "%s,%s,%s ", $3, $4, $5 }'
+  import -window root -crop "$(grid_crop "$1")" -depth 8 txt:- 2>/dev/null |
+    awk -F'[ ,:()]+' -v cw="$CELL_W" -v ch="$CELL_H" -v rx="$CELL_READ_X" -v ry="$CELL_READ_Y" \
+      'NR > 1 && ($1 % cw) == rx && ($2 % ch) == ry { printf "%s,%s,%s ", $3, $4, $5 }'
 }
 # Waits until the board reads the same twice 0.8 s apart (longer than the computer's pause with
 # nothing drawn), or a box is up.
@@ -78,7 +78,7 @@ wait_boss() {
 
 # The program on the game page against the first opponent, after the announcement.
 to_game() {
-  click_at $((px + 429)) $((py + 325))
+  click_first_opponent
   wait_boxes 1
   xdotool key Return
   # The computer's opening at (2, 4): its cell turns from the purple ground to a disc.
@@ -93,10 +93,10 @@ to_game() {
 # result box.
 to_result() {
   to_game
-  xdotool mousemove $(cell 3 3) click 1   # focuses the grid; an occupied cell only beeps
+  click_cell 3 3   # focuses the grid; an occupied cell only beeps
   for _ in 1 2 3 4; do xdotool key Down; settle; done
   for move in "0 1" "2 0" "3 2" "2 3"; do
-    xdotool mousemove $(cell $move) click 1
+    click_cell "${move% *}" "${move#* }"
     settle
   done
   wait_boxes 1
@@ -126,17 +126,17 @@ run_state() {
     title)
       choose_exit ;;
     announcement)
-      click_at $((px + 429)) $((py + 325))
+      click_first_opponent
       wait_boxes 1
       exit_after_box ;;
     pause|animation)
       # The player's move at (2, 3): its animation, then the computer's half-second pause.
       to_game
-      xdotool mousemove $(cell 2 3) click 1 sleep "$DELAY" "${EXIT_KEYS[@]}" "${QUEUED[@]}" ;;
+      read -r cx cy < <(cell_at 2 3); xdotool mousemove "$cx" "$cy" click 1 sleep "$DELAY" "${EXIT_KEYS[@]}" "${QUEUED[@]}" ;;
     new-board)
       # Down starts a 7 by 7 board; the computer's opening and its pause run in the key handler.
       to_game
-      xdotool mousemove $(cell 3 3) click 1
+      read -r cx cy < <(cell_at 3 3); xdotool mousemove "$cx" "$cy" click 1
       xdotool key Down sleep "$DELAY" "${EXIT_KEYS[@]}" "${QUEUED[@]}" ;;
     boss)
       to_game
@@ -146,7 +146,7 @@ run_state() {
     boss-in-pause)
       # F4 queued behind the player's move opens the boss screen inside the computer's pause.
       to_game
-      focus_main; xdotool mousemove $(cell 2 3) click 1 key F4
+      focus_main; read -r cx cy < <(cell_at 2 3); xdotool mousemove "$cx" "$cy" click 1 key F4
       wait_boss
       close_boss; choose_exit ;;
     result)
@@ -167,9 +167,7 @@ run_state() {
 # The window's place is the same at every start: learn it once.
 start_game
 win=$(wait_window 'タルヴォ!!')
-eval "$(xdotool getwindowgeometry --shell "$win")"
-px=$X; py=$((Y + HEIGHT - 480))
-gx=$((px + 152)); gy=$((py + 31))
+game_geometry "$win"
 kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true; APP_PID=""
 
 ran=0
@@ -177,8 +175,9 @@ for row in "${CASES[@]}"; do
   read -r STATE DELAY queued <<<"$row"
   [[ -z "$ONLY" || "$ONLY" == "$STATE" ]] || continue
   QUEUED=()
+  read -r cx cy < <(cell_at 5 5)
   [[ $queued == yes ]] && QUEUED=(mousemove $((px + 20)) $((py - 10)) click 1
-                                  mousemove $(cell 5 5) click 1 key F4 Up Return)
+                                  mousemove "$cx" "$cy" click 1 key F4 Up Return)
   started=$SECONDS
   start_game
   win=$(wait_window 'タルヴォ!!')

@@ -1,3 +1,5 @@
+# shellcheck shell=bash
+# shellcheck disable=SC2034  # the layout and EXIT_STATUS are read by the scripts that source this
 # Helpers of the end-to-end tests: a private Xvfb display, the real program started from its
 # own folder, xdotool input, and pixels read from screenshots. Every wait has a deadline, so a
 # hang fails the test instead of stalling it.
@@ -10,8 +12,8 @@ XVFB_PID=""
 APP_PID=""
 
 cleanup() {
-  [[ -n "$APP_PID" ]] && kill "$APP_PID" 2>/dev/null || true
-  [[ -n "$XVFB_PID" ]] && kill "$XVFB_PID" 2>/dev/null || true
+  if [[ -n "$APP_PID" ]]; then kill "$APP_PID" 2>/dev/null || true; fi
+  if [[ -n "$XVFB_PID" ]]; then kill "$XVFB_PID" 2>/dev/null || true; fi
   wait 2>/dev/null || true
 }
 trap cleanup EXIT
@@ -32,7 +34,8 @@ start_display() {
     ((SECONDS < deadline)) || fail "Xvfb did not start"
     sleep 0.1
   done
-  export DISPLAY=":$(head -n1 "$fdfile")"
+  DISPLAY=":$(head -n1 "$fdfile")"
+  export DISPLAY
   unset QT_QPA_PLATFORM
 }
 
@@ -88,20 +91,58 @@ click_at() {
   xdotool mousemove "$1" "$2" click 1
 }
 
+# The main window's layout, the one definition that every script and tools/ use: the pages
+# (PAGE_HEIGHT high) sit at the bottom of the window, below the menu bar; the grid's top-left
+# corner is at (GRID_X, GRID_Y) of the page; a cell is CELL_W by CELL_H, clicked at
+# (CELL_CLICK_X, CELL_CLICK_Y) of itself and read at (CELL_READ_X, CELL_READ_Y), where its
+# disc shows; the first opponent's face on the title page is at (THUMB_X, THUMB_Y).
+readonly PAGE_WIDTH=640 PAGE_HEIGHT=480 GRID_X=152 GRID_Y=31 CELL_W=42 CELL_H=52
+readonly CELL_CLICK_X=20 CELL_CLICK_Y=25 CELL_READ_X=20 CELL_READ_Y=31 THUMB_X=429 THUMB_Y=325
+
+# Learns where the pages of game window $1 are: sets X, Y, WIDTH and HEIGHT (the window), px
+# and py (the page's top-left corner), gx and gy (the grid's), tx and ty (the first face).
+game_geometry() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  px=$X; py=$((Y + HEIGHT - PAGE_HEIGHT))
+  gx=$((px + GRID_X)); gy=$((py + GRID_Y))
+  tx=$((px + THUMB_X)); ty=$((py + THUMB_Y))
+}
+
+# The screen point where cell (col $1, row $2) is clicked, as "x y".
+cell_at() {
+  echo $((gx + CELL_W * $1 + CELL_CLICK_X)) $((gy + CELL_H * $2 + CELL_CLICK_Y))
+}
+
+click_cell() {
+  local x y
+  read -r x y < <(cell_at "$1" "$2")
+  click_at "$x" "$y"
+}
+
+click_first_opponent() {
+  click_at "$tx" "$ty"
+}
+
+# The grid's $1 by $1 top-left cells (8 by default) as a crop geometry of the screen.
+grid_crop() {
+  local cells=${1:-8}
+  echo "$((CELL_W * cells))x$((CELL_H * cells))+${gx}+${gy}"
+}
+
 # The board as 8 lines of '.', 'x' (black) and 'o' (white), read from screenshot $1 at the
 # centre of every cell; $2 $3 is the top-left corner of the grid on the screen.
 board_state() {
   local name=$1 gx=$2 gy=$3
-  convert "$E2E_OUT/$name.png" -crop "336x416+${gx}+${gy}" +repage txt:- |
-    awk -F'[ ,:()]+' '
+  convert "$E2E_OUT/$name.png" -crop "$((CELL_W * 8))x$((CELL_H * 8))+${gx}+${gy}" +repage txt:- |
+    awk -F'[ ,:()]+' -v cw="$CELL_W" -v ch="$CELL_H" -v rx="$CELL_READ_X" -v ry="$CELL_READ_Y" '
       NR > 1 {
         x = $1; y = $2
-        if ((x % 42) == 20 && (y % 52) == 31) {
+        if ((x % cw) == rx && (y % ch) == ry) {
           r = $3; g = $4; b = $5
           c = "."
           if (r > 180 && g > 180 && b > 180) c = "o"
           else if (r < 90 && g < 90 && b < 90 && g + 20 > r) c = "x"   # grey, not the dimmed purple of a cell out of play
-          cell[int(y / 52), int(x / 42)] = c
+          cell[int(y / ch), int(x / cw)] = c
         }
       }
       END { for (r = 0; r < 8; r++) { line = ""; for (c = 0; c < 8; c++) line = line cell[r, c]; print line } }'
@@ -121,6 +162,7 @@ wait_board() {
     shot "$name"
     black=$(count_discs "$name" "$gx" "$gy" x)
     white=$(count_discs "$name" "$gx" "$gy" o)
+    # shellcheck disable=SC2004  # cond is an expression given by the caller, not a number
     if (( $cond )); then return 0; fi
     sleep 0.2
   done

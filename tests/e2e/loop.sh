@@ -11,10 +11,8 @@ outcome=${1:?win or loss}
 start_display
 start_game
 win=$(wait_window 'タルヴォ!!')
-eval "$(xdotool getwindowgeometry --shell "$win")"
+game_geometry "$win"
 echo "$X $Y $WIDTH $HEIGHT" >"$E2E_OUT/window"   # for tools/readme-shots.sh
-px=$X; py=$((Y + HEIGHT - 480))
-gx=$((px + 152)); gy=$((py + 31))
 
 windows() { xdotool search --onlyvisible --name '^タルヴォ!!$' 2>/dev/null | wc -l; }
 # Waits for a message box over the main window and closes it with Enter.
@@ -50,19 +48,18 @@ expect_board() {   # the 4 by 4 board as one line of rows separated by "/"
   got=$(settled_board | paste -sd/)
   [[ "$got" == "$1" ]] || fail "board $got, expected $1 ($2)"
 }
-cell_click() { click_at $((gx + 42 * $1 + 20)) $((gy + 52 * $2 + 25)); }
 mean_of_picture() { convert "$E2E_OUT/$1.png" -crop "600x400+$((px + 20))+$((py + 20))" +repage -format '%[fx:mean]' info:; }
 
 shot title
-title_pixel=$(pixel title $((px + 429)) $((py + 325)))
-click_at $((px + 429)) $((py + 325))
+title_pixel=$(pixel title "$tx" "$ty")
+click_first_opponent
 answer_message
 wait_board $gx $gy 20 'black == 4 && white == 1' opening
 
 # Focus the grid with a click on an occupied cell (refused with a beep), then shrink the board
 # with Down. Each Down restarts at the smaller size with the computer's opening, and the grid
 # then moves its current cell one row down, which is a move attempt for the player.
-cell_click 3 3
+click_cell 3 3
 for _ in 1 2 3 4; do
   xdotool key Down
   settled_board >/dev/null
@@ -75,7 +72,7 @@ case $outcome in
   *) fail "unknown outcome $outcome" ;;
 esac
 for move in "${moves[@]}"; do
-  cell_click $move
+  click_cell "${move% *}" "${move#* }"
   settled_board >/dev/null
 done
 (( $(windows) >= 2 )) || fail "no result after the last move"
@@ -124,7 +121,7 @@ click_at $button_x $button_y
 answer_message 30
 sleep 0.5
 shot title-again
-[[ "$(pixel title-again $((px + 429)) $((py + 325)))" == "$title_pixel" ]] || fail "not back on the title page"
+[[ "$(pixel title-again "$tx" "$ty")" == "$title_pixel" ]] || fail "not back on the title page"
 
 if [[ $outcome == win ]]; then
   # The boss screen: F4 covers the screen with white text on black; a double-click closes it.
@@ -132,10 +129,10 @@ if [[ $outcome == win ]]; then
   sleep 1.5
   shot boss
   [[ "$(convert "$E2E_OUT/boss.png" -crop 320x24+0+0 -format '%[fx:maxima.r>0.9]' info:)" == "1" ]] || fail "no white text at the top-left of the boss screen"
-  [[ "$(pixel boss $((px + 429)) $((py + 325)))" == "0,0,0" ]] || fail "the boss screen does not cover the main window"
+  [[ "$(pixel boss "$tx" "$ty")" == "0,0,0" ]] || fail "the boss screen does not cover the main window"
   xdotool mousemove 60 12 click --repeat 2 --delay 80 1
   sleep 1
   shot boss-closed
-  [[ "$(pixel boss-closed $((px + 429)) $((py + 325)))" == "$title_pixel" ]] || fail "the title page is not back after the boss screen"
+  [[ "$(pixel boss-closed "$tx" "$ty")" == "$title_pixel" ]] || fail "the title page is not back after the boss screen"
 fi
 echo "the whole loop ran ($outcome); screenshots in $E2E_OUT"

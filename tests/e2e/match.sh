@@ -7,17 +7,14 @@ source "$(dirname "$0")/lib.sh"
 start_display
 start_game
 win=$(wait_window 'タルヴォ!!')
-read -r wx wy < <(window_origin "$win")
-eval "$(xdotool getwindowgeometry --shell "$win")"
+game_geometry "$win"
 echo "$X $Y $WIDTH $HEIGHT" >"$E2E_OUT/window"   # for tools/readme-shots.sh
-py=$((wy + HEIGHT - 480))   # the pages sit below the menu bar
-px=$wx
 
 # The title page: the first thumbnail is a face, not the purple page.
 shot title
-[[ "$(pixel title $((px + 429)) $((py + 325)))" != "128,0,128" ]] || fail "no thumbnail on the title page"
+[[ "$(pixel title "$tx" "$ty")" != "128,0,128" ]] || fail "no thumbnail on the title page"
 
-click_at $((px + 429)) $((py + 325))
+click_first_opponent
 # The announcement is a second window with the application's title; Enter closes it.
 deadline=$((SECONDS + 20))
 until (( $(xdotool search --onlyvisible --name '^タルヴォ!!$' | wc -l) >= 2 )); do
@@ -27,14 +24,13 @@ done
 shot announcement
 xdotool key Return
 
-gx=$((px + 152)); gy=$((py + 31))
 # The computer opens at column 2, row 4, turning (3, 4): four black discs, one white.
 wait_board $gx $gy 20 'black == 4 && white == 1' opening
 [[ "$(board_state opening $gx $gy | sed -n 5p)" == "..xxx..." ]] || fail "the opening is not at (2,4)"
 
 # The player's move at column 2, row 3 turns (3, 3). The computer answers after its pause with
 # its greedy move, column 2, row 2, which turns (2, 3) and (3, 3) back: the game is deterministic.
-click_at $((gx + 42 * 2 + 20)) $((gy + 52 * 3 + 25))
+click_cell 2 3
 wait_board $gx $gy 20 'black == 6 && white == 1' answer
 expected=$'........\n........\n..x.....\n..xxo...\n..xxx...\n........\n........\n........'
 [[ "$(board_state answer $gx $gy)" == "$expected" ]] || { board_state answer $gx $gy >&2; fail "unexpected board after the answer"; }
@@ -43,7 +39,7 @@ expected=$'........\n........\n..x.....\n..xxo...\n..xxx...\n........\n........\
 # the queue through the animation and opens the boss screen in the pause; the computer moves
 # only after the boss screen is closed with a double-click.
 xdotool windowfocus --sync "$win"
-click_at $((gx + 42 * 2 + 20)) $((gy + 52 * 5 + 25))
+click_cell 2 5
 xdotool key F4
 deadline=$((SECONDS + 20))
 until [[ "$(shot boss; convert "$E2E_OUT/boss.png" -crop 320x24+0+0 -format '%[fx:maxima.r>0.9]' info:)" == "1" ]]; do
@@ -66,7 +62,7 @@ wait_board $gx $gy 20 'black > 5' after-boss
 kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true
 start_game
 win=$(wait_window 'タルヴォ!!')
-click_at $((px + 429)) $((py + 325))
+click_first_opponent
 sleep 1
 xdotool key Return
 xdotool windowfocus --sync "$win" key alt+m

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Helpers of the end-to-end tests for what covers the main window: the message boxes and the
 # boss screen. Message boxes carry the application's title, as the main window and its menu
 # popups do; a box is told from those by its size.

@@ -32,10 +32,8 @@ now_ms() { date +%s%3N; }
 start_display
 start_game
 win=$(wait_window 'タルヴォ!!')
-eval "$(xdotool getwindowgeometry --shell "$win")"
+game_geometry "$win"
 wx=$X; wy=$Y; ww=$WIDTH; wh=$HEIGHT
-px=$X; py=$((Y + HEIGHT - 480))
-gx=$((px + 152)); gy=$((py + 31))
 rss_start=$(rss_kb)
 
 # --- The board check -------------------------------------------------------------------------
@@ -44,21 +42,21 @@ rss_start=$(rss_kb)
 # Each fingerprint is a hash of every pixel of the cell, so a cell showing anything else (a
 # frame of a turning disc, a stale or torn drawing) matches none of them.
 grab_board() {    # the grid as text pixels into $E2E_OUT/$1.txt
-  import -window root -crop "336x416+${gx}+${gy}" -depth 8 txt:- >"$E2E_OUT/$1.txt" 2>/dev/null
+  import -window root -crop "$(grid_crop 8)" -depth 8 txt:- >"$E2E_OUT/$1.txt" 2>/dev/null
 }
 cell_prints() {   # one line per cell: "col row corner hash"; the corner says live or dimmed
-  awk -F'[ ,:()]+' '
+  awk -F'[ ,:()]+' -v cw="$CELL_W" -v ch="$CELL_H" '
       NR > 1 {
-        x = $1; y = $2; cx = x % 42; cy = y % 52
-        if (cx >= 40 || cy >= 50) next
-        c = int(x / 42); r = int(y / 52); v = ($3 * 256 + $4) * 256 + $5
+        x = $1; y = $2; cx = x % cw; cy = y % ch
+        if (cx >= cw - 2 || cy >= ch - 2) next
+        c = int(x / cw); r = int(y / ch); v = ($3 * 256 + $4) * 256 + $5
         h[c, r] = (h[c, r] * 31 + v) % 1000000007
         if (cx == 1 && cy == 1) corner[c, r] = $3 "," $4 "," $5
       }
       END { for (r = 0; r < 8; r++) for (c = 0; c < 8; c++) print c, r, corner[c, r], h[c, r] }' "$E2E_OUT/$1.txt"
 }
 
-click_at $((px + 429)) $((py + 325))
+click_first_opponent
 deadline=$((SECONDS + 20))
 until (( $(boxes) >= 1 )); do ((SECONDS < deadline)) || fail "no announcement"; sleep 0.1; done
 xdotool key Return

@@ -16,7 +16,7 @@ APP_PID=$!
 # The error box has the same title: it must be the main window, 640 wide, on its title page.
 main=$(wait_window 'タルヴォ!!')
 eval "$(xdotool getwindowgeometry --shell "$main")"
-(( WIDTH == 640 && HEIGHT >= 480 )) || fail "the window is ${WIDTH}x${HEIGHT}, not the main window"
+(( WIDTH == PAGE_WIDTH && HEIGHT >= PAGE_HEIGHT )) || fail "the window is ${WIDTH}x${HEIGHT}, not the main window"
 # Below the title picture, the page's own purple shows in the bottom-left corner.
 wait_pixel $((X + 1)) $((Y + HEIGHT - 2)) '128,0,128' 20 moved
 kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true
