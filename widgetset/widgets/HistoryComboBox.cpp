@@ -94,7 +94,7 @@ THistoryComboBox::~THistoryComboBox()
 
 bool THistoryComboBox::SavesAutomatically() const
 {
-    if (FDesigning || FAutoSaveBlocked)
+    if (FDesigning || FLayoutFailed)
         return false;
     // In hsAuto the save writes back what the load read, with the session's changes: without
     // the load it would replace the stored history with the session's entries alone.
@@ -341,7 +341,7 @@ void THistoryComboBox::Loaded()
 
 void THistoryComboBox::ReadFailed() noexcept
 {
-    FAutoSaveBlocked = true;
+    FLayoutFailed = true;
 }
 
 void THistoryComboBox::AutoLoad()
@@ -349,14 +349,10 @@ void THistoryComboBox::AutoLoad()
     FAutoLoadDone = true;
     if (FDesigning || !LoadsAutomatically())
         return;
-    try {
-        if (!LoadFromRegistry())
-            LoadFromFile();
-    } catch (...) {
-        // What the box holds is not the stored history: a save would replace it.
-        FAutoSaveBlocked = true;
-        throw;
-    }
+    // A load that fails leaves FAutoLoadSucceeded clear: what the box holds is not the stored
+    // history, and the automatic save, which would replace it, does not run.
+    if (!LoadFromRegistry())
+        LoadFromFile();
     FAutoLoadSucceeded = true;
 }
 

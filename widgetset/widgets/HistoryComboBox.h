@@ -169,11 +169,11 @@ private:
     /// Refuses a source that a load would not read back whole.
     static void CheckSaveLimits(const QStringList& source);
 
-    /// The automatic load has run (or a layout's Loaded is past); it succeeded; no automatic
-    /// save may run.
+    /// The automatic load has run (or a layout's Loaded is past); it succeeded; the layout that
+    /// made the box failed, so no automatic save may run.
     bool FAutoLoadDone = false;
     bool FAutoLoadSucceeded = false;
-    bool FAutoSaveBlocked = false;
+    bool FLayoutFailed = false;
 
     THistoryMode FSaveMode = hsAuto;
     QString FSaveKeyName;
