@@ -8,7 +8,7 @@ source "$(dirname "$0")/lib.sh"
 home="$E2E_OUT/home"
 rm -rf "$home"; mkdir -p "$home"
 export HOME="$home" XDG_CONFIG_HOME="$home/config"
-registry="$XDG_CONFIG_HOME/tarvo/registry.conf"
+registry="$XDG_CONFIG_HOME/TarvoWidgets/registry.conf"
 
 start_gallery() {
   (cd "$TARVO_BIN_DIR" && exec ./widget-gallery) >>"$E2E_OUT/gallery.log" 2>&1 &

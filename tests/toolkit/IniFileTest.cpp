@@ -2,8 +2,10 @@
 #include "toolkit/IniFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <thread>
 
 using namespace TarvoWidgets;
@@ -61,7 +63,8 @@ TEST_F(IniFileTest, ReadsWithoutRegardToCaseAndTheFirstOfEqualNamesWins)
 TEST_F(IniFileTest, ValuesKeepTheirBlanksAndQuotesThroughARoundTrip)
 {
     const QStringList values{QStringLiteral("  leading"), QStringLiteral("trailing "), QStringLiteral("\"quoted\""),
-                             QStringLiteral("\""), QStringLiteral("a=b; c"), QString()};
+                             QStringLiteral("\""), QStringLiteral("a=b; c"), QString(),
+                             QStringLiteral("\uFEFFmark first"), QStringLiteral("\"\uFEFF\"")};
     {
         TIniFile ini(FPath);
         for (int i = 0; i < values.size(); ++i)
@@ -188,6 +191,36 @@ TEST_F(IniFileTest, FileLargerThanTheLimitIsRefusedOnRead)
     TIniFile ini(FPath);
     EXPECT_EQ(ErrorText([&] { ini.ReadString(QStringLiteral("S"), QStringLiteral("K"), {}); }),
               QStringLiteral("ファイル %1 は開けません").arg(FPath));
+}
+
+TEST_F(IniFileTest, UpdateThatWouldPassTheReadLimitIsRefusedAndTheOtherSectionsStayReadable)
+{
+    const QByteArray before = "[Small]\nk=v\n[Large]\nbig=" + QByteArray(TProfileFile::MaxBytes - 64, 'x') + "\n";
+    WriteBytes(FPath, before);
+    TIniFile ini(FPath);
+    ini.WriteString(QStringLiteral("Small"), QStringLiteral("more"), QString(100, QLatin1Char('y')));
+    EXPECT_EQ(ErrorText([&] { ini.UpdateFile(); }),
+              QStringLiteral("%1 は上限の %2 バイトを超えるため書き込めません").arg(FPath).arg(TProfileFile::MaxBytes));
+    EXPECT_EQ(FileBytes(FPath), before);
+    EXPECT_EQ(TIniFile(FPath).ReadString(QStringLiteral("Small"), QStringLiteral("k"), {}), QStringLiteral("v"));
+}
+
+TEST_F(IniFileTest, SpecialFileAtThePathIsRefusedWithoutWaiting)
+{
+    // A FIFO would block the open and the read until a writer came: both must fail at once.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(FPath).constData(), 0600), 0);
+    TIniFile ini(FPath);
+    const QString refused = QStringLiteral("ファイル %1 は開けません").arg(FPath);
+    EXPECT_EQ(ErrorText([&] { ini.ReadString(QStringLiteral("S"), QStringLiteral("K"), {}); }), refused);
+    TIniFile writer(FPath);
+    EXPECT_EQ(ErrorText([&] {
+                  writer.WriteString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v"));
+                  writer.UpdateFile();
+              }),
+              refused);
+    EXPECT_FALSE(QFileInfo(FPath).isFile());
+    EXPECT_EQ(ErrorText([] { TIniFile(QStringLiteral("/dev/zero")).ReadString(QStringLiteral("S"), QStringLiteral("K"), {}); }),
+              QStringLiteral("ファイル /dev/zero は開けません"));
 }
 
 TEST_F(IniFileTest, UpdateKeepsWhatAnotherWriterCommittedMeanwhile)

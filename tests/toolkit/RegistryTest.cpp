@@ -1,7 +1,11 @@
 #include "FileKit.h"
 #include "toolkit/Registry.h"
 
+#include <QDir>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <optional>
+#include <vector>
 #include <gtest/gtest.h>
 
 using namespace TarvoWidgets;
@@ -136,12 +140,109 @@ TEST_F(RegistryTest, HostileFileLoadsWhatIsValid)
     EXPECT_EQ(reg.ReadString(QStringLiteral("long")).size(), 2 * 1024 * 1024);
 }
 
-TEST(RegistryFile, LivesUnderTheXdgConfigFolder)
+TEST_F(RegistryTest, TheRootHoldsNoValues)
 {
-    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", "/tmp/cfg");
-    EXPECT_EQ(TRegistry::DefaultFileName(), QStringLiteral("/tmp/cfg/tarvo/registry.conf"));
-    qputenv("XDG_CONFIG_HOME", "relative/is/ignored");
-    EXPECT_EQ(TRegistry::DefaultFileName(), QDir::homePath() + QStringLiteral("/.config/tarvo/registry.conf"));
-    qputenv("XDG_CONFIG_HOME", saved);
+    // "\" opens the root itself; a value written there would never read back (a key's values
+    // live in its section, and the root has none).
+    TRegistry reg(FPath);
+    ASSERT_TRUE(reg.OpenKey(QStringLiteral("\\"), false));
+    EXPECT_EQ(ErrorText([&] { reg.WriteString(QStringLiteral("v"), QStringLiteral("x")); }), QStringLiteral("'v' の設定に失敗しました"));
+    EXPECT_EQ(ErrorText([&] { reg.WriteInteger(QStringLiteral("n"), 1); }), QStringLiteral("'n' の設定に失敗しました"));
+    reg.CloseKey();
+    EXPECT_EQ(FileBytes(FPath), "<missing>");
+}
+
+namespace {
+
+// Sets the environment variables for one test and puts them back afterwards.
+class TEnvironment {
+public:
+    void Set(const char* name, const char* value)
+    {
+        FSaved.emplace_back(name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
+        if (value)
+            qputenv(name, value);
+        else
+            qunsetenv(name);
+    }
+    ~TEnvironment()
+    {
+        for (auto it = FSaved.rbegin(); it != FSaved.rend(); ++it)
+            it->second ? qputenv(it->first, *it->second) : qunsetenv(it->first);
+    }
+
+private:
+    std::vector<std::pair<const char*, std::optional<QByteArray>>> FSaved;
+};
+
+} // namespace
+
+TEST(RegistryFile, IsTheWidgetSetsStoreInTheConfigFolderThatQtNames)
+{
+    const struct {
+        const char* xdg;
+        const char* home;
+        const char* file; // the store, or the relative folder that is refused
+    } cases[] = {
+        {"/tmp/cfg", "/home/u", "/tmp/cfg/TarvoWidgets/registry.conf"},
+        {nullptr, "/home/u", "/home/u/.config/TarvoWidgets/registry.conf"},
+        {nullptr, "/", "/.config/TarvoWidgets/registry.conf"},
+        {nullptr, "home/u", "home/u/.config"},
+        {"relative/cfg", "/home/u", "relative/cfg"},
+    };
+    for (const auto& c : cases) {
+        TEnvironment environment;
+        environment.Set("XDG_CONFIG_HOME", c.xdg);
+        environment.Set("HOME", c.home);
+        const QString where = QStringLiteral("XDG_CONFIG_HOME=%1 HOME=%2").arg(c.xdg, c.home);
+        const QString file = QString::fromUtf8(c.file);
+        if (QDir::isAbsolutePath(file)) {
+            EXPECT_EQ(ErrorText([&] { EXPECT_EQ(TRegistry::StoreFile(), file) << qPrintable(where); }), QStringLiteral("<no error>"));
+        } else {
+            const QString refused = QStringLiteral("設定フォルダ '%1' が絶対パスではないため、レジストリを開けません").arg(file);
+            EXPECT_EQ(ErrorText([] { TRegistry::StoreFile(); }), refused) << qPrintable(where);
+            EXPECT_EQ(ErrorText([] { TRegistry reg; }), refused) << qPrintable(where);
+        }
+    }
+}
+
+TEST(RegistryFile, WithHomeUnsetFollowsQtsStandardPaths)
+{
+    TEnvironment environment;
+    environment.Set("XDG_CONFIG_HOME", nullptr);
+    environment.Set("HOME", nullptr);
+    const QString file = TRegistry::StoreFile();
+    EXPECT_EQ(file, QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+                        + QStringLiteral("/TarvoWidgets/registry.conf"));
+    EXPECT_FALSE(file.startsWith(QStringLiteral("//"))) << qPrintable(file);
+}
+
+TEST(RegistryFile, AProgramChoosesItsOwnFileAndANewStoreStartsFromTheFormerOne)
+{
+    QTemporaryDir dir;
+    TEnvironment environment;
+    environment.Set("XDG_CONFIG_HOME", dir.path().toUtf8().constData());
+    QDir(dir.path()).mkpath(QStringLiteral("tarvo"));
+    const QByteArray former = "[Software\\Old]\nHistoryCount=dword:1\nHistory0=\"kept\"\n";
+    WriteBytes(dir.filePath(QStringLiteral("tarvo/registry.conf")), former);
+
+    const QString chosen = dir.filePath(QStringLiteral("mine.conf"));
+    TRegistry::SetStoreFile(chosen);
+    {
+        TRegistry reg;
+        EXPECT_EQ(reg.FileName(), chosen);
+        ASSERT_TRUE(reg.OpenKey(QStringLiteral("K"), true));
+        reg.WriteInteger(QStringLiteral("v"), 7);
+        reg.CloseKey();
+    }
+    EXPECT_EQ(FileBytes(chosen), "[K]\nv=dword:7\n");
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("TarvoWidgets/registry.conf"))));
+
+    TRegistry::SetStoreFile(QString());
+    TRegistry reg;
+    EXPECT_EQ(reg.FileName(), dir.filePath(QStringLiteral("TarvoWidgets/registry.conf")));
+    ASSERT_TRUE(reg.OpenKey(QStringLiteral("Software\\Old"), false));
+    EXPECT_EQ(reg.ReadString(QStringLiteral("History0")), QStringLiteral("kept"));
+    EXPECT_EQ(FileBytes(reg.FileName()), former);
+    EXPECT_EQ(FileBytes(dir.filePath(QStringLiteral("tarvo/registry.conf"))), former);
 }

@@ -31,42 +31,37 @@ protected:
     TFileWriter FileWriter() const override { return FailWrites ? HalfWriter() : TFileWriter(); }
 };
 
-// Each test has its own folder, which also serves as XDG_CONFIG_HOME, so the registry is a
-// fresh file there.
+// Each test has its own folder, which also holds the registry: a fresh file that the test
+// chooses as the widget set's store.
 class HistoryBox : public testing::Test {
 protected:
     HistoryBox()
     {
-        qputenv("XDG_CONFIG_HOME", FDir.path().toUtf8());
+        TRegistry::SetStoreFile(RegistryFile());
         RegisterWidgetSet();
     }
-    ~HistoryBox() override { qputenv("XDG_CONFIG_HOME", FSavedConfig); }
+    ~HistoryBox() override { TRegistry::SetStoreFile(QString()); }
 
     QString Path(const char* name) const { return FDir.filePath(QString::fromUtf8(name)); }
-    QString RegistryFile() const { return FDir.filePath(QStringLiteral("tarvo/registry.conf")); }
-    void WriteRegistry(const QByteArray& bytes) const
-    {
-        QDir(FDir.path()).mkpath(QStringLiteral("tarvo"));
-        WriteBytes(RegistryFile(), bytes);
-    }
+    QString RegistryFile() const { return FDir.filePath(QStringLiteral("registry.conf")); }
+    void WriteRegistry(const QByteArray& bytes) const { WriteBytes(RegistryFile(), bytes); }
 
     // A form read from a real layout file that holds one history box named Box1 with the
-    // given properties and items.
-    std::unique_ptr<QWidget> ReadForm(const QString& boxXml) const
+    // given properties and items, and the other components given after it.
+    std::unique_ptr<QWidget> ReadForm(const QString& boxXml, const QString& after = QString()) const
     {
         const QString path = FDir.filePath(QStringLiteral("form.ui"));
         WriteBytes(path, QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>
 <ui version="4.0">
  <class>Form</class>
  <widget class="QWidget" name="Form">
-  <widget class="THistoryComboBox" name="Box1">%1</widget>
+  <widget class="THistoryComboBox" name="Box1">%1</widget>%2
  </widget>
 </ui>
-)").arg(boxXml).toUtf8());
+)").arg(boxXml, after).toUtf8());
         return std::unique_ptr<QWidget>(TStoredLayout::Read(path));
     }
 
-    QByteArray FSavedConfig = qgetenv("XDG_CONFIG_HOME");
     QTemporaryDir FDir;
 };
 
@@ -479,7 +474,153 @@ TEST_F(HistoryBox, BoxDestroyedWithItsWindowSavesItsCurrentEntries)
 TEST_F(HistoryBox, FailedSaveAtDestructionLeavesTheStoreAloneAndGoesOn)
 {
     auto box = std::make_unique<TBox>(L({"x"}));
+    box->SetSaveMode(THistoryComboBox::hsAutoSave);
     box->SetSaveFileName(Path("missing/folder/h.ini"));
     box.reset(); // reported on the log; nothing escapes the destructor
     EXPECT_FALSE(QFile::exists(Path("missing")));
+}
+
+TEST_F(HistoryBox, NoAutomaticSaveAfterAFailedLoadOrAFailedLayout)
+{
+    const QByteArray stored = "[K\\Box1]\nHistoryCount=dword:2\nHistory0=\"one\"\nHistory1=\"two\"\n";
+    const QString registry = QStringLiteral("<property name=\"SaveKeyName\"><string>K</string></property>");
+    const QString otherFails = QStringLiteral(R"(<widget class="TZRKFadeButton" name="Other"><property name="Step"><string>x</string></property></widget>)");
+    const struct {
+        const char* why;
+        QByteArray registryFile;
+        QString box;
+        QString after;
+    } cases[] = {
+        {"count of the wrong type", "[K\\Box1]\nHistoryCount=hex:02\nHistory0=\"one\"\n", registry, {}},
+        {"key ending in a backslash", stored, QStringLiteral("<property name=\"SaveKeyName\"><string>K\\</string></property>"), {}},
+        {"another component's error", stored, registry, otherFails},
+        {"another component's error, hsAutoSave", stored,
+         registry + QStringLiteral("<property name=\"SaveMode\"><enum>hsAutoSave</enum></property>"), otherFails},
+        {"a property of the box itself", stored,
+         registry + QStringLiteral("<property name=\"Sorted\"><string>maybe</string></property>"), {}},
+    };
+    for (const auto& c : cases) {
+        WriteRegistry(c.registryFile);
+        EXPECT_NE(ErrorText([&] { ReadForm(c.box, c.after); }), QStringLiteral("<no error>")) << c.why;
+        EXPECT_EQ(FileBytes(RegistryFile()), c.registryFile) << c.why;
+    }
+
+    // The same through an INI file with a damaged count.
+    const QByteArray damaged = "[Box1]\nHistoryCount=3x\nHistory0=one\n";
+    WriteBytes(Path("h.ini"), damaged);
+    EXPECT_EQ(ErrorText([&] { ReadForm(QStringLiteral("<property name=\"SaveFileName\"><string>%1</string></property>").arg(Path("h.ini"))); }),
+              QStringLiteral("'3x' は整数ではありません"));
+    EXPECT_EQ(FileBytes(Path("h.ini")), damaged);
+}
+
+TEST_F(HistoryBox, BoxThatNoLayoutMadeLoadsBeforeItsFirstShowAndSavesOnlyAfterThat)
+{
+    const QByteArray stored = "[K\\Box1]\nHistoryCount=dword:1\nHistory0=\"stored\"\n";
+    const auto made = [](THistoryComboBox::THistoryMode mode, const char* key) {
+        // As uic's setupUi makes it: constructed, then its properties set one by one.
+        auto window = std::make_unique<QWidget>();
+        auto* box = new TBox({}, window.get());
+        box->setProperty("SaveMode", QVariant::fromValue(mode));
+        box->setProperty("SaveKeyName", QString::fromUtf8(key));
+        return window;
+    };
+    const auto box = [](QWidget& window) { return window.findChild<TBox*>(); };
+
+    // Never shown: no load, and in hsAuto no save.
+    WriteRegistry(stored);
+    auto window = made(THistoryComboBox::hsAuto, "K");
+    box(*window)->AddText(QStringLiteral("typed"));
+    window.reset();
+    EXPECT_EQ(FileBytes(RegistryFile()), stored);
+
+    // Shown: the stored entries come first, and the save keeps them with the session's.
+    window = made(THistoryComboBox::hsAuto, "K");
+    window->show();
+    EXPECT_EQ(box(*window)->Items(), L({"stored"}));
+    box(*window)->AddText(QStringLiteral("typed"));
+    window->show(); // a second show loads nothing more
+    EXPECT_EQ(box(*window)->Items(), L({"typed", "stored"}));
+    window.reset();
+    EXPECT_EQ(FileBytes(RegistryFile()), "[K\\Box1]\nHistoryCount=dword:2\nHistory0=\"typed\"\nHistory1=\"stored\"\n");
+
+    // A load that fails at the show is reported and blocks the save.
+    const QByteArray damaged = "[K\\Box1]\nHistoryCount=\"1\"\nHistory0=dword:3\n";
+    WriteRegistry(damaged);
+    window = made(THistoryComboBox::hsAuto, "K");
+    window->show();
+    EXPECT_EQ(box(*window)->count(), 0);
+    box(*window)->AddText(QStringLiteral("typed"));
+    window.reset();
+    EXPECT_EQ(FileBytes(RegistryFile()), damaged);
+
+    // hsAutoSave keeps its meaning: the owner loads, the box saves.
+    WriteRegistry(stored);
+    window = made(THistoryComboBox::hsAutoSave, "K");
+    window->show();
+    EXPECT_EQ(box(*window)->count(), 0);
+    box(*window)->AddText(QStringLiteral("typed"));
+    window.reset();
+    EXPECT_EQ(FileBytes(RegistryFile()), "[K\\Box1]\nHistoryCount=dword:1\nHistory0=\"typed\"\n");
+}
+
+TEST_F(HistoryBox, CountBoundHoldsForBothStoresOnLoadAndOnSave)
+{
+    const int bound = THistoryComboBox::MaxLoadCount;
+    const QString tooMany = QStringLiteral("履歴の件数 %1 が上限の %2 を超えています").arg(bound + 1).arg(bound);
+    WriteRegistry(QByteArray("[K\\Box1]\nHistoryCount=dword:") + QByteArray::number(bound) + "\nHistory65535=\"last\"\n");
+    TBox atBound;
+    atBound.LoadFromRegistry(QStringLiteral("K"));
+    EXPECT_EQ(atBound.count(), bound);
+    EXPECT_EQ(atBound.itemText(bound - 1), QStringLiteral("last"));
+
+    const QByteArray over = QByteArray("[K\\Box1]\nHistoryCount=dword:") + QByteArray::number(bound + 1) + "\n";
+    WriteRegistry(over);
+    TBox loaded;
+    EXPECT_EQ(ErrorText([&] { loaded.LoadFromRegistry(QStringLiteral("K")); }), tooMany);
+    EXPECT_EQ(loaded.count(), 0);
+
+    // A save past the bound would write what no load reads: refused before anything is written.
+    atBound.addItem(QStringLiteral("one more"));
+    EXPECT_EQ(ErrorText([&] { atBound.SaveToRegistry(QStringLiteral("K")); }), tooMany);
+    EXPECT_EQ(FileBytes(RegistryFile()), over);
+    EXPECT_EQ(ErrorText([&] { atBound.SaveToFile(Path("h.ini")); }), tooMany);
+    EXPECT_FALSE(QFile::exists(Path("h.ini")));
+}
+
+TEST_F(HistoryBox, SaveOfMoreBytesThanOneHistoryMayHoldIsRefusedBeforeWriting)
+{
+    // Entries of 2000 bytes, a few more than the limit holds.
+    const QString entry(2000, QLatin1Char('e'));
+    const int count = int(THistoryComboBox::MaxSaveBytes / 2000) + 1;
+    TBox box;
+    for (int i = 0; i < count; ++i)
+        box.addItem(entry);
+    const QString error = QStringLiteral("履歴の大きさ %1 バイトが上限の %2 バイトを超えています")
+                              .arg(qint64(count) * 2000)
+                              .arg(THistoryComboBox::MaxSaveBytes);
+    WriteRegistry("[K\\Other]\nv=\"1\"\n");
+    EXPECT_EQ(ErrorText([&] { box.SaveToRegistry(QStringLiteral("K")); }), error);
+    EXPECT_EQ(ErrorText([&] { box.SaveToFile(Path("h.ini")); }), error);
+    EXPECT_EQ(FileBytes(RegistryFile()), "[K\\Other]\nv=\"1\"\n");
+    EXPECT_FALSE(QFile::exists(Path("h.ini")));
+
+    box.removeItem(0);
+    box.SaveToFile(Path("h.ini"));
+    TBox loaded;
+    loaded.LoadFromFile(Path("h.ini"));
+    EXPECT_EQ(loaded.count(), count - 1);
+}
+
+TEST_F(HistoryBox, IniSaveKeepsAnEntryWithALineBreakOnOneLine)
+{
+    TBox box(L({"pasted\nline", "crlf\r\nend", "cr\r", "\xEF\xBB\xBF" "bom", "plain"}));
+    box.SaveToFile(Path("h.ini"));
+    TBox loaded;
+    loaded.LoadFromFile(Path("h.ini"));
+    EXPECT_EQ(loaded.Items(), L({"pasted line", "crlf end", "cr ", "\xEF\xBB\xBF" "bom", "plain"}));
+    // The registry keeps them as typed.
+    box.SaveToRegistry(QStringLiteral("K"));
+    TBox fromRegistry;
+    fromRegistry.LoadFromRegistry(QStringLiteral("K"));
+    EXPECT_EQ(fromRegistry.Items(), box.Items());
 }

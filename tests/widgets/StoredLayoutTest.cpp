@@ -225,6 +225,38 @@ TEST_F(StoredLayout, WritesNoPropertyAtItsDeclaredDefaultAndEveryOtherOne)
         EXPECT_TRUE(changed.contains(QLatin1String(present))) << present;
 }
 
+TEST_F(StoredLayout, WritesTheQtPropertiesThatDifferFromANewWidgetAndNoOther)
+{
+    QWidget form;
+    form.setObjectName(QStringLiteral("Form"));
+    auto* button = new TZRKFadeButton(&form);
+    button->setObjectName(QStringLiteral("Button1"));
+    // The Qt properties (those that Qt's classes declare) written for the button, by name.
+    const auto qtPropertiesWritten = [&] {
+        const QString written = Written(&form);
+        const QString element = written.mid(written.indexOf(QLatin1String("name=\"Button1\"")));
+        const QMetaObject* qtBase = button->metaObject();
+        while (!QByteArray(qtBase->className()).startsWith('Q'))
+            qtBase = qtBase->superClass();
+        QStringList names;
+        static const QRegularExpression property(QStringLiteral("<property name=\"([^\"]+)\""));
+        for (const QRegularExpressionMatch& match : property.globalMatch(element)) {
+            if (qtBase->indexOfProperty(match.captured(1).toUtf8().constData()) >= 0)
+                names << match.captured(1);
+        }
+        names.sort();
+        return names;
+    };
+
+    button->setGeometry(3, 4, 50, 20);
+    EXPECT_EQ(qtPropertiesWritten(), (QStringList{QStringLiteral("geometry"), QStringLiteral("objectName")}));
+    button->setToolTip(QStringLiteral("tip"));
+    button->setEnabled(false);
+    EXPECT_EQ(qtPropertiesWritten(), (QStringList{QStringLiteral("enabled"), QStringLiteral("geometry"), QStringLiteral("objectName"), QStringLiteral("toolTip")}));
+    button->setEnabled(true);
+    EXPECT_EQ(qtPropertiesWritten(), (QStringList{QStringLiteral("geometry"), QStringLiteral("objectName"), QStringLiteral("toolTip")}));
+}
+
 TEST_F(StoredLayout, StoresAnOwnedObjectWithItsOwnerAndReadsItBackIntoTheSameObject)
 {
     QWidget form;

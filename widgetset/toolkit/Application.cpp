@@ -1,5 +1,6 @@
 #include "toolkit/Application.h"
 
+#include "toolkit/TerminationSignal.h"
 #include "toolkit/ToolkitError.h"
 
 #include <QMessageBox>
@@ -10,6 +11,8 @@ namespace TarvoWidgets {
 TApplication::TApplication(int& argc, char** argv)
     : QApplication(argc, argv)
 {
+    // A SIGTERM ends the event loop, so that the program ends as it does when it is closed.
+    new TTerminationSignal(this);
 }
 
 QString TApplication::CurrentExceptionMessage()

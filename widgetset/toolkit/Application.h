@@ -10,6 +10,9 @@ namespace TarvoWidgets {
 /// points (ErrorBoundary.h), never from notify: Qt does not support an exception unwinding
 /// through its event dispatch, which leaks the event being delivered and can leave Qt's own
 /// state half-updated.
+///
+/// A SIGTERM ends the event loop as closing the program does (TTerminationSignal), so that exec
+/// returns 0 and what the program saves as it takes its windows down is saved.
 class TApplication : public QApplication {
     Q_OBJECT
 public:

@@ -13,6 +13,11 @@ public:
     /// The toolkit's hook after reading; the base behaviour does nothing. Called by the
     /// layout reader only.
     virtual void Loaded() {}
+    /// The layout that made this component failed to read, after the component was created
+    /// (a property, another component's Loaded, or this one's): the layout is deleted next.
+    /// A component that would act at its destruction (save a history) learns here that it holds
+    /// no data of the user's. Called by the layout reader only; must not raise.
+    virtual void ReadFailed() noexcept {}
 
 protected:
     TLoadable() = default;

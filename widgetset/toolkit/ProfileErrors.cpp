@@ -49,6 +49,11 @@ EToolkitError ValueLineBreak(const QString& key)
     return EToolkitError(QStringLiteral("'%1' の値に改行は使えません").arg(key));
 }
 
+EToolkitError TooLarge(const QString& fileName, qint64 limit)
+{
+    return EToolkitError(QStringLiteral("%1 は上限の %2 バイトを超えるため書き込めません").arg(fileName).arg(limit));
+}
+
 } // namespace ProfileErrors
 
 } // namespace TarvoWidgets

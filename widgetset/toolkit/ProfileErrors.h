@@ -29,6 +29,8 @@ EToolkitError SectionNameInvalid(const QString& section);
 EToolkitError KeyNameInvalid(const QString& key);
 /// A value with a line break in it.
 EToolkitError ValueLineBreak(const QString& key);
+/// A file that would grow past what a read accepts (limit in bytes); it is left as it was.
+EToolkitError TooLarge(const QString& fileName, qint64 limit);
 
 } // namespace ProfileErrors
 

@@ -6,6 +6,11 @@
 #include <QLockFile>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace TarvoWidgets {
 
 TProfileFile::TProfileFile(QString path, TFileWriter writer)
@@ -13,13 +18,44 @@ TProfileFile::TProfileFile(QString path, TFileWriter writer)
 {
 }
 
+namespace {
+
+// Opens the regular file at path for reading; -1 when it is missing. Anything else at the path
+// (a FIFO would block the open and every read for ever, a device has effects of its own) is
+// refused: the type is checked before opening and again on the descriptor, which is opened
+// non-blocking, so that one swapped in between cannot make the program wait either.
+int OpenRegularFile(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (::stat(name.constData(), &status) != 0) {
+        if (errno == ENOENT)
+            return -1;
+        throw EToolkitError::FileOpen(path);
+    }
+    if (!S_ISREG(status.st_mode))
+        throw EToolkitError::FileOpen(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0 || ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        if (fd >= 0)
+            ::close(fd);
+        throw EToolkitError::FileOpen(path);
+    }
+    return fd;
+}
+
+} // namespace
+
 TProfileText TProfileFile::ReadText(const QString& path)
 {
-    QFile file(path);
-    if (!file.exists())
+    const int fd = OpenRegularFile(path);
+    if (fd < 0)
         return TProfileText::Parse({});
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         throw EToolkitError::FileOpen(path);
+    }
     if (file.size() > MaxBytes)
         throw EToolkitError::FileOpen(path);
     // In pieces, so that a small file costs little and a device that reports no size but
@@ -71,7 +107,10 @@ void TProfileFile::Commit()
     TProfileText fresh = ReadText(FPath);
     for (const auto& change : FChanges)
         change(fresh);
-    WriteAside(fresh.ToBytes());
+    const QByteArray bytes = fresh.ToBytes();
+    if (bytes.size() > MaxBytes)
+        throw ProfileErrors::TooLarge(FPath, MaxBytes);
+    WriteAside(bytes);
     FText = std::move(fresh);
     FChanges.clear();
 }

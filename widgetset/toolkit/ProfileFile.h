@@ -21,7 +21,9 @@ using TFileWriter = std::function<bool(QFileDevice& out, const QByteArray& bytes
 /// over the old one. A commit that fails, or changes never committed, leave the old file whole.
 class TProfileFile {
 public:
-    /// Files larger than this are refused rather than read into memory.
+    /// Files larger than this are refused rather than read into memory, and a commit that would
+    /// make the file larger is refused before anything is written: a file this class wrote is
+    /// always one it reads again.
     static constexpr qint64 MaxBytes = 32 * 1024 * 1024;
     /// How long a commit waits for another program to release the lock.
     static constexpr int LockTimeoutMs = 10000;
@@ -31,15 +33,16 @@ public:
     const QString& Path() const { return FPath; }
 
     /// The text as this transaction sees it. Reads the file on first use: a missing file reads
-    /// as empty; one that cannot be read, or is larger than MaxBytes, raises the file-open
-    /// error.
+    /// as empty; one that cannot be read, is no regular file (a FIFO or a device, which could
+    /// block the program for ever) or is larger than MaxBytes, raises the file-open error.
     const TProfileText& Text();
     /// Applies the change now and keeps it for the commit.
     void Change(std::function<void(TProfileText&)> change);
     bool HasChanges() const { return !FChanges.empty(); }
 
     /// Writes the changes made since the last commit; nothing happens when there are none.
-    /// Raises the write error naming the file when the lock, the write or the rename fails.
+    /// Raises the write error naming the file when the lock, the write or the rename fails, and
+    /// the too-large error when the result would exceed MaxBytes.
     /// A file that does not exist yet is created (its folder must exist).
     void Commit();
     /// Forgets the changes not yet committed.

@@ -1,5 +1,7 @@
 #include "toolkit/ProfileText.h"
 
+#include <QStringDecoder>
+
 namespace TarvoWidgets {
 
 namespace {
@@ -7,6 +9,14 @@ namespace {
 // A UTF-8 byte-order mark that an editor may have put at the start of the file; it stays in
 // the first line's bytes but is no part of its text.
 constexpr char Bom[] = "\xEF\xBB\xBF";
+
+// The text of UTF-8 bytes, a leading U+FEFF included: QString::fromUtf8 takes it for a
+// byte-order mark and drops it, which would change a name or value that starts with one.
+QString FromUtf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
 
 } // namespace
 
@@ -50,7 +60,7 @@ TProfileText TProfileText::Parse(const QByteArray& bytes)
         const qsizetype close = trimmed.indexOf(']');
         if (trimmed.startsWith('[') && close > 0) {
             TSection section;
-            section.Name = QString::fromUtf8(trimmed.mid(1, close - 1)).trimmed();
+            section.Name = FromUtf8(trimmed.mid(1, close - 1)).trimmed();
             section.HasHeader = true;
             section.Lines.push_back(TLine{raw, {}, {}, false});
             text.FSections.push_back(std::move(section));
@@ -69,8 +79,7 @@ TProfileText::TLine TProfileText::ParseLine(const QByteArray& body)
     const qsizetype equals = body.indexOf('=');
     if (equals < 0)
         return TLine{};
-    return TLine{{}, Folded(QString::fromUtf8(body.left(equals)).trimmed()),
-                 QString::fromUtf8(body.mid(equals + 1)).trimmed(), true};
+    return TLine{{}, Folded(FromUtf8(body.left(equals)).trimmed()), FromUtf8(body.mid(equals + 1)).trimmed(), true};
 }
 
 TProfileText::TLine TProfileText::EntryLine(const QString& key, const QString& value)

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace TarvoWidgets {
 
@@ -61,10 +62,43 @@ std::optional<QString> DecodeString(const QString& data)
     return value;
 }
 
+QString& ChosenStoreFile()
+{
+    static QString fileName;
+    return fileName;
+}
+
+// The user's configuration folder as Qt finds it, refused when relative.
+QString ConfigFolder()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (!QDir::isAbsolutePath(folder))
+        throw EToolkitError(QStringLiteral("設定フォルダ '%1' が絶対パスではないため、レジストリを開けません").arg(folder));
+    return QDir::cleanPath(folder);
+}
+
+// A store that is missing starts as a copy of the former one, once; the former file stays.
+void TakeOverFormerFile(const QString& fileName)
+{
+    const QString former = TRegistry::FormerFileName();
+    if (QFileInfo::exists(fileName) || !QFileInfo(former).isFile())
+        return;
+    QDir().mkpath(QFileInfo(fileName).absolutePath());
+    QFile::copy(former, fileName);
+}
+
+QString StoreFileTakingOverFormer()
+{
+    const QString fileName = TRegistry::StoreFile();
+    if (ChosenStoreFile().isEmpty())
+        TakeOverFormerFile(fileName);
+    return fileName;
+}
+
 } // namespace
 
 TRegistry::TRegistry(TFileWriter writer)
-    : TRegistry(DefaultFileName(), std::move(writer))
+    : TRegistry(StoreFileTakingOverFormer(), std::move(writer))
 {
 }
 
@@ -73,12 +107,24 @@ TRegistry::TRegistry(const QString& fileName, TFileWriter writer)
 {
 }
 
+QString TRegistry::StoreFile()
+{
+    return ChosenStoreFile().isEmpty() ? DefaultFileName() : ChosenStoreFile();
+}
+
 QString TRegistry::DefaultFileName()
 {
-    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (!QDir::isAbsolutePath(config))
-        config = QDir::homePath() + QStringLiteral("/.config");
-    return config + QStringLiteral("/tarvo/registry.conf");
+    return ConfigFolder() + QStringLiteral("/TarvoWidgets/registry.conf");
+}
+
+QString TRegistry::FormerFileName()
+{
+    return ConfigFolder() + QStringLiteral("/tarvo/registry.conf");
+}
+
+void TRegistry::SetStoreFile(const QString& fileName)
+{
+    ChosenStoreFile() = fileName;
 }
 
 std::optional<QString> TRegistry::Resolve(const QString& key) const

@@ -7,9 +7,12 @@
 
 namespace TarvoWidgets {
 
-/// The registry below the current user's root key, kept in one human-readable file,
-/// $XDG_CONFIG_HOME/tarvo/registry.conf ($HOME/.config when XDG_CONFIG_HOME is unset or not an
-/// absolute path). Each key that holds values is a section named by its path below the root,
+/// The registry below the current user's root key, kept in one human-readable file. By default
+/// that is the widget set's store, one file per user shared by every program that uses the
+/// widgets (as the toolkit's registry is shared by every program of a user):
+/// TarvoWidgets/registry.conf in the user's configuration folder as QStandardPaths gives it
+/// ($XDG_CONFIG_HOME, else $HOME/.config). A program, or a test, can choose another file for
+/// the whole process with SetStoreFile. Each key that holds values is a section named by its path below the root,
 /// with "\" between the names; each value is a line "Name=data":
 ///
 ///     [Software\Tarvo\Gallery\HistoryBox]
@@ -32,12 +35,23 @@ class TRegistry {
 public:
     enum TDataType { rdUnknown, rdString, rdInteger };
 
-    /// The registry of the current user.
+    /// The registry of the current user, in StoreFile().
     explicit TRegistry(TFileWriter writer = {});
     /// A registry kept in the given file (for tests and tools).
     explicit TRegistry(const QString& fileName, TFileWriter writer = {});
 
+    /// The file that the registry of the current user is kept in: the one SetStoreFile chose,
+    /// else DefaultFileName(). Raises an error naming the folder when that is a relative path
+    /// (HOME set to one and XDG_CONFIG_HOME unset): the file would follow the current folder.
+    static QString StoreFile();
+    /// The widget set's store in the user's configuration folder.
     static QString DefaultFileName();
+    /// Where the game kept the registry before the widget set had a store of its own; a store
+    /// that does not exist yet starts as a copy of it, so that no stored history is left behind.
+    static QString FormerFileName();
+    /// Keeps the registry of the current user in fileName from now on, for the whole process;
+    /// an empty name goes back to DefaultFileName().
+    static void SetStoreFile(const QString& fileName);
     const QString& FileName() const { return FFile.Path(); }
 
     /// Opens key, creating it (and the keys above it) when missing and canCreate is set.

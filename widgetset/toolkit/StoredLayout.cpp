@@ -151,10 +151,29 @@ public:
         const std::vector<TPendingComponent> pending = TakePublishedProperties(document);
 
         TLoader loader;
+        // Outside the try, so that the layout is deleted only after its components were told.
+        std::unique_ptr<QWidget> top;
+        try {
+            Build(loader, top, document, pending, parent);
+            return top.release();
+        } catch (...) {
+            // The layout goes: no component of it may act on what it half holds (a history
+            // box would save its empty list over the stored one).
+            for (const QPointer<QWidget>& widget : loader.Created)
+                if (auto* loadable = dynamic_cast<TLoadable*>(widget.data()))
+                    loadable->ReadFailed();
+            throw;
+        }
+    }
+
+private:
+    void Build(TLoader& loader, std::unique_ptr<QWidget>& top, const QDomDocument& document,
+               const std::vector<TPendingComponent>& pending, QWidget* parent) const
+    {
         QByteArray bytes = document.toByteArray();
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::ReadOnly);
-        std::unique_ptr<QWidget> top(loader.load(&buffer, parent));
+        top.reset(loader.load(&buffer, parent));
         if (!top)
             throw Error(QString(), QString(), loader.errorString());
         if (loader.Published.size() != pending.size())
@@ -166,10 +185,8 @@ public:
         for (const QPointer<QWidget>& widget : loader.Created)
             if (auto* loadable = dynamic_cast<TLoadable*>(widget.data()))
                 loadable->Loaded();
-        return top.release();
     }
 
-private:
     QDomDocument Parse() const
     {
         QFile file(FFileName);

@@ -33,7 +33,7 @@ public:
     /// Reads the layout in fileName into new widgets on parent and returns the top one. Raises
     /// EToolkitError naming the file (and the component and property at fault) when the file
     /// cannot be read; an error raised by a Loaded reaches the caller. On an error nothing of
-    /// the layout is left over.
+    /// the layout is left over: each component made so far gets ReadFailed, then goes.
     static QWidget* Read(const QString& fileName, QWidget* parent = nullptr);
     /// Writes form and everything on it to fileName, replacing the file whole.
     static void Write(const QString& fileName, QWidget* form);

@@ -1,10 +1,13 @@
 #include "widgets/HistoryComboBox.h"
 
+#include "toolkit/ErrorBoundary.h"
 #include "toolkit/IniFile.h"
 #include "toolkit/ProfileErrors.h"
 #include "toolkit/Registry.h"
 
 #include <QCoreApplication>
+#include <QEvent>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace TarvoWidgets {
@@ -22,6 +25,15 @@ QString EntryName(int index)
 bool LessIgnoringCase(const QString& a, const QString& b)
 {
     return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+}
+
+// An INI value is one line: each line break of an entry becomes one blank.
+QString OneLine(const QString& entry)
+{
+    if (!TProfileText::HasLineBreak(entry))
+        return entry;
+    static const QRegularExpression lineBreak(QStringLiteral("\\r\\n|\\r|\\n"));
+    return QString(entry).replace(lineBreak, QStringLiteral(" "));
 }
 
 EToolkitError CountTooLarge(qint64 count)
@@ -65,7 +77,7 @@ THistoryComboBox::THistoryComboBox(QWidget* owner)
 THistoryComboBox::~THistoryComboBox()
 {
     WMDestroy();
-    if (FDesigning || (FSaveMode != hsAuto && FSaveMode != hsAutoSave))
+    if (!SavesAutomatically())
         return;
     FUseCopy = true;
     // A destructor cannot pass an error on: the failed save is reported on the log and the
@@ -78,6 +90,15 @@ THistoryComboBox::~THistoryComboBox()
     } catch (const std::exception& error) {
         qWarning("%s", error.what());
     }
+}
+
+bool THistoryComboBox::SavesAutomatically() const
+{
+    if (FDesigning || FLayoutFailed)
+        return false;
+    // In hsAuto the save writes back what the load read, with the session's changes: without
+    // the load it would replace the stored history with the session's entries alone.
+    return FSaveMode == hsAutoSave || (FSaveMode == hsAuto && FAutoLoadSucceeded);
 }
 
 void THistoryComboBox::WMDestroy()
@@ -145,6 +166,17 @@ QString THistoryComboBox::GetSectionString() const
     return FSaveSectionName.isEmpty() ? objectName() : FSaveSectionName;
 }
 
+void THistoryComboBox::CheckSaveLimits(const QStringList& source)
+{
+    if (source.size() > MaxLoadCount)
+        throw CountTooLarge(source.size());
+    qint64 bytes = 0;
+    for (const QString& entry : source)
+        bytes += entry.toUtf8().size();
+    if (bytes > MaxSaveBytes)
+        throw EToolkitError(QStringLiteral("履歴の大きさ %1 バイトが上限の %2 バイトを超えています").arg(bytes).arg(MaxSaveBytes));
+}
+
 QString THistoryComboBox::CheckedSection() const
 {
     const QString section = GetSectionString();
@@ -192,12 +224,13 @@ QString THistoryComboBox::IniFileName(const QString& name, const QString& exeFol
 void THistoryComboBox::SaveToFile(const QString& fileName)
 {
     const QString section = CheckedSection();
+    const QStringList source = SaveSource();
+    CheckSaveLimits(source);
     TIniFile ini(IniFileName(fileName, QCoreApplication::applicationDirPath()), FileWriter());
     ini.EraseSection(section);
-    const QStringList source = SaveSource();
     ini.WriteString(section, CountName, QString::number(source.size()));
     for (int i = 0; i < source.size(); ++i)
-        ini.WriteString(section, EntryName(i), source[i]);
+        ini.WriteString(section, EntryName(i), OneLine(source[i]));
     ini.UpdateFile();
 }
 
@@ -221,6 +254,8 @@ void THistoryComboBox::SaveToRegistry(const QString& key)
     // A section that starts with a backslash would name a key from the root, not below this one.
     if (section.startsWith(Backslash))
         throw ProfileErrors::KeyCreateFailed(section);
+    const QStringList source = SaveSource();
+    CheckSaveLimits(source);
     // Nothing reaches the file before CloseKey, so every refusal below leaves it as it was.
     TRegistry reg(FileWriter());
     if (!reg.OpenKey(path, true))
@@ -228,7 +263,6 @@ void THistoryComboBox::SaveToRegistry(const QString& key)
     reg.DeleteKey(section);
     if (!reg.OpenKey(section, true))
         throw ProfileErrors::KeyCreateFailed(section);
-    const QStringList source = SaveSource();
     reg.WriteInteger(CountName, qint32(source.size()));
     for (int i = 0; i < source.size(); ++i)
         reg.WriteString(EntryName(i), source[i]);
@@ -301,10 +335,36 @@ bool THistoryComboBox::LoadFromRegistry()
 void THistoryComboBox::Loaded()
 {
     TLoadable::Loaded();
-    if (FDesigning || (FSaveMode != hsAuto && FSaveMode != hsAutoLoad))
+    if (!FAutoLoadDone)
+        AutoLoad();
+}
+
+void THistoryComboBox::ReadFailed() noexcept
+{
+    FLayoutFailed = true;
+}
+
+void THistoryComboBox::AutoLoad()
+{
+    FAutoLoadDone = true;
+    if (FDesigning || !LoadsAutomatically())
         return;
+    // A load that fails leaves FAutoLoadSucceeded clear: what the box holds is not the stored
+    // history, and the automatic save, which would replace it, does not run.
     if (!LoadFromRegistry())
         LoadFromFile();
+    FAutoLoadSucceeded = true;
+}
+
+bool THistoryComboBox::event(QEvent* event)
+{
+    // At the first show of a box that no stored layout made (uic's setupUi, code): its
+    // properties are set by then. (Qt polishes a combo box already in its constructor, so the
+    // polish comes too early.) A box whose store is not named yet leaves the load to a later
+    // Loaded.
+    if (event->type() == QEvent::Show && !FAutoLoadDone && (!FSaveKeyName.isEmpty() || !FSaveFileName.isEmpty()))
+        RunGuarded([this] { AutoLoad(); });
+    return QComboBox::event(event);
 }
 
 } // namespace TarvoWidgets

@@ -14,8 +14,23 @@ class TRegistry;
 /// An editable combo box that keeps a most-recently-used history of texts in its own item list,
 /// newest first, and stores it in an INI file section or under a registry key (a section or
 /// subkey holding "HistoryCount" and "History0", "History1", ...), so that it survives from one
-/// run to the next. Read from a stored layout it can load the history by itself (Loaded), and
-/// it can save it by itself when it is destroyed; SaveMode says which of the two run.
+/// run to the next. It can load the history by itself and save it by itself when it is
+/// destroyed; SaveMode says which of the two run.
+///
+/// The automatic load and save in Qt. The toolkit loads a box read from a stored layout
+/// (Loaded) and saves every box at destruction. Qt makes boxes in more ways (uic's setupUi, code),
+/// and a save that ran without the load before it would write an empty list over the stored
+/// history. So:
+/// - The automatic load (hsAuto, hsAutoLoad) runs once: in Loaded for a box read from a stored
+///   layout, otherwise when the box is first shown (uic's setupUi has set every property by
+///   then). A show that finds neither SaveKeyName nor SaveFileName set loads nothing and leaves
+///   the load to a later Loaded. An error of the load at the show cannot reach a caller: it
+///   goes to the application's error handler.
+/// - The automatic save at destruction runs in hsAutoSave (the owner loads, the box saves), and
+///   in hsAuto only after the automatic load ran and succeeded.
+/// - No automatic save runs, in any SaveMode, after the automatic load failed or after the
+///   stored layout that made the box failed to read (ReadFailed): the stored history then stays
+///   as it is.
 ///
 /// The owner calls AddText when a text has been used (the gallery does it when Enter confirms
 /// the edit text): the box itself inserts nothing while the user types, and list changes keep
@@ -56,6 +71,11 @@ public:
     /// about a fifth of a second (bench/HistoryBench.cpp). A larger count stops the load with
     /// an error before any entry is added.
     static constexpr int MaxLoadCount = 65536;
+    /// The most UTF-8 bytes the entries of one saved history may hold together. A save checks
+    /// both limits before it writes, so that whatever it writes a load reads back, and keeps one
+    /// history to an eighth of the largest file the stores read, so that it cannot crowd the
+    /// other histories and keys out of a shared file.
+    static constexpr qint64 MaxSaveBytes = TProfileFile::MaxBytes / 8;
 
     explicit THistoryComboBox(QWidget* owner = nullptr);
     ~THistoryComboBox() override;
@@ -93,7 +113,10 @@ public:
     /// history in one step: one that fails leaves the previous history whole. Loads append the
     /// stored entries to the list; one that fails adds nothing. An empty section name
     /// (no SaveSectionName and no Name) is refused, so that nothing else under the file's or
-    /// key's other sections is touched.
+    /// key's other sections is touched. A save of more than MaxLoadCount entries or
+    /// MaxSaveBytes bytes is refused before anything is written. An INI value is one line: the
+    /// file save writes each line break of an entry (CR LF, CR or LF) as one blank, and keeps
+    /// the entry; the registry keeps line breaks as they are.
     void SaveToFile(const QString& fileName);
     bool SaveToFile();
     /// Trailing backslashes of key are dropped; a key made only of them is refused.
@@ -117,8 +140,12 @@ public:
 
     /// The automatic load of a box read from a stored layout.
     void Loaded() override;
+    /// The stored layout that made the box failed to read: no automatic save.
+    void ReadFailed() noexcept override;
 
 protected:
+    /// The first show runs the automatic load of a box that no stored layout made.
+    bool event(QEvent* event) override;
     /// The box's entries are about to go: copies them into FHistoryCopy.
     void WMDestroy();
     /// How the stores write their files; tests override it to interrupt a save.
@@ -135,6 +162,18 @@ private:
     QStringList SaveSource() const;
     /// Adds loaded entries at the end, or at their sorted place.
     void AddLoaded(const QStringList& entries);
+    /// The automatic load, at most once; remembers whether it succeeded.
+    void AutoLoad();
+    bool LoadsAutomatically() const { return FSaveMode == hsAuto || FSaveMode == hsAutoLoad; }
+    bool SavesAutomatically() const;
+    /// Refuses a source that a load would not read back whole.
+    static void CheckSaveLimits(const QStringList& source);
+
+    /// The automatic load has run (or a layout's Loaded is past); it succeeded; the layout that
+    /// made the box failed, so no automatic save may run.
+    bool FAutoLoadDone = false;
+    bool FAutoLoadSucceeded = false;
+    bool FLayoutFailed = false;
 
     THistoryMode FSaveMode = hsAuto;
     QString FSaveKeyName;
