@@ -41,6 +41,46 @@ TEST(Color, ResolvesSystemColoursFromTheApplicationPalette)
     EXPECT_EQ(ColorToRGB(clr::SystemColor(200)), clr::Black) << "an index with no role";
 }
 
+TEST(Color, EverySystemColourIndexIsAnsweredByItsOwnPaletteEntry)
+{
+    using P = QPalette;
+    const struct {
+        const char* Name;
+        P::ColorGroup Group;
+        P::ColorRole Role;
+    } entries[31] = {
+        {"scroll bar", P::Active, P::Mid},                 {"desktop", P::Active, P::Window},
+        {"active caption", P::Active, P::Highlight},       {"inactive caption", P::Inactive, P::Mid},
+        {"menu", P::Active, P::Window},                    {"window", P::Active, P::Base},
+        {"window frame", P::Active, P::Shadow},            {"menu text", P::Active, P::WindowText},
+        {"window text", P::Active, P::Text},               {"caption text", P::Active, P::HighlightedText},
+        {"active border", P::Active, P::Button},           {"inactive border", P::Inactive, P::Button},
+        {"application workspace", P::Active, P::Mid},      {"selection", P::Active, P::Highlight},
+        {"selected text", P::Active, P::HighlightedText},  {"button face", P::Active, P::Button},
+        {"button shadow", P::Active, P::Dark},             {"grey text", P::Disabled, P::Text},
+        {"button text", P::Active, P::ButtonText},         {"inactive caption text", P::Inactive, P::HighlightedText},
+        {"button highlight", P::Active, P::Light},         {"3-D dark shadow", P::Active, P::Shadow},
+        {"3-D light", P::Active, P::Midlight},             {"tool tip text", P::Active, P::ToolTipText},
+        {"tool tip background", P::Active, P::ToolTipBase}, {"unused", P::Active, P::Button},
+        {"hot-tracked item", P::Active, P::Link},          {"active caption gradient", P::Active, P::Highlight},
+        {"inactive caption gradient", P::Inactive, P::Mid}, {"menu highlight", P::Active, P::Highlight},
+        {"menu bar", P::Active, P::Window},
+    };
+    // Every group and role of its own colour, so that a wrong group or role shows.
+    const QPalette saved = QApplication::palette();
+    QPalette distinct;
+    for (int group : {P::Active, P::Inactive, P::Disabled})
+        for (int role = 0; role < P::NColorRoles; ++role)
+            distinct.setColor(P::ColorGroup(group), P::ColorRole(role), QColor(role * 9, group * 80, 100 + role));
+    QApplication::setPalette(distinct);
+    for (int index = 0; index < 31; ++index) {
+        const auto& e = entries[index];
+        EXPECT_EQ(ToQColor(clr::SystemColor(index)).rgb(), distinct.color(e.Group, e.Role).rgb())
+            << "index " << index << ", " << e.Name;
+    }
+    QApplication::setPalette(saved);
+}
+
 TEST(Color, ReadsBackEveryStoredForm)
 {
     const struct {

@@ -139,6 +139,28 @@ TEST(SpeedButton, ADragOutAndBackShowsThePressOnlyInsideAndClicksOnlyOnAReleaseI
     EXPECT_EQ(clicks.count(), 1);
 }
 
+TEST(SpeedButton, HiddenDuringAPressItShowsItsTrueStateAndDoesNotClick)
+{
+    for (bool latched : {false, true}) {
+        QWidget host;
+        auto* button = new TSpeedButton(&host);
+        button->resize(40, 22);
+        button->SetGroupIndex(latched ? 1 : 0);
+        button->SetDown(latched);
+        host.show();
+        QSignalSpy clicks(button, &TSpeedButton::OnClick);
+        QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+        ASSERT_EQ(button->State(), latched ? TSpeedButton::bsExclusive : TSpeedButton::bsDown);
+        button->hide();
+        button->show();
+        EXPECT_EQ(button->State(), latched ? TSpeedButton::bsExclusive : TSpeedButton::bsUp) << latched;
+        // The release went elsewhere; a later one over the button is no click of this press.
+        QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
+        EXPECT_EQ(clicks.count(), 0) << latched;
+        EXPECT_EQ(button->Down(), latched);
+    }
+}
+
 TEST(SpeedButton, ADoubleClickAsQtDeliversItClicksTwice)
 {
     QWidget host;

@@ -2,9 +2,11 @@
 #include "widgets/ShineSpdBtn.h"
 
 #include <QCursor>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -27,6 +29,7 @@ public:
     using TShineSpeedButton::TShineSpeedButton;
     using TShineSpeedButton::FActiveTimer;
     using TShineSpeedButton::FMouseInside;
+    using TShineSpeedButton::FMousePressed;
 };
 
 // Swallows the leave notifications of the control it filters.
@@ -308,6 +311,161 @@ TEST_F(ShineInteraction, WhileAnotherControlHoldsTheMouseTheButtonDoesNotLightUp
     other->releaseMouse();
     PointerTo(Buttons[0], {6, 6});
     EXPECT_EQ(Buttons[0]->State(), B::sbUpActive);
+}
+
+// A press as the window system delivers it: through the window, so that Qt knows the button is
+// held and gives the widget under the pointer the implicit grab.
+void WindowPress(QWidget* widget, QPoint at = {5, 5})
+{
+    QTest::mousePress(widget->window()->windowHandle(), Qt::LeftButton, {}, widget->mapTo(widget->window(), at));
+}
+void WindowRelease(QWidget* widget, QPoint at = {5, 5})
+{
+    QTest::mouseRelease(widget->window()->windowHandle(), Qt::LeftButton, {}, widget->mapTo(widget->window(), at));
+}
+
+TEST_F(ShineInteraction, APressWhoseReleaseIsLostEndsWithoutAClickAndTheHoverRecovers)
+{
+    struct TCase {
+        const char* Name;
+        // Runs while the button is held on Buttons[0]; the release never reaches it.
+        std::function<void()> Lose;
+    };
+    const TCase cases[] = {
+        {"hidden and shown again",
+         [this] {
+             Buttons[0]->hide();
+             Buttons[0]->show();
+             WindowRelease(&Host, {150, 70});
+             PointerTo(Buttons[0], {6, 6});
+         }},
+        {"another widget takes the mouse; then a move with no button held",
+         [this] {
+             QWidget* other = new QWidget(&Host);
+             other->setGeometry(150, 40, 20, 20);
+             other->show();
+             other->grabMouse();
+             WindowRelease(&Host, {150, 70});
+             other->releaseMouse();
+             delete other;
+             PointerTo(Buttons[0], {6, 6});
+         }},
+        {"a menu opened by OnMouseDown takes the release and Escape closes it; the hover timer finds no button held",
+         [this] {
+             QMenu* menu = Host.findChild<QMenu*>();
+             ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+             WindowRelease(Buttons[0]);
+             QTest::keyClick(menu, Qt::Key_Escape);
+             QTRY_VERIFY_WITH_TIMEOUT(!Buttons[0]->FMousePressed, 2000);
+         }},
+    };
+    for (const TCase& c : cases) {
+        TProbe* button = Buttons[0];
+        button->SetGroupIndex(1);
+        Buttons[1]->SetGroupIndex(1);
+        Buttons[1]->SetDown(true);
+        QMenu menu(&Host);
+        menu.addAction(QStringLiteral("Item"));
+        if (std::string(c.Name).starts_with("a menu"))
+            QObject::connect(button, &B::OnMouseDown, &menu, [&] { menu.popup(QCursor::pos()); });
+        PointerTo(button, {5, 5});
+        WindowPress(button);
+        ASSERT_EQ(button->State(), B::sbDownActive) << c.Name;
+        Events.clear();
+        c.Lose();
+        EXPECT_FALSE(button->FMousePressed) << c.Name;
+        EXPECT_FALSE(button->Down()) << c.Name;
+        EXPECT_EQ(DownStates({Buttons[1]}), std::vector<bool>{true}) << c.Name << ": one button of the group down";
+        EXPECT_EQ(std::count(Events.begin(), Events.end(), "0:click"), 0) << c.Name;
+        // Drawn as it is: up, lit while the pointer is over it, and the hover works again.
+        EXPECT_EQ(button->State(), B::sbUpActive) << c.Name;
+        PointerTo(&Host, {150, 70});
+        EXPECT_EQ(button->State(), B::sbUp) << c.Name;
+        QObject::disconnect(button, &B::OnMouseDown, &menu, nullptr);
+        Buttons[1]->SetAllowAllUp(true);
+        Buttons[1]->SetDown(false);
+        Buttons[1]->SetAllowAllUp(false);
+    }
+}
+
+TEST_F(ShineInteraction, AButtonKeepsDownThroughItsContainersDisableAndEnable)
+{
+    QWidget* panel = new QWidget(&Host);
+    panel->setGeometry(0, 40, 200, 40);
+    auto* inside = new TProbe(panel);
+    auto* other = new TProbe(panel);
+    auto* speed = new TSpeedButton(panel);
+    other->move(30, 0);
+    speed->move(60, 0);
+    for (auto* b : {inside, other})
+        b->SetGroupIndex(1);
+    speed->SetGroupIndex(2);
+    inside->SetDown(true);
+    speed->SetDown(true);
+    panel->show();
+
+    panel->setEnabled(false);
+    EXPECT_EQ(inside->State(), B::sbDisabled);
+    panel->setEnabled(true);
+    EXPECT_TRUE(inside->Down());
+    EXPECT_EQ(inside->State(), B::sbDown);
+    EXPECT_TRUE(speed->Down()) << "as the toolkit speed button does";
+
+    // The button's own Enabled still releases it, as the toolkit's control does.
+    inside->setEnabled(false);
+    inside->setEnabled(true);
+    EXPECT_FALSE(inside->Down());
+}
+
+TEST_F(ShineInteraction, TheFirstControlWithAnAcceleratorTakesItEveryTimeInEitherCase)
+{
+    auto* speed = new TSpeedButton(&Host);
+    speed->move(120, 10);
+    speed->show();
+    speed->SetCaption(QStringLiteral("&Go"));
+    Buttons[0]->SetCaption(QStringLiteral("&Go"));
+    Buttons[1]->SetCaption(QStringLiteral("&go"));
+    QSignalSpy speedClicks(speed, &TSpeedButton::OnClick);
+    for (Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(Qt::AltModifier), Qt::KeyboardModifiers(Qt::AltModifier), Qt::AltModifier | Qt::ShiftModifier})
+        QTest::keyClick(&Host, Qt::Key_G, modifiers);
+    EXPECT_EQ(Events, (TLog{"0:click", "0:click", "0:click"}));
+    EXPECT_EQ(speedClicks.count(), 0);
+
+    // A disabled first control passes it on to the next.
+    Events.clear();
+    Buttons[0]->setEnabled(false);
+    QTest::keyClick(&Host, Qt::Key_G, Qt::AltModifier);
+    EXPECT_EQ(Events, (TLog{"1:click"}));
+}
+
+TEST_F(ShineInteraction, AGroupMessageReleasesADownButtonOnlyWhenItsSenderIsDown)
+{
+    // A button joining the group, or changing AllowAllUp, while up tells the group so; a down
+    // button (a stored page's, say) stays down.
+    struct TCase {
+        const char* Name;
+        bool ShineReceiver;
+        bool ShineSender;
+    };
+    for (const TCase& c : {TCase{"shine hears shine", true, true}, TCase{"shine hears speed", true, false},
+                           TCase{"speed hears shine", false, true}, TCase{"speed hears speed", false, false}}) {
+        QWidget parent;
+        QWidget* receiver = c.ShineReceiver ? static_cast<QWidget*>(new TProbe(&parent)) : new TSpeedButton(&parent);
+        QWidget* sender = c.ShineSender ? static_cast<QWidget*>(new TProbe(&parent)) : new TSpeedButton(&parent);
+        receiver->setProperty("GroupIndex", 1);
+        receiver->setProperty("Down", true);
+        ASSERT_TRUE(receiver->property("Down").toBool()) << c.Name;
+        sender->setProperty("GroupIndex", 1);
+        sender->setProperty("AllowAllUp", true);
+        EXPECT_TRUE(receiver->property("Down").toBool()) << c.Name;
+        sender->setProperty("Down", true);
+        EXPECT_FALSE(receiver->property("Down").toBool()) << c.Name << ": a down sender releases it";
+    }
+}
+
+TEST_F(ShineInteraction, TheHoverTimerLooksEvery200Milliseconds)
+{
+    EXPECT_EQ(Buttons[0]->FActiveTimer->Interval(), 200);
 }
 
 } // namespace

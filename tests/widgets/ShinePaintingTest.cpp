@@ -111,6 +111,22 @@ TEST_F(ShinePainting, FillAndFrameFollowTheStateAndTheFrameSettings)
          [](TProbe& b) { b.SetFrameType(TShineSpeedButton::ftFlatFrame); },
          {{{5, 0}, clr::BtnHighlight}, {{5, 24}, clr::BtnShadow}, {{24, 5}, clr::BtnShadow},
           {{5, 23}, clr::BtnFace}, {{24, 0}, clr::BtnFace}}},
+        {"flat frame, held down: sunken, shadow above and left",
+         [](TProbe& b) {
+             b.SetFrameType(TShineSpeedButton::ftFlatFrame);
+             b.PressedColors()->SetColor(clr::Gray);
+             b.FState = TShineSpeedButton::sbDownActive;
+         },
+         {{{5, 0}, clr::BtnShadow}, {{0, 5}, clr::BtnShadow}, {{5, 24}, clr::BtnHighlight},
+          {{24, 5}, clr::BtnHighlight}, {{12, 12}, clr::Gray}}},
+        {"enclosed frame, held down: the inset bevel sunken",
+         [](TProbe& b) {
+             b.SetFrameType(TShineSpeedButton::ftEnclosedFrame);
+             b.PressedColors()->SetColor(clr::Gray);
+             b.FState = TShineSpeedButton::sbDown;
+         },
+         {{{0, 0}, clr::WindowFrame}, {{5, 1}, clr::BtnShadow}, {{1, 5}, clr::BtnShadow},
+          {{5, 23}, clr::BtnHighlight}, {{23, 5}, clr::BtnHighlight}, {{12, 12}, clr::Gray}}},
         {"enclosed frame, disabled: dark outline round an inset bevel",
          [](TProbe& b) {
              b.SetFrameType(TShineSpeedButton::ftEnclosedFrame);
@@ -155,6 +171,7 @@ struct TLayoutCase {
     QSize Button;
     QPoint GlyphAt;
     QRect Text;
+    int GlyphHeight = 16;
 };
 
 TEST_F(ShinePainting, LayoutPlacesGlyphAndCaptionByLayoutMarginAndSpacing)
@@ -173,10 +190,12 @@ TEST_F(ShinePainting, LayoutPlacesGlyphAndCaptionByLayoutMarginAndSpacing)
         {"glyph top, margin 3", B::blGlyphTop, 3, true, true, {100, 50}, {42, 3}, {35, 23, 30, 13}},
         {"glyph bottom", B::blGlyphBottom, -1, true, true, {100, 50}, {42, 25}, {35, 8, 30, 13}},
         {"glyph bottom, margin 3", B::blGlyphBottom, 3, true, true, {100, 50}, {42, 31}, {35, 14, 30, 13}},
+        {"a glyph 3 pixels shorter than the caption: 1 above, 2 below", B::blGlyphLeft, -1, true, true, {100, 30}, {25, 9}, {45, 8, 30, 13}, 10},
+        {"the same on the right", B::blGlyphRight, -1, true, true, {100, 30}, {59, 9}, {25, 8, 30, 13}, 10},
         {"caption overhanging a 20 by 10 button", B::blGlyphLeft, -1, false, true, {20, 10}, {}, {-5, -1, 30, 13}},
     };
-    const auto glyph = SolidGlyph(16, 16, qRgb(200, 0, 0));
     for (const TLayoutCase& c : cases) {
+        const auto glyph = SolidGlyph(16, c.GlyphHeight, qRgb(200, 0, 0));
         QWidget host;
         TProbe button(&host);
         button.resize(c.Button);
@@ -320,6 +339,27 @@ TEST_F(ShineCaption, ShadowAndHighlightCopiesLieOnePixelAwayUnderTheCaption)
         Button->SetFontShadow(clr::None);
         Button->SetFontHighlight(clr::None);
     }
+}
+
+TEST_F(ShineCaption, WithBothCopiesTheHighlightLiesOverTheShadow)
+{
+    const QImage reference = Reference(clr::Red);
+    Button->SetFontShadow(clr::Black);
+    Button->SetFontHighlight(clr::White);
+    const QImage shot = Button->Shot();
+    // Where both copies land and the caption does not (the inner corners of "H").
+    const auto ink = [&](QPoint p) { return (reference.pixel(p) & 0xFFFFFF) == (Rgb(clr::Red) & 0xFFFFFF); };
+    int both = 0, white = 0;
+    for (int y = 1; y < shot.height() - 1; ++y)
+        for (int x = 1; x < shot.width() - 1; ++x) {
+            const QPoint p(x, y);
+            if (ink(p) || !ink(p - QPoint(1, 1)) || !ink(p + QPoint(1, 1)))
+                continue;
+            ++both;
+            white += (shot.pixel(p) & 0xFFFFFF) == (Rgb(clr::White) & 0xFFFFFF);
+        }
+    EXPECT_GT(both, 0);
+    EXPECT_EQ(white, both);
 }
 
 TEST_F(ShineCaption, ADisabledCaptionIsDrawnLightOnePixelDownRightThenDarkInPlace)

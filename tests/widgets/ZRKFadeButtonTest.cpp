@@ -1,5 +1,4 @@
 #include "toolkit/GothicFaces.h"
-#include "toolkit/ToolkitError.h"
 #include "widgets/ZRKFadeButton.h"
 
 #include <QApplication>
@@ -7,6 +6,7 @@
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
 #include <vector>
@@ -297,26 +297,113 @@ TEST_F(FadeButton, FadesWithNothingToDoEndAtTheirFirstTick)
     }
 }
 
-// Regression: a channel whose hover value lay below its rest value was pinned to the hover
-// value, so a fade from red to lime jumped to near black and the fade-out ended at black.
-// A channel whose hover value lies below its rest value is pinned to the hover value at every
-// tick: from red to lime the first tick shows 0x000200, and the fade-out ends at black.
-TEST_F(FadeButton, ChannelWithHoverValueBelowItsRestValueIsPinnedToIt)
+// Any pair of colours fades soundly: each channel moves by Step a tick towards its own target
+// inside its own range, the fade-out ends exactly at the rest colours (a system colour too, as
+// the stored reference), and the timer stops at each end.
+TEST_F(FadeButton, EveryPairOfColoursFadesChannelByChannelAndEndsAtTheRestColours)
 {
-    Button->SetColor(clr::Red);
-    Button->SetDestColor(clr::Lime);
-    Move();
-    std::vector<TShown> ticks = Ticks();
-    ASSERT_EQ(ticks.size(), 128u);
-    EXPECT_EQ(ticks.front().Fill, 0x000200);
-    EXPECT_EQ(ticks[1].Fill, 0x000400);
-    EXPECT_EQ(ticks.back().Fill, clr::Lime);
+    struct Case {
+        const char* name;
+        TColor color, dest;
+        size_t ticks; // of the fade-in, the longest channel's range over Step
+    };
+    const Case cases[] = {
+        {"red to lime", clr::Red, clr::Lime, 128},
+        {"maroon to the default lime", clr::Maroon, clr::Lime, 128},
+        {"the button face to lime", clr::BtnFace, clr::Lime, 0},
+    };
+    for (const Case& c : cases) {
+        Button->SetColor(c.color);
+        Button->SetDestColor(c.dest);
+        Button->SetBorderColor(clr::White);
+        Button->SetBorderDestColor(clr::Gray);
+        Move();
+        std::vector<TShown> ticks = Ticks();
+        ASSERT_LT(ticks.size(), 1000u) << c.name << ": the fade-in ends";
+        if (c.ticks)
+            EXPECT_EQ(ticks.size(), c.ticks) << c.name;
+        TColor previous = ColorToRGB(c.color);
+        for (const TShown& shown : ticks) {
+            for (TColor (*channel)(TColor) : {+[](TColor v) { return TColor(RedOf(v)); },
+                                               +[](TColor v) { return TColor(GreenOf(v)); },
+                                               +[](TColor v) { return TColor(BlueOf(v)); }})
+                EXPECT_LE(std::abs(channel(ColorToRGB(shown.Fill)) - channel(previous)), 2) << c.name;
+            previous = ColorToRGB(shown.Fill);
+        }
+        EXPECT_EQ(ticks.back().Fill, c.dest) << c.name;
+        EXPECT_EQ(ticks.back().Outline, clr::Gray) << c.name << ": the outline falls from white to grey";
 
-    Leave();
-    ticks = Ticks();
-    ASSERT_EQ(ticks.size(), 128u);
-    EXPECT_EQ(ticks.front().Fill, 0x00FD00);
-    EXPECT_EQ(ticks.back().Fill, clr::Black) << "the red channel stays pinned to lime's 0";
+        Leave();
+        ticks = Ticks();
+        ASSERT_LT(ticks.size(), 1000u) << c.name << ": the fade-out ends";
+        EXPECT_FALSE(Button->FTimer.Enabled()) << c.name;
+        EXPECT_EQ(ticks.back(), (TShown{c.color, clr::White})) << c.name << ": back exactly at rest";
+    }
+}
+
+// The toolkit's arithmetic, where it is sound (every channel of the hover colour at least the
+// rest colour's): all three channels + delta, each held inside its range; the fill ends the
+// fade at either end.
+struct TReferenceFade {
+    TColor Fill, Outline;
+    bool Running = true;
+
+    static int Held(int value, int from, int to) { return std::min(std::max(value, from), to); }
+    static TColor Step(TColor shown, TColor from, TColor to, int delta)
+    {
+        return RGBColor(Held(RedOf(shown) + delta, RedOf(from), RedOf(to)),
+                        Held(GreenOf(shown) + delta, GreenOf(from), GreenOf(to)),
+                        Held(BlueOf(shown) + delta, BlueOf(from), BlueOf(to)));
+    }
+    void Tick(TColor color, TColor dest, TColor border, TColor borderDest, int delta)
+    {
+        Fill = Step(Fill, color, dest, delta);
+        Outline = Step(Outline, border, borderDest, delta);
+        Running = !(Fill <= color || Fill >= dest);
+    }
+};
+
+TEST_F(FadeButton, WhereTheToolkitsArithmeticIsSoundEveryFrameIsAsItWas)
+{
+    struct Case {
+        const char* name;
+        TColor color, dest, border, borderDest;
+        int step;
+        int leaveAfter; // ticks of fade-in before the leave; 0 for a whole fade-in
+    };
+    const Case cases[] = {
+        {"the reward page's button", clr::Maroon, clr::Red, clr::Silver, clr::White, 2, 0},
+        {"the defaults", clr::Green, clr::Lime, clr::Silver, clr::White, 2, 0},
+        {"a grey ramp, Step 3, outline longer than the fill", Grey(40), Grey(100), Grey(0), Grey(255), 3, 0},
+        {"three channels of different ranges, Step 5", 0x102030, 0x405060 + 0x0F, 0x000000, 0x0A0B0C, 5, 0},
+        {"a fade-in left half way", clr::Maroon, clr::Red, clr::Silver, clr::White, 2, 7},
+    };
+    for (const Case& c : cases) {
+        Button->SetColor(c.color);
+        Button->SetDestColor(c.dest);
+        Button->SetBorderColor(c.border);
+        Button->SetBorderDestColor(c.borderDest);
+        Button->SetStep(c.step);
+        TReferenceFade model{c.color, c.border};
+        int frame = 0;
+        for (int delta : {c.step, -c.step}) {
+            if (delta > 0)
+                Move();
+            else
+                Leave();
+            model.Running = true;
+            while (Button->FTimer.Enabled() && frame < 2000) {
+                if (delta > 0 && c.leaveAfter && frame == c.leaveAfter)
+                    break;
+                Button->Animate(&Button->FTimer);
+                model.Tick(c.color, c.dest, c.border, c.borderDest, delta);
+                ++frame;
+                ASSERT_EQ(Shown(), (TShown{model.Fill, model.Outline})) << c.name << ", frame " << frame;
+                ASSERT_EQ(Button->FTimer.Enabled(), model.Running) << c.name << ", frame " << frame;
+            }
+        }
+        EXPECT_FALSE(Button->FTimer.Enabled()) << c.name;
+    }
 }
 
 TEST_F(FadeButton, HoverFadesInAndGivesTheCaptionItsHoverColour)
@@ -502,44 +589,26 @@ TEST_F(FadeButton, SettersThatPaintDoSoAtOnce)
     EXPECT_GT(Button->Paints, paints);
 }
 
-TEST_F(FadeButton, PaintingWithoutAParentFails)
+TEST_F(FadeButton, AButtonWithoutAParentStoresItsValuesAndShowsThemOnceItHasOne)
 {
-    const QString error = QStringLiteral("コントロール 'Lonely' は親ウィンドウを持っていません");
-    struct Case {
-        const char* name;
-        std::function<void(TZRKFadeButton&)> write;
-        std::function<bool(const TZRKFadeButton&)> stored;
-    };
-    const Case painting[] = {
-        {"SetColor", [](auto& b) { b.SetColor(clr::Maroon); }, [](auto& b) { return b.Color() == clr::Maroon; }},
-        {"SetColor unchanged", [](auto& b) { b.SetColor(clr::Green); }, [](auto& b) { return b.Color() == clr::Green; }},
-        {"SetBorderHeight unchanged", [](auto& b) { b.SetBorderHeight(1); }, [](auto& b) { return b.BorderHeight() == 1; }},
-        {"SetBorderColor", [](auto& b) { b.SetBorderColor(clr::White); }, [](auto& b) { return b.BorderColor() == clr::White; }},
-        {"SetCaption", [](auto& b) { b.SetCaption(QStringLiteral("もっと!")); },
-         [](auto& b) { return b.Caption() == QStringLiteral("もっと!"); }},
-        {"SetShowBorder", [](auto& b) { b.SetShowBorder(false); }, [](auto& b) { return !b.ShowBorder(); }},
-    };
-    for (const Case& c : painting) {
-        TZRKFadeButton button; // constructing it paints at size zero, which draws nothing
-        button.setObjectName(QStringLiteral("Lonely"));
-        try {
-            c.write(button);
-            ADD_FAILURE() << c.name << ": no error";
-        } catch (const EToolkitError& e) {
-            EXPECT_EQ(e.Message(), error) << c.name;
-        }
-        EXPECT_TRUE(c.stored(button)) << c.name << ": the value is stored before the error";
-    }
+    // Every widget is made without a parent before it goes into a layout.
+    auto* lonely = new TZRKFadeButton;
+    EXPECT_NO_THROW({
+        lonely->SetColor(clr::Maroon);
+        lonely->SetBorderHeight(3);
+        lonely->SetBorderColor(clr::White);
+        lonely->SetCaption(QStringLiteral("もっと!"));
+        lonely->SetShowBorder(false);
+    });
+    EXPECT_EQ(lonely->Color(), clr::Maroon);
+    EXPECT_EQ(lonely->BorderColor(), clr::White);
+    EXPECT_EQ(lonely->Caption(), QStringLiteral("もっと!"));
+    EXPECT_FALSE(lonely->ShowBorder());
 
-    // Setters that do not paint, and any setter on a button without a size, raise nothing.
-    TZRKFadeButton button;
-    EXPECT_NO_THROW(button.SetCaption(QString()));
-    EXPECT_NO_THROW(button.SetBorderColor(clr::Silver));
-    EXPECT_NO_THROW(button.SetShowBorder(true));
-    EXPECT_NO_THROW(button.SetDestColor(clr::Red));
-    EXPECT_NO_THROW(button.SetSpeed(20));
-    button.resize(0, 30);
-    EXPECT_NO_THROW(button.SetColor(clr::Maroon));
+    lonely->setParent(&Host);
+    lonely->move(10, 10);
+    const QImage shown = lonely->grab().toImage();
+    EXPECT_EQ(At(shown, 0, 0), clr::Maroon) << "the fill, no outline";
 }
 
 TEST_F(FadeButton, ClickIsRaisedOnAReleaseOverTheButton)

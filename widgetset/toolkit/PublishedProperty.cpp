@@ -1,5 +1,8 @@
 #include "toolkit/PublishedProperty.h"
 
+#include "toolkit/Application.h"
+#include "toolkit/PropertyWrite.h"
+
 #include "toolkit/ClassName.h"
 
 #include "toolkit/PropertyText.h"
@@ -93,10 +96,24 @@ bool TPublishedProperty::TakeDynamicValue(QObject* component, const QDynamicProp
         qWarning().noquote() << BareClassName(*component->metaObject()) << "has no published property" << name;
         return true;
     }
-    if (!property->SetValue(value))
-        qWarning().noquote() << BareClassName(*component->metaObject()) << "refuses" << value << "for" << name;
+    // Called from the component's event(): a refused value is told, never raised into Qt.
+    try {
+        if (!property->SetValue(value))
+            qWarning().noquote() << BareClassName(*component->metaObject()) << "refuses" << value << "for" << name;
+    } catch (...) {
+        qWarning().noquote() << BareClassName(*component->metaObject()) << "refuses" << value << "for" << name
+                             << ":" << TApplication::CurrentExceptionMessage();
+    }
     component->setProperty(name.constData(), QVariant());
     return true;
+}
+
+bool TPublishedProperty::SetValue(const QVariant& value) const
+{
+    const TPropertyRefusal refusal;
+    const bool written = FMeta.write(FObject, value);
+    refusal.RethrowIfRefused();
+    return written;
 }
 
 std::optional<QVariant> TPublishedProperty::Default() const

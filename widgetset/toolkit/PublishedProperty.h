@@ -44,7 +44,9 @@ public:
     const QString& Path() const { return FPath; }
 
     QVariant Value() const { return FMeta.read(FObject); }
-    bool SetValue(const QVariant& value) const { return FMeta.write(FObject, value); }
+    /// Writes the value; false for a property that cannot be written. A value that the
+    /// property's setter refuses raises the setter's error here, in our own frame.
+    bool SetValue(const QVariant& value) const;
     /// The declared default, if the class declares one.
     std::optional<QVariant> Default() const;
     /// Whether a stored layout carries the property at its present value.

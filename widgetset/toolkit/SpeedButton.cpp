@@ -62,10 +62,7 @@ void TSpeedButton::SetCaption(const QString& value)
     if (value == FCaption)
         return;
     FCaption = value;
-    if (FAccelerator)
-        releaseShortcut(FAccelerator);
-    const QKeySequence accelerator = QKeySequence::mnemonic(FCaption);
-    FAccelerator = accelerator.isEmpty() ? 0 : grabShortcut(accelerator);
+    FAccelerator.Follow(this, FCaption);
     updateGeometry();
     update();
 }
@@ -124,6 +121,10 @@ void TSpeedButton::mouseMoveEvent(QMouseEvent* event)
 {
     if (!FDragging)
         return;
+    if (!event->buttons().testFlag(Qt::LeftButton)) {
+        EndLostPress();
+        return;
+    }
     TButtonState state = FDown ? bsExclusive : bsUp;
     if (rect().contains(event->position().toPoint()))
         state = bsDown;
@@ -155,6 +156,31 @@ void TSpeedButton::mouseReleaseEvent(QMouseEvent* event)
         Click();
 }
 
+void TSpeedButton::EndLostPress()
+{
+    if (!FDragging)
+        return;
+    FDragging = false;
+    if (isEnabled())
+        FState = FDown ? bsExclusive : bsUp;
+    update();
+}
+
+void TSpeedButton::hideEvent(QHideEvent* event)
+{
+    // A hidden button gets no release.
+    EndLostPress();
+    QWidget::hideEvent(event);
+}
+
+bool TSpeedButton::TakesDialogChar(QChar character) const
+{
+    const QKeySequence accelerator = QKeySequence::mnemonic(FCaption);
+    if (accelerator.isEmpty() || QChar(accelerator[0].key()).toUpper() != character.toUpper())
+        return false;
+    return isEnabled() && isVisible();
+}
+
 void TSpeedButton::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::EnabledChange) {
@@ -172,11 +198,22 @@ bool TSpeedButton::event(QEvent* event)
         return true;
     }
     if (event->type() == QEvent::Shortcut) {
-        // Qt delivers the shortcut only to an enabled button that is shown in the active window.
-        if (static_cast<QShortcutEvent*>(event)->shortcutId() == FAccelerator)
-            Click();
+        // Qt delivers the shortcut only to an enabled button that is shown in the active window;
+        // the window then offers the character to its controls in order (DialogChar.h).
+        const QChar character = FAccelerator.CharacterOf(static_cast<QShortcutEvent*>(event)->shortcutId());
+        if (!character.isNull())
+            DispatchDialogChar(window(), character);
         return true;
     }
+    if (event->type() == TDialogCharEvent::EventType()) {
+        auto& offer = static_cast<TDialogCharEvent&>(*event);
+        offer.Taken = TakesDialogChar(offer.Character);
+        if (offer.Taken)
+            Click(); // the last thing done: the click handler may free the button
+        return true;
+    }
+    if (event->type() == QEvent::UngrabMouse)
+        EndLostPress();
     return QWidget::event(event);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/Broadcast.h"
+#include "toolkit/DialogChar.h"
 
 #include <QWidget>
 
@@ -81,6 +82,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
@@ -88,6 +90,11 @@ private:
     void UpdateExclusive();
     void ButtonPressed(const TButtonPressedEvent& notification);
     void MouseDown(const QPoint& at);
+    /// Ends a press whose release will never come (hidden, the mouse taken by another widget)
+    /// and shows the latch as it is, without a click.
+    void EndLostPress();
+    /// Whether the character is the caption's accelerator and the button can take it now.
+    bool TakesDialogChar(QChar character) const;
 
     int FGroupIndex = 0;
     bool FDown = false;
@@ -95,7 +102,7 @@ private:
     QString FCaption;
     TButtonState FState = bsUp;
     bool FDragging = false; // the left button went down here and is still held
-    int FAccelerator = 0;   // the window shortcut of the caption's accelerator, 0 for none
+    TAccelerator FAccelerator; // the window shortcuts of the caption's accelerator
 };
 
 } // namespace TarvoWidgets

@@ -21,11 +21,6 @@ EToolkitError EToolkitError::InvalidBitmap()
     return EToolkitError(QStringLiteral("ビットマップイメージが不正です"));
 }
 
-EToolkitError EToolkitError::NoParent(const QString& controlName)
-{
-    return EToolkitError(QStringLiteral("コントロール '%1' は親ウィンドウを持っていません").arg(controlName));
-}
-
 EToolkitError EToolkitError::GridIndex()
 {
     return EToolkitError(QStringLiteral("グリッドインデックス が範囲を超えています"));

@@ -21,8 +21,6 @@ public:
     static EToolkitError FileOpen(const QString& path);
     /// A file that opened but does not hold a valid bitmap.
     static EToolkitError InvalidBitmap();
-    /// A control that draws on its own surface before it has a parent window.
-    static EToolkitError NoParent(const QString& controlName);
     /// A grid asked to make a cell current that it does not have.
     static EToolkitError GridIndex();
     /// An object asked to take the values of another (or to give its own to another) that is not

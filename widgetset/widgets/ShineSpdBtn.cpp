@@ -1,5 +1,6 @@
 #include "widgets/ShineSpdBtn.h"
 
+#include "toolkit/PropertyWrite.h"
 #include "toolkit/PublishedProperty.h"
 #include "toolkit/ToolkitError.h"
 #include "widgets/StateGlyph.h"
@@ -99,6 +100,21 @@ template <typename T> void TShineSpeedButton::UpdateLook(T& field, T value)
         return;
     field = value;
     Invalidate();
+}
+
+void TShineSpeedButton::WriteColors(TShineBtnColors* value) noexcept
+{
+    WriteProperty(this, "Colors", value, &TShineSpeedButton::SetColors);
+}
+
+void TShineSpeedButton::WritePressedColors(TShineBtnColors* value) noexcept
+{
+    WriteProperty(this, "PressedColors", value, &TShineSpeedButton::SetPressedColors);
+}
+
+void TShineSpeedButton::WriteGlyphText(const QString& value) noexcept
+{
+    WriteProperty(this, "Glyph", value, &TShineSpeedButton::SetGlyphText);
 }
 
 void TShineSpeedButton::SetClickDownHook(bool value) { UpdateLook(FClickDownHook, value); }
@@ -642,8 +658,10 @@ TShineSpeedButton::TShiftState TShineSpeedButton::CurrentShiftState()
 
 void TShineSpeedButton::MouseDown(Qt::MouseButton Button, TShiftState Shift, int X, int Y)
 {
+    // Every handler may free the button; nothing of it is touched after that.
+    QPointer<TShineSpeedButton> self(this);
     emit OnMouseDown(this, Button, Shift, X, Y);
-    if (Button != Qt::LeftButton || !isEnabled())
+    if (!self || Button != Qt::LeftButton || !isEnabled())
         return;
     FState = sbDownActive;
     if (!FDown)
@@ -653,7 +671,10 @@ void TShineSpeedButton::MouseDown(Qt::MouseButton Button, TShiftState Shift, int
 
 void TShineSpeedButton::MouseMove(TShiftState Shift, int X, int Y)
 {
+    QPointer<TShineSpeedButton> self(this);
     emit OnMouseMove(this, Shift, X, Y);
+    if (!self || EndLostPress(Shift.testFlag(ssLeft)))
+        return;
     if (FMousePressed) {
         const TShineButtonState state = Inside(this, X, Y) ? sbDownActive : (FDown ? sbDown : sbUp);
         if (state != FState) {
@@ -698,8 +719,9 @@ void TShineSpeedButton::MouseUp(Qt::MouseButton Button, TShiftState Shift, int X
 
 void TShineSpeedButton::MouseEnter(TShiftState Shift, int X, int Y)
 {
+    QPointer<TShineSpeedButton> self(this);
     emit OnMouseEnter(this, Shift, X, Y);
-    if (FMouseInside || !isEnabled() || CaptureHolder())
+    if (!self || FMouseInside || !isEnabled() || CaptureHolder())
         return;
     FMouseInside = true;
     if (FState == sbUp)
@@ -712,8 +734,9 @@ void TShineSpeedButton::MouseEnter(TShiftState Shift, int X, int Y)
 
 void TShineSpeedButton::MouseLeave(TShiftState Shift, int X, int Y)
 {
+    QPointer<TShineSpeedButton> self(this);
     emit OnMouseLeave(this, Shift, X, Y);
-    if (!FMouseInside || !isEnabled() || FMousePressed)
+    if (!self || !FMouseInside || !isEnabled() || FMousePressed)
         return;
     FActiveTimer->SetEnabled(false);
     FMouseInside = false;
@@ -738,7 +761,12 @@ void TShineSpeedButton::CMMouseLeave()
 
 void TShineSpeedButton::ActiveButtonTimerOnTimer(QObject*)
 {
-    if (!FMouseInside || !isEnabled() || FMousePressed) {
+    // While a press lasts the timer keeps watching for its release getting lost.
+    if (FMousePressed) {
+        EndLostPress(CurrentShiftState().testFlag(ssLeft));
+        return;
+    }
+    if (!FMouseInside || !isEnabled()) {
         FActiveTimer->SetEnabled(false);
         return;
     }
@@ -746,6 +774,25 @@ void TShineSpeedButton::ActiveButtonTimerOnTimer(QObject*)
     if (Inside(this, at.x(), at.y()))
         return;
     MouseLeave(CurrentShiftState(), at.x(), at.y());
+}
+
+bool TShineSpeedButton::EndLostPress(bool buttonHeld)
+{
+    if (!FMousePressed)
+        return false;
+    // The press goes on while the left button is held, the button is shown and no other widget
+    // has taken the mouse from it.
+    QWidget* grabber = QWidget::mouseGrabber();
+    const bool taken = (grabber && grabber != this) || QApplication::activePopupWidget();
+    if (buttonHeld && isVisible() && !taken)
+        return false;
+    FMousePressed = false;
+    FState = isEnabled() ? (FDown ? sbDown : sbUp) : sbDisabled;
+    Invalidate();
+    // The hover look follows from where the pointer is now.
+    FMouseInside = true;
+    UpdateTracking();
+    return true;
 }
 
 void TShineSpeedButton::UpdateTracking()
@@ -790,8 +837,15 @@ void TShineSpeedButton::WMLButtonDblClick(QMouseEvent* event)
 
 void TShineSpeedButton::CMEnabledChanged()
 {
-    FDown = false;
-    FState = isEnabled() ? sbUp : sbDisabled;
+    // Qt sends the enabled change to every child of a container that is disabled or enabled;
+    // the button's own Enabled is its WA_ForceDisabled. Only its own change clears Down, so a
+    // group keeps its down button through the container's disable and enable.
+    const bool ownDisabled = testAttribute(Qt::WA_ForceDisabled);
+    if (ownDisabled != FOwnDisabled) {
+        FOwnDisabled = ownDisabled;
+        FDown = false;
+    }
+    FState = isEnabled() ? (FDown ? sbDown : sbUp) : sbDisabled;
     UpdateTracking();
     Invalidate();
 }
@@ -818,10 +872,7 @@ void TShineSpeedButton::CMFontChanged() { Invalidate(); }
 void TShineSpeedButton::CMTextChanged()
 {
     // The accelerator follows the caption.
-    if (FAccelerator)
-        releaseShortcut(FAccelerator);
-    const QKeySequence accelerator = QKeySequence::mnemonic(FCaption);
-    FAccelerator = accelerator.isEmpty() ? 0 : grabShortcut(accelerator);
+    FAccelerator.Follow(this, FCaption);
     Invalidate();
 }
 void TShineSpeedButton::CMSysColorChange() { Invalidate(); }
@@ -927,6 +978,13 @@ void TShineSpeedButton::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
+void TShineSpeedButton::hideEvent(QHideEvent* event)
+{
+    // A hidden button gets no release: a press in progress is over.
+    EndLostPress(false);
+    QWidget::hideEvent(event);
+}
+
 bool TShineSpeedButton::event(QEvent* event)
 {
     if (event->type() == TButtonPressedEvent::EventType()) {
@@ -934,11 +992,20 @@ bool TShineSpeedButton::event(QEvent* event)
         return true;
     }
     if (event->type() == QEvent::Shortcut) {
-        const auto* shortcut = static_cast<QShortcutEvent*>(event);
-        if (shortcut->shortcutId() == FAccelerator && !shortcut->key().isEmpty())
-            CMDialogChar(QChar(shortcut->key()[0].key()));
+        // The window offers the character to its controls in order; the first that takes it
+        // acts, whichever of them Qt picked for the shortcut.
+        const QChar character = FAccelerator.CharacterOf(static_cast<QShortcutEvent*>(event)->shortcutId());
+        if (!character.isNull())
+            DispatchDialogChar(window(), character);
         return true;
     }
+    if (event->type() == TDialogCharEvent::EventType()) {
+        auto& offer = static_cast<TDialogCharEvent&>(*event);
+        offer.Taken = CMDialogChar(offer.Character);
+        return true;
+    }
+    if (event->type() == QEvent::UngrabMouse)
+        EndLostPress(false);
     // uic's code sets the colour sets' and fonts' properties by their stored paths.
     if (event->type() == QEvent::DynamicPropertyChange
         && TPublishedProperty::TakeDynamicValue(this, static_cast<QDynamicPropertyChangeEvent&>(*event)))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/Color.h"
+#include "toolkit/DialogChar.h"
 #include "toolkit/Loadable.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/ControlPlacement.h"
@@ -80,8 +81,8 @@ class TShineSpeedButton : public QWidget, public TLoadable {
     Q_PROPERTY(TColor DisabledShadow READ DisabledShadow WRITE SetDisabledShadow)
     Q_CLASSINFO("Default:DisabledShadow", "clBtnShadow")
     /// Owned objects, stored property by property with the button.
-    Q_PROPERTY(TShineBtnColors* Colors READ Colors WRITE SetColors)
-    Q_PROPERTY(TShineBtnColors* PressedColors READ PressedColors WRITE SetPressedColors)
+    Q_PROPERTY(TShineBtnColors* Colors READ Colors WRITE WriteColors)
+    Q_PROPERTY(TShineBtnColors* PressedColors READ PressedColors WRITE WritePressedColors)
     Q_PROPERTY(TColor ShineColor READ ShineColor WRITE SetShineColor)
     Q_CLASSINFO("Default:ShineColor", "clYellow")
     Q_PROPERTY(TFont* Font READ Font WRITE SetFont)
@@ -99,7 +100,7 @@ class TShineSpeedButton : public QWidget, public TLoadable {
     Q_PROPERTY(int Spacing READ Spacing WRITE SetSpacing)
     Q_CLASSINFO("Default:Spacing", "4")
     /// The glyph's picture as a PNG in base64, empty for no glyph: a layout file is text.
-    Q_PROPERTY(QString Glyph READ GlyphText WRITE SetGlyphText)
+    Q_PROPERTY(QString Glyph READ GlyphText WRITE WriteGlyphText)
     Q_CLASSINFO("Default:Glyph", "")
 
 public:
@@ -320,6 +321,7 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     bool event(QEvent* event) override;
 
     /// The fields, in the toolkit's order.
@@ -358,13 +360,24 @@ protected:
 private:
     /// Stores a different value in field and invalidates.
     template <typename T> void UpdateLook(T& field, T value);
+    /// The writes of Qt's property system for the setters that may raise (see PropertyWrite.h).
+    void WriteColors(TShineBtnColors* value) noexcept;
+    void WritePressedColors(TShineBtnColors* value) noexcept;
+    void WriteGlyphText(const QString& value) noexcept;
+    /// A press whose release will never reach this button (it was hidden, another widget took
+    /// the mouse, a menu opened from OnMouseDown ate the release): true when such a press was
+    /// ended, without a click, and the true state drawn.
+    bool EndLostPress(bool buttonHeld);
 
     TControlPlacement FPlacement{this};
     int FTag = 0;
     QString FCaption;
     bool FShowHint = false;
-    /// The window shortcut of the caption's accelerator; 0 while the caption has none.
-    int FAccelerator = 0;
+    /// The window shortcuts of the caption's accelerator.
+    TAccelerator FAccelerator;
+    /// Whether the button itself was last disabled (not through an ancestor): only a change of
+    /// its own clears Down.
+    bool FOwnDisabled = false;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TShineSpeedButton::TShiftState)

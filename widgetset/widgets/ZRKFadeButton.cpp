@@ -1,7 +1,5 @@
 #include "widgets/ZRKFadeButton.h"
 
-#include "toolkit/ToolkitError.h"
-
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -99,12 +97,9 @@ void TZRKFadeButton::SetSpeed(int value)
 
 void TZRKFadeButton::Paint()
 {
-    // A button without a size composes an empty picture, and drawing that touches nothing.
-    if (width() <= 0 || height() <= 0)
-        return;
-    // A button shown as a window of its own has its own surface; any other needs its parent's.
-    if (!parentWidget() && !isVisible())
-        throw EToolkitError::NoParent(objectName());
+    // A button that cannot be shown yet (no size, no parent, hidden) draws nothing: Qt paints
+    // it with the stored values once it is shown. A widget without a parent is an ordinary
+    // state in Qt (every widget is made so before it goes into a layout).
     repaint();
 }
 
@@ -174,7 +169,11 @@ QSize TZRKFadeButton::sizeHint() const
 
 void TZRKFadeButton::MouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Modifiers, int X, int Y)
 {
+    // The handler may free the button.
+    QPointer<TZRKFadeButton> self(this);
     emit onMouseMove(this, Buttons, Modifiers, X, Y);
+    if (!self)
+        return;
     if (FFontColor != FCaptionOverColor) {
         FSavedFontColor = FFontColor;
         SetFontColor(FCaptionOverColor);
@@ -212,40 +211,45 @@ void TZRKFadeButton::MouseLeave()
 
 void TZRKFadeButton::Animate(QObject*)
 {
-    FFadeColor = Faded(FFadeColor, FColor, FDestColor, false);
+    // Both colours are stepped on their RGB values, system colours resolved.
+    const TColor from = ColorToRGB(FColor);
+    const TColor to = ColorToRGB(FDestColor);
+    const TColor before = ColorToRGB(FFadeColor);
+    const TColor fill = Faded(before, from, to);
+    FFadeColor = fill;
     // The outline steps on every tick, but only the fill decides when the fade ends.
-    FFadeBorderColor = Faded(FFadeBorderColor, FBorderColor, FBorderDestColor, true);
+    FFadeBorderColor = Faded(FFadeBorderColor, ColorToRGB(FBorderColor), ColorToRGB(FBorderDestColor));
+    const bool atRest = fill == from;
+    // A tick that moves nothing (Step 0 half way) would move nothing for ever.
+    if (atRest || fill == to || fill == before) {
+        FTimer.SetEnabled(false);
+        // The ends are the stored colours themselves, so a system colour follows the palette;
+        // a fade-out ends with the outline at rest too.
+        if (fill == to)
+            FFadeColor = FDestColor;
+        if (atRest)
+            FFadeColor = FColor;
+        if (atRest && FFadeDelta < 0)
+            FFadeBorderColor = FBorderColor;
+    }
     Paint();
 }
 
-TColor TZRKFadeButton::Faded(TColor shown, TColor from, TColor to, bool isBorder)
+TColor TZRKFadeButton::Faded(TColor shown, TColor from, TColor to) const
 {
-    // All three channels move by the same amount; ERGB holds each inside its own range.
-    return ERGB(RedOf(shown) + FFadeDelta, GreenOf(shown) + FFadeDelta, BlueOf(shown) + FFadeDelta,
-                true, isBorder, from, to);
-}
-
-TColor TZRKFadeButton::ERGB(int R, int G, int B, bool Limit, bool IsBorder, TColor FromColor, TColor ToColor)
-{
-    int rgb[] = {R, G, B};
+    // Each channel moves by Step towards its own target (the hover colour's channel while fading
+    // in, the rest colour's while fading out) and stays inside the range between the two. Where
+    // the hover channel lies above the rest channel this is the rest channel + FFadeDelta held
+    // inside the range, the toolkit's arithmetic; below it, the same step goes the other way.
+    const TColor current = ColorToRGB(shown);
+    int rgb[3];
     for (int i = 0; i < 3; ++i) {
-        if (Limit) {
-            // Raised to the rest colour's channel first, then lowered to the hover colour's: the
-            // upper bound wins, so a channel whose hover value lies below its rest value always
-            // shows the hover value.
-            if (rgb[i] <= Channels[i](FromColor))
-                rgb[i] = Channels[i](FromColor);
-            if (rgb[i] >= Channels[i](ToColor))
-                rgb[i] = Channels[i](ToColor);
-        } else {
-            rgb[i] = std::clamp(rgb[i], 0, 255);
-        }
+        const int rest = Channels[i](from);
+        const int hover = Channels[i](to);
+        const int step = hover >= rest ? FFadeDelta : -FFadeDelta;
+        rgb[i] = std::clamp(Channels[i](current) + step, std::min(rest, hover), std::max(rest, hover));
     }
-    const TColor result = RGBColor(rgb[0], rgb[1], rgb[2]);
-    // The fill's fade ends when the whole value reaches either end.
-    if (!IsBorder && (result <= FromColor || result >= ToColor))
-        FTimer.SetEnabled(false);
-    return result;
+    return RGBColor(rgb[0], rgb[1], rgb[2]);
 }
 
 void TZRKFadeButton::mouseMoveEvent(QMouseEvent* event)

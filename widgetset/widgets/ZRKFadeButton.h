@@ -83,8 +83,8 @@ public:
     void SetShowHint(bool value) { FShowHint = value; }
 
     /// The setters that paint (SetColor, SetBorderColor, SetBorderHeight, SetCaption,
-    /// SetShowBorder) store the new value first and then draw at once through Paint, which
-    /// raises the no-parent error on a button that has a size but no parent yet.
+    /// SetShowBorder) store the new value and then draw at once through Paint; a button that
+    /// cannot be shown yet (no parent, say) shows the values once it is.
     TColor Color() const { return FColor; }
     /// Also resets the fill shown, even when the value is unchanged.
     void SetColor(TColor value);
@@ -127,17 +127,14 @@ signals:
     void OnClick(QObject* Sender);
 
 protected:
-    /// Draws the button at once, unless it has no size. Raises the no-parent error when the
-    /// button has a size but nothing to draw on: no parent, and not shown as a window of its own.
+    /// Draws the button at once; nothing while it cannot be shown.
     virtual void Paint();
     virtual void MouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Modifiers, int X, int Y);
     virtual void MouseLeave();
-    /// One fade step of the fill and the outline; the timer's tick handler.
+    /// One fade step of the fill and the outline; the timer's tick handler. The timer stops
+    /// when the fill reaches either end (or a step moves it no more); the end reached is then
+    /// shown as the stored colour itself, and the end of a fade-out puts the outline at rest.
     void Animate(QObject* Sender);
-    /// Packs three channels into a colour. With Limit each channel is held inside the range
-    /// between the channels of FromColor and ToColor, else inside 0 to 255. For the fill
-    /// (IsBorder false) the timer stops once the colour has reached either end.
-    TColor ERGB(int R, int G, int B, bool Limit, bool IsBorder, TColor FromColor, TColor ToColor);
 
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -165,8 +162,8 @@ private:
     QSize CaptionSize() const;
     /// How far the outline reaches into the button.
     int OutlineBand() const;
-    /// The next fade step of a colour shown between from and to.
-    TColor Faded(TColor shown, TColor from, TColor to, bool isBorder);
+    /// The next fade step of a colour shown between from and to (RGB values).
+    TColor Faded(TColor shown, TColor from, TColor to) const;
 
     TControlPlacement FPlacement{this};
     int FTag = 0;
