@@ -59,7 +59,8 @@ sleep 2
 xdotool key x
 wait_exit 300
 # One log per process: the program's own (the first process id) and any that a library forks.
-log=$(find "$E2E_OUT" -maxdepth 1 -name 'memcheck.*.log' | sort -t. -k2 -n | head -n1)
+# (Sorted by the file name alone: a dot in the folder's path must not shift the number's field.)
+log="$E2E_OUT/$(find "$E2E_OUT" -maxdepth 1 -name 'memcheck.*.log' -printf '%f\n' | sort -t. -k2 -n | head -n1)"
 grep -E "ERROR SUMMARY|definitely lost|indirectly lost|possibly lost|still reachable|suppressed" "$log" | sed 's/^==[0-9]*== //'
 (( EXIT_STATUS == 0 )) || fail "memcheck reported errors or the program failed (status $EXIT_STATUS); see $log"
 echo "memcheck: clean session (log in $log)"
