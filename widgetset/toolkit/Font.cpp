@@ -83,6 +83,7 @@ void TFont::Changed()
 {
     if (OnChange)
         OnChange(this);
+    emit ValuesChanged();
 }
 
 } // namespace TarvoWidgets

@@ -14,10 +14,10 @@ namespace TarvoWidgets {
 /// with the face, as the toolkit's does.
 class TFont : public QObject {
     Q_OBJECT
-    Q_PROPERTY(QString Name READ Name WRITE SetName)
-    Q_PROPERTY(int Size READ Size WRITE SetSize)
-    Q_PROPERTY(TFontStyles Style READ Style WRITE SetStyle)
-    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
+    Q_PROPERTY(QString Name READ Name WRITE SetName NOTIFY ValuesChanged)
+    Q_PROPERTY(int Size READ Size WRITE SetSize NOTIFY ValuesChanged)
+    Q_PROPERTY(TFontStyles Style READ Style WRITE SetStyle NOTIFY ValuesChanged)
+    Q_PROPERTY(TColor Color READ Color WRITE SetColor NOTIFY ValuesChanged)
 
 public:
     enum TFontStyle { fsBold = 0x1, fsItalic = 0x2, fsUnderline = 0x4, fsStrikeOut = 0x8 };
@@ -43,6 +43,10 @@ public:
     const QFont& Face() const { return FFace; }
 
     TNotifyEvent OnChange;
+
+signals:
+    /// Qt's change signal of every value of the font, emitted right after OnChange.
+    void ValuesChanged();
 
 private:
     /// Each setter compares first, so a write of the same value reports nothing.

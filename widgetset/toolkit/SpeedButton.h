@@ -32,15 +32,15 @@ class TSpeedButton : public QWidget {
     Q_OBJECT
     /// The published properties with their published defaults (a stored layout leaves out a
     /// value equal to its default).
-    Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex)
+    Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex NOTIFY GroupIndexChanged)
     Q_CLASSINFO("Default:GroupIndex", "0")
-    Q_PROPERTY(bool AllowAllUp READ AllowAllUp WRITE SetAllowAllUp)
+    Q_PROPERTY(bool AllowAllUp READ AllowAllUp WRITE SetAllowAllUp NOTIFY AllowAllUpChanged)
     Q_CLASSINFO("Default:AllowAllUp", "false")
     /// After GroupIndex and AllowAllUp, so that a stored layout that reads them in this order
     /// lets a grouped button go down.
-    Q_PROPERTY(bool Down READ Down WRITE SetDown)
+    Q_PROPERTY(bool Down READ Down WRITE SetDown NOTIFY toggled)
     Q_CLASSINFO("Default:Down", "false")
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY CaptionChanged)
     Q_CLASSINFO("Default:Caption", "")
 
 public:
@@ -71,6 +71,20 @@ public:
 
 signals:
     void OnClick(QObject* Sender);
+
+    /// Qt's button signals beside OnClick. A left press on the enabled button emits pressed();
+    /// its release emits released() (also when the press is lost: hidden, mouse taken), then,
+    /// over the button, the latch change and OnClick followed by clicked(). An accelerator
+    /// emits OnClick and clicked() alone. toggled(bool) follows every change of Down, by the
+    /// mouse, SetDown or the release by another button of the group.
+    void pressed();
+    void released();
+    void clicked();
+    void toggled(bool down);
+    /// The change signals of the properties, emitted on a real change only.
+    void GroupIndexChanged(int value);
+    void AllowAllUpChanged(bool value);
+    void CaptionChanged(const QString& value);
 
 protected:
     /// Raises OnClick; the group has already been updated by then.

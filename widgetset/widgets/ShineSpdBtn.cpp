@@ -1,5 +1,6 @@
 #include "widgets/ShineSpdBtn.h"
 
+#include "toolkit/ChangeNotify.h"
 #include "toolkit/PropertyWrite.h"
 #include "toolkit/PublishedProperty.h"
 #include "toolkit/ToolkitError.h"
@@ -94,12 +95,13 @@ void TShineSpeedButton::Loaded()
     TLoadable::Loaded();
 }
 
-template <typename T> void TShineSpeedButton::UpdateLook(T& field, T value)
+template <typename T, typename TSignal> void TShineSpeedButton::UpdateLook(T& field, T value, TSignal changed)
 {
     if (field == value)
         return;
     field = value;
     Invalidate();
+    emit(this->*changed)(field);
 }
 
 void TShineSpeedButton::WriteColors(TShineBtnColors* value) noexcept
@@ -117,31 +119,98 @@ void TShineSpeedButton::WriteGlyphText(const QString& value) noexcept
     WriteProperty(this, "Glyph", value, &TShineSpeedButton::SetGlyphText);
 }
 
-void TShineSpeedButton::SetClickDownHook(bool value) { UpdateLook(FClickDownHook, value); }
-void TShineSpeedButton::SetAccelCharDown(bool value) { UpdateLook(FAccelCharDown, value); }
-void TShineSpeedButton::SetFrameType(TFrameType value) { UpdateLook(FFrameType, value); }
-void TShineSpeedButton::SetActiveFrame(bool value) { UpdateLook(FActiveFrame, value); }
-void TShineSpeedButton::SetUpFrame(bool value) { UpdateLook(FUpFrame, value); }
-void TShineSpeedButton::SetDownFrame(bool value) { UpdateLook(FDownFrame, value); }
-void TShineSpeedButton::SetActiveImage(TActiveImageType value) { UpdateLook(FActiveImage, value); }
-void TShineSpeedButton::SetDisabledImage(TDisabledImageType value) { UpdateLook(FDisabledImage, value); }
-void TShineSpeedButton::SetDisabledHighlight(TColor value) { UpdateLook(FDisabledHighlight, value); }
-void TShineSpeedButton::SetDisabledShadow(TColor value) { UpdateLook(FDisabledShadow, value); }
-void TShineSpeedButton::SetShineColor(TColor value) { UpdateLook(FShineColor, value); }
-void TShineSpeedButton::SetLayout(TButtonLayout value) { UpdateLook(FLayout, value); }
-void TShineSpeedButton::SetMargin(int value) { UpdateLook(FMargin, value); }
-void TShineSpeedButton::SetSpacing(int value) { UpdateLook(FSpacing, value); }
+void TShineSpeedButton::SetTag(int value) { StoreChanged(this, FTag, value, &TShineSpeedButton::TagChanged); }
+void TShineSpeedButton::SetShowHint(bool value) { StoreChanged(this, FShowHint, value, &TShineSpeedButton::ShowHintChanged); }
+
+void TShineSpeedButton::SetAlign(TControlPlacement::TAlign value)
+{
+    const TControlPlacement::TAlign before = FPlacement.Align();
+    FPlacement.SetAlign(value);
+    if (FPlacement.Align() != before)
+        emit AlignChanged(FPlacement.Align());
+}
+
+void TShineSpeedButton::SetAnchors(TControlPlacement::TAnchors value)
+{
+    const TControlPlacement::TAnchors before = FPlacement.Anchors();
+    FPlacement.SetAnchors(value);
+    if (FPlacement.Anchors() != before)
+        emit AnchorsChanged(FPlacement.Anchors());
+}
+
+void TShineSpeedButton::SetClickDownHook(bool value)
+{
+    UpdateLook(FClickDownHook, value, &TShineSpeedButton::ClickDownHookChanged);
+}
+void TShineSpeedButton::SetAccelCharDown(bool value)
+{
+    UpdateLook(FAccelCharDown, value, &TShineSpeedButton::AccelCharDownChanged);
+}
+void TShineSpeedButton::SetFrameType(TFrameType value)
+{
+    UpdateLook(FFrameType, value, &TShineSpeedButton::FrameTypeChanged);
+}
+void TShineSpeedButton::SetActiveFrame(bool value)
+{
+    UpdateLook(FActiveFrame, value, &TShineSpeedButton::ActiveFrameChanged);
+}
+void TShineSpeedButton::SetUpFrame(bool value)
+{
+    UpdateLook(FUpFrame, value, &TShineSpeedButton::UpFrameChanged);
+}
+void TShineSpeedButton::SetDownFrame(bool value)
+{
+    UpdateLook(FDownFrame, value, &TShineSpeedButton::DownFrameChanged);
+}
+void TShineSpeedButton::SetActiveImage(TActiveImageType value)
+{
+    UpdateLook(FActiveImage, value, &TShineSpeedButton::ActiveImageChanged);
+}
+void TShineSpeedButton::SetDisabledImage(TDisabledImageType value)
+{
+    UpdateLook(FDisabledImage, value, &TShineSpeedButton::DisabledImageChanged);
+}
+void TShineSpeedButton::SetDisabledHighlight(TColor value)
+{
+    UpdateLook(FDisabledHighlight, value, &TShineSpeedButton::DisabledHighlightChanged);
+}
+void TShineSpeedButton::SetDisabledShadow(TColor value)
+{
+    UpdateLook(FDisabledShadow, value, &TShineSpeedButton::DisabledShadowChanged);
+}
+void TShineSpeedButton::SetShineColor(TColor value)
+{
+    UpdateLook(FShineColor, value, &TShineSpeedButton::ShineColorChanged);
+}
+void TShineSpeedButton::SetLayout(TButtonLayout value)
+{
+    UpdateLook(FLayout, value, &TShineSpeedButton::LayoutChanged);
+}
+void TShineSpeedButton::SetMargin(int value)
+{
+    UpdateLook(FMargin, value, &TShineSpeedButton::MarginChanged);
+}
+void TShineSpeedButton::SetSpacing(int value)
+{
+    UpdateLook(FSpacing, value, &TShineSpeedButton::SpacingChanged);
+}
 
 void TShineSpeedButton::SetFontHighlight(TColor value)
 {
+    const bool changed = value != FFontHighlight;
     FFontHighlight = value;
     Invalidate();
+    if (changed)
+        emit FontHighlightChanged(FFontHighlight);
 }
 
 void TShineSpeedButton::SetFontShadow(TColor value)
 {
+    const bool changed = value != FFontShadow;
     FFontShadow = value;
     Invalidate();
+    if (changed)
+        emit FontShadowChanged(FFontShadow);
 }
 
 void TShineSpeedButton::SetCaption(const QString& value)
@@ -150,6 +219,7 @@ void TShineSpeedButton::SetCaption(const QString& value)
         return;
     FCaption = value;
     CMTextChanged();
+    emit CaptionChanged(FCaption);
 }
 
 void TShineSpeedButton::SetTransparent(bool value)
@@ -159,6 +229,7 @@ void TShineSpeedButton::SetTransparent(bool value)
     FTransparent = value;
     setAttribute(Qt::WA_OpaquePaintEvent, !value);
     Invalidate();
+    emit TransparentChanged(FTransparent);
 }
 
 void TShineSpeedButton::SetColors(TShineBtnColors* value)
@@ -190,6 +261,7 @@ void TShineSpeedButton::SetActiveFont(TFont* value)
 void TShineSpeedButton::SetGlyph(const TBitmap* value)
 {
     // The glyph reports nothing while it takes the new picture; GlyphOnChange runs once after.
+    const bool wasEmpty = FGlyph->Empty();
     TNotifyEvent onChange = std::move(FGlyph->OnChange);
     FGlyph->OnChange = nullptr;
     if (value)
@@ -197,9 +269,11 @@ void TShineSpeedButton::SetGlyph(const TBitmap* value)
     else
         FGlyph->Clear();
     FGlyph->OnChange = std::move(onChange);
+    Invalidate();
     if (value)
         GlyphOnChange(FGlyph.get());
-    Invalidate();
+    else if (!wasEmpty)
+        emit GlyphChanged();
 }
 
 QPixmap TShineSpeedButton::GlyphPixmap() const
@@ -253,14 +327,25 @@ void TShineSpeedButton::GlyphOnChange(QObject*)
 {
     // Every reader of the glyph counts on 32-bit rows of 0x00RRGGBB words. The conversion
     // reports a change of its own, which comes back here with nothing left to convert.
-    if (!FGlyph->Empty() && FGlyph->PixelFormat() != TBitmap::pf32bit)
+    if (!FGlyph->Empty() && FGlyph->PixelFormat() != TBitmap::pf32bit) {
         FGlyph->SetPixelFormat(TBitmap::pf32bit);
+        return;
+    }
     Invalidate();
+    emit GlyphChanged();
 }
 
-void TShineSpeedButton::FontsAndColorsOnChange(QObject*)
+void TShineSpeedButton::FontsAndColorsOnChange(QObject* Sender)
 {
     Invalidate();
+    if (Sender == FColors.get())
+        emit ColorsChanged();
+    else if (Sender == FPressedColors.get())
+        emit PressedColorsChanged();
+    else if (Sender == FFont.get())
+        emit FontChanged();
+    else if (Sender == FActiveFont.get())
+        emit ActiveFontChanged();
 }
 
 void TShineSpeedButton::Invalidate()
@@ -667,6 +752,7 @@ void TShineSpeedButton::MouseDown(Qt::MouseButton Button, TShiftState Shift, int
     if (!FDown)
         Invalidate();
     FMousePressed = true;
+    emit pressed();
 }
 
 void TShineSpeedButton::MouseMove(TShiftState Shift, int X, int Y)
@@ -701,6 +787,9 @@ void TShineSpeedButton::MouseUp(Qt::MouseButton Button, TShiftState Shift, int X
             Repaint();
     } else if (inside) {
         SetDown(!FDown);
+        // A toggled handler may have freed the button.
+        if (!self)
+            return;
         if (FDown)
             Repaint();
     } else {
@@ -708,6 +797,9 @@ void TShineSpeedButton::MouseUp(Qt::MouseButton Button, TShiftState Shift, int X
         Repaint();
     }
     FMousePressed = false;
+    emit released();
+    if (!self)
+        return;
     if (inside) {
         Click();
         // The click handler may have freed the button.
@@ -789,6 +881,10 @@ bool TShineSpeedButton::EndLostPress(bool buttonHeld)
     FMousePressed = false;
     FState = isEnabled() ? (FDown ? sbDown : sbUp) : sbDisabled;
     Invalidate();
+    QPointer<TShineSpeedButton> self(this);
+    emit released();
+    if (!self)
+        return true;
     // The hover look follows from where the pointer is now.
     FMouseInside = true;
     UpdateTracking();
@@ -822,6 +918,8 @@ void TShineSpeedButton::Click()
         FState = remembered;
         Repaint();
     }
+    if (self)
+        emit clicked();
 }
 
 void TShineSpeedButton::WMLButtonDblClick(QMouseEvent* event)
@@ -841,6 +939,7 @@ void TShineSpeedButton::CMEnabledChanged()
     // the button's own Enabled is its WA_ForceDisabled. Only its own change clears Down, so a
     // group keeps its down button through the container's disable and enable.
     const bool ownDisabled = testAttribute(Qt::WA_ForceDisabled);
+    const bool wasDown = FDown;
     if (ownDisabled != FOwnDisabled) {
         FOwnDisabled = ownDisabled;
         FDown = false;
@@ -848,6 +947,8 @@ void TShineSpeedButton::CMEnabledChanged()
     FState = isEnabled() ? (FDown ? sbDown : sbUp) : sbDisabled;
     UpdateTracking();
     Invalidate();
+    if (wasDown && !FDown)
+        emit toggled(false);
 }
 
 bool TShineSpeedButton::CMDialogChar(QChar character)
@@ -879,28 +980,28 @@ void TShineSpeedButton::CMSysColorChange() { Invalidate(); }
 
 void TShineSpeedButton::SetGroupIndex(int value)
 {
-    if (value != FGroupIndex)
-        GroupUpdateStatus(value);
+    if (value == FGroupIndex)
+        return;
+    GroupUpdateStatus(value);
+    emit GroupIndexChanged(FGroupIndex);
 }
 
 void TShineSpeedButton::SetDown(bool value)
 {
     if (value == FDown || FGroupIndex == 0)
         return;
-    if (FAllowAllUp) {
-        FDown = value;
-        GroupUpdateStatus(FGroupIndex);
-        FState = FDown ? sbDown : sbUp;
-        Repaint();
-        return;
-    }
     // Only another button of an exclusive group releases its down button.
-    if (FDown)
+    if (FDown && !FAllowAllUp)
         return;
-    FDown = true;
+    FDown = value;
+    // The group follows first: the released button's toggled(false) comes before this one's.
+    QPointer<TShineSpeedButton> self(this);
     GroupUpdateStatus(FGroupIndex);
-    FState = sbDown;
+    if (!self)
+        return;
+    FState = FDown ? sbDown : sbUp;
     Repaint();
+    emit toggled(FDown);
 }
 
 void TShineSpeedButton::SetAllowAllUp(bool value)
@@ -909,6 +1010,7 @@ void TShineSpeedButton::SetAllowAllUp(bool value)
         return;
     FAllowAllUp = value;
     GroupUpdateStatus(FGroupIndex);
+    emit AllowAllUpChanged(FAllowAllUp);
 }
 
 void TShineSpeedButton::GroupUpdateStatus(int index)
@@ -935,12 +1037,16 @@ void TShineSpeedButton::CMButtonPressed(TButtonPressedEvent& message)
         return;
     if (!message.Sender || message.Sender == FGroupProxy)
         return;
-    if (message.Sender->Down() && FDown) {
+    const bool released = message.Sender->Down() && FDown;
+    if (released) {
         FDown = false;
         FState = sbUp;
         Invalidate();
     }
-    FAllowAllUp = message.Sender->AllowAllUp();
+    // The group's buttons share AllowAllUp; it is this button's property all the same.
+    StoreChanged(this, FAllowAllUp, message.Sender->AllowAllUp(), &TShineSpeedButton::AllowAllUpChanged);
+    if (released)
+        emit toggled(false);
 }
 
 // Qt's entry points.
@@ -976,6 +1082,14 @@ void TShineSpeedButton::changeEvent(QEvent* event)
     default: break;
     }
     QWidget::changeEvent(event);
+}
+
+void TShineSpeedButton::setVisible(bool visible)
+{
+    const bool before = IsVisibleSet();
+    QWidget::setVisible(visible);
+    if (IsVisibleSet() != before)
+        emit VisibleChanged(IsVisibleSet());
 }
 
 void TShineSpeedButton::hideEvent(QHideEvent* event)
