@@ -151,7 +151,31 @@ void TSpeedButton::mouseReleaseEvent(QMouseEvent* event)
     if (!FDragging)
         return;
     FDragging = false;
-    const bool inside = rect().contains(event->position().toPoint());
+    Release(rect().contains(event->position().toPoint()));
+}
+
+void TSpeedButton::click()
+{
+    if (!isEnabled() || FDragging)
+        return;
+    QPointer<TSpeedButton> self(this);
+    emit pressed();
+    if (self)
+        Release(true);
+}
+
+QString TSpeedButton::AccessibleCaption() const
+{
+    return WithoutAcceleratorMarker(FCaption);
+}
+
+QKeySequence TSpeedButton::Accelerator() const
+{
+    return QKeySequence::mnemonic(FCaption);
+}
+
+void TSpeedButton::Release(bool inside)
+{
     QPointer<TSpeedButton> self(this);
     emit released();
     if (!self)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/AccessibleButton.h"
 #include "toolkit/Broadcast.h"
 #include "toolkit/DialogChar.h"
 
@@ -28,7 +29,7 @@ public:
 /// GroupIndex, latches down. The buttons of one group on one parent are mutually exclusive;
 /// with AllowAllUp the down one may also be released by a click of its own. Outside a group
 /// (GroupIndex 0) it never stays down.
-class TSpeedButton : public QWidget {
+class TSpeedButton : public QWidget, public TAccessibleButton {
     Q_OBJECT
     /// The published properties with their published defaults (a stored layout leaves out a
     /// value equal to its default).
@@ -69,6 +70,17 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    /// What screen readers see (TAccessibleButton).
+    QString AccessibleCaption() const override;
+    bool Latching() const override { return FGroupIndex != 0; }
+    bool LatchedDown() const override { return FDown; }
+    QKeySequence Accelerator() const override;
+    bool Held() const override { return FDragging && FState == bsDown; }
+
+public slots:
+    /// A click as the mouse makes it, with its signals and the latch; nothing while disabled.
+    void click() override;
+
 signals:
     void OnClick(QObject* Sender);
 
@@ -104,6 +116,8 @@ private:
     void UpdateExclusive();
     void ButtonPressed(const TButtonPressedEvent& notification);
     void MouseDown(const QPoint& at);
+    /// The end of a press: released(), then, over the button, the latch and the click.
+    void Release(bool inside);
     /// Ends a press whose release will never come (hidden, the mouse taken by another widget)
     /// and shows the latch as it is, without a click.
     void EndLostPress();

@@ -922,6 +922,30 @@ void TShineSpeedButton::Click()
         emit clicked();
 }
 
+void TShineSpeedButton::click()
+{
+    if (!isEnabled() || FMousePressed)
+        return;
+    QPointer<TShineSpeedButton> self(this);
+    emit pressed();
+    if (self && FGroupIndex != 0)
+        SetDown(!FDown);
+    if (self)
+        emit released();
+    if (self)
+        Click();
+}
+
+QString TShineSpeedButton::AccessibleCaption() const
+{
+    return WithoutAcceleratorMarker(FCaption);
+}
+
+QKeySequence TShineSpeedButton::Accelerator() const
+{
+    return QKeySequence::mnemonic(FCaption);
+}
+
 void TShineSpeedButton::WMLButtonDblClick(QMouseEvent* event)
 {
     // Qt sends no press for the second click of a double click; the toolkit takes the double

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/AccessibleButton.h"
 #include "toolkit/Color.h"
 #include "toolkit/DialogChar.h"
 #include "toolkit/Loadable.h"
@@ -29,7 +30,7 @@ class TSpeedButton;
 ///
 /// It plays the toolkit's windowless control: a child widget that paints only through Paint and
 /// its three drawing steps, declares itself opaque unless Transparent, and raises its own clicks.
-class TShineSpeedButton : public QWidget, public TLoadable {
+class TShineSpeedButton : public QWidget, public TLoadable, public TAccessibleButton {
     Q_OBJECT
     /// The base control's properties. Those that Qt's own widget properties already carry into a
     /// stored layout (objectName, geometry, cursor, enabled, toolTip) are not stored twice.
@@ -258,6 +259,18 @@ public:
     std::unique_ptr<TBitmap> CreateStateGlyph() const;
 
     QSize sizeHint() const override;
+
+    /// What screen readers see (TAccessibleButton).
+    QString AccessibleCaption() const override;
+    bool Latching() const override { return FGroupIndex != 0; }
+    bool LatchedDown() const override { return FDown; }
+    QKeySequence Accelerator() const override;
+    bool Held() const override { return FMousePressed; }
+
+public slots:
+    /// A click as the mouse makes it (pressed(), the latch, released(), OnClick, clicked()),
+    /// without the mouse events; nothing while disabled or held by the mouse.
+    void click() override;
 
 signals:
     void OnClick(QObject* Sender);

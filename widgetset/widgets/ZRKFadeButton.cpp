@@ -344,6 +344,20 @@ void TZRKFadeButton::mouseReleaseEvent(QMouseEvent* event)
         emit onMouseUp(this, event->button(), event->buttons(), event->modifiers(), at.x(), at.y());
 }
 
+void TZRKFadeButton::click()
+{
+    if (!isEnabled())
+        return;
+    QPointer<TZRKFadeButton> self(this);
+    emit pressed();
+    if (self)
+        emit released();
+    if (self)
+        emit OnClick(this);
+    if (self)
+        emit clicked();
+}
+
 void TZRKFadeButton::leaveEvent(QEvent*)
 {
     MouseLeave();

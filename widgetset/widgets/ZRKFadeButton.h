@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/AccessibleButton.h"
 #include "toolkit/Color.h"
 #include "toolkit/ControlPlacement.h"
 #include "toolkit/Timer.h"
@@ -21,7 +22,7 @@ namespace TarvoWidgets {
 /// It plays the toolkit's windowless control: it gets mouse moves with no button held, and its
 /// setters, the fade ticks and the mouse handlers draw at once rather than asking for a later
 /// repaint.
-class TZRKFadeButton : public QWidget {
+class TZRKFadeButton : public QWidget, public TAccessibleButton {
     Q_OBJECT
     /// The properties a stored window layout carries, in its order: the base control's first.
     /// Those that Qt's own widget properties carry in a .ui file (objectName, geometry, cursor,
@@ -66,6 +67,11 @@ public:
     /// at the least the caption inside the outline.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+
+    /// What screen readers see (TAccessibleButton): the caption as drawn (it marks no
+    /// accelerator), pressed while the left button holds it.
+    QString AccessibleCaption() const override { return FCaption; }
+    bool Held() const override { return FClicked; }
 
     int Tag() const { return FTag; }
     void SetTag(int value);
@@ -112,6 +118,10 @@ public:
     /// Milliseconds between two fade steps; 0 stops the steps (a fade then never moves).
     int Speed() const { return FSpeed; }
     void SetSpeed(int value);
+
+public slots:
+    /// A click without the mouse: pressed(), released(), OnClick, clicked().
+    void click() override;
 
 signals:
     /// The toolkit's events, each with the button as sender. The mouse events carry the
