@@ -39,6 +39,15 @@ public:
 
     /// Takes the face, size, style and colour of source, with one OnChange at the end.
     void Assign(const TFont& source);
+
+    /// Whether the face is still the default one: no Name, Size or Style has been written
+    /// (an Assign takes the source's answer).
+    bool DefaultFace() const { return !FFaceSet; }
+    /// The owner passes the application's font whenever its own font changed. When that is a
+    /// new application font (not the one at the font's creation or last call), a default face
+    /// takes its family and size, so that a program that changes its font changes the buttons
+    /// that kept theirs; a face that was written stays as it is. Style and colour are kept.
+    void FollowApplicationFont(const QFont& font);
     /// The face to draw with; the colour is the pen's business.
     const QFont& Face() const { return FFace; }
 
@@ -54,6 +63,8 @@ private:
 
     QFont FFace;
     TColor FColor = clr::Black;
+    bool FFaceSet = false;
+    QFont FApplicationFont; // the application font that the face has seen last
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TFont::TFontStyles)

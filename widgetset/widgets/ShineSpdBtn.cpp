@@ -184,14 +184,23 @@ void TShineSpeedButton::SetShineColor(TColor value)
 }
 void TShineSpeedButton::SetLayout(TButtonLayout value)
 {
+    // The size hint follows the content's arrangement.
+    if (value != FLayout)
+        updateGeometry();
     UpdateLook(FLayout, value, &TShineSpeedButton::LayoutChanged);
 }
 void TShineSpeedButton::SetMargin(int value)
 {
+    // The size hint follows the content's arrangement.
+    if (value != FMargin)
+        updateGeometry();
     UpdateLook(FMargin, value, &TShineSpeedButton::MarginChanged);
 }
 void TShineSpeedButton::SetSpacing(int value)
 {
+    // The size hint follows the content's arrangement.
+    if (value != FSpacing)
+        updateGeometry();
     UpdateLook(FSpacing, value, &TShineSpeedButton::SpacingChanged);
 }
 
@@ -272,8 +281,10 @@ void TShineSpeedButton::SetGlyph(const TBitmap* value)
     Invalidate();
     if (value)
         GlyphOnChange(FGlyph.get());
-    else if (!wasEmpty)
+    else if (!wasEmpty) {
+        updateGeometry();
         emit GlyphChanged();
+    }
 }
 
 QPixmap TShineSpeedButton::GlyphPixmap() const
@@ -332,12 +343,15 @@ void TShineSpeedButton::GlyphOnChange(QObject*)
         return;
     }
     Invalidate();
+    updateGeometry();
     emit GlyphChanged();
 }
 
 void TShineSpeedButton::FontsAndColorsOnChange(QObject* Sender)
 {
     Invalidate();
+    if (Sender == FFont.get() || Sender == FActiveFont.get())
+        updateGeometry();
     if (Sender == FColors.get())
         emit ColorsChanged();
     else if (Sender == FPressedColors.get())
@@ -358,10 +372,6 @@ void TShineSpeedButton::Repaint()
     repaint();
 }
 
-QSize TShineSpeedButton::sizeHint() const
-{
-    return QSize(25, 25);
-}
 
 std::uint32_t ColorToPixel(TColor color)
 {
@@ -610,71 +620,80 @@ void TShineSpeedButton::FrameDraw(QPainter& Canvas)
     }
 }
 
-void TShineSpeedButton::CalcDrawPosition(QPainter& Canvas, QPoint& GlyphPos, QRect& TextRect) const
+namespace {
+
+// The glyph and caption arranged as one block, positions relative to its top left corner.
+struct TContentBlock {
+    QSize Size;
+    QPoint Glyph;
+    QRect Text;
+};
+
+TContentBlock ArrangeContent(TShineSpeedButton::TButtonLayout layout, QSize glyphSize, QSize captionSize, int spacing)
 {
-    const bool glyph = !FGlyph->Empty();
-    const bool caption = !FCaption.isEmpty();
-    const int gw = glyph ? FGlyph->Width() : 0;
-    const int gh = glyph ? FGlyph->Height() : 0;
-    const QSize extent = caption ? Canvas.fontMetrics().size(CaptionFlags, FCaption) : QSize(0, 0);
-    const int cw = extent.width();
-    const int ch = extent.height();
+    using B = TShineSpeedButton;
+    const bool glyph = !glyphSize.isEmpty();
+    const bool caption = !captionSize.isEmpty();
+    const int gw = glyphSize.width();
+    const int gh = glyphSize.height();
+    const int cw = captionSize.width();
+    const int ch = captionSize.height();
 
     int tw = 0, th = 0, gx = 0, gy = 0, tx = 0, ty = 0;
     const auto widen = [&](int v) { tw = std::max(tw, v); };
     const auto heighten = [&](int v) { th = std::max(th, v); };
-    switch (FLayout) {
-    case blGlyphLeft:
+    switch (layout) {
+    case B::blGlyphLeft:
         gx = tw;
         tw += gw;
         heighten(gh);
         if (glyph && caption)
-            tw += FSpacing;
+            tw += spacing;
         tx = tw;
         if (caption) {
             tw += cw;
             heighten(ch);
         }
         break;
-    case blGlyphRight:
+    case B::blGlyphRight:
         tx = tw;
         if (caption) {
             tw += cw;
             heighten(ch);
         }
         if (glyph && caption)
-            tw += FSpacing;
+            tw += spacing;
         gx = tw;
         tw += gw;
         heighten(gh);
         break;
-    case blGlyphTop:
+    case B::blGlyphTop:
         gy = th;
         th += gh;
         widen(gw);
         // Glyph or not, a caption keeps its distance from the top of the block.
         if (caption)
-            th += FSpacing;
+            th += spacing;
         ty = th;
         if (caption) {
             th += ch;
             widen(cw);
         }
         break;
-    case blGlyphBottom:
+    case B::blGlyphBottom:
         ty = th;
         if (caption) {
             th += ch;
             widen(cw);
         }
         if (glyph && caption)
-            th += FSpacing;
+            th += spacing;
         gy = th;
         th += gh;
         widen(gw);
         break;
     }
-    if (FLayout == blGlyphLeft || FLayout == blGlyphRight) {
+    if (layout == B::blGlyphLeft || layout == B::blGlyphRight) {
         if (glyph)
             gy = (th - gh) / 2;
         if (caption)
@@ -685,6 +704,53 @@ void TShineSpeedButton::CalcDrawPosition(QPainter& Canvas, QPoint& GlyphPos, QRe
         if (caption)
             tx = (tw - cw) / 2;
     }
+    return {QSize(tw, th), QPoint(gx, gy), QRect(QPoint(tx, ty), captionSize)};
+}
+
+} // namespace
+
+TShineSpeedButton::TButtonLayout TShineSpeedButton::EffectiveLayout() const
+{
+    if (layoutDirection() != Qt::RightToLeft)
+        return FLayout;
+    switch (FLayout) {
+    case blGlyphLeft: return blGlyphRight;
+    case blGlyphRight: return blGlyphLeft;
+    default: return FLayout;
+    }
+}
+
+QSize TShineSpeedButton::ContentSize(const QFontMetrics& metrics) const
+{
+    const QSize glyph = FGlyph->Empty() ? QSize() : QSize(FGlyph->Width(), FGlyph->Height());
+    const QSize caption = FCaption.isEmpty() ? QSize() : metrics.size(CaptionFlags, FCaption);
+    return ArrangeContent(FLayout, glyph, caption, FSpacing).Size;
+}
+
+QSize TShineSpeedButton::sizeHint() const
+{
+    // Room for the content in either caption font, the margin (or a centring pad) on every
+    // side, and never less than the toolkit's 25 by 25.
+    const QSize content = ContentSize(QFontMetrics(FFont->Face())).expandedTo(ContentSize(QFontMetrics(FActiveFont->Face())));
+    const int pad = FMargin >= 0 ? FMargin : 4;
+    return (content + QSize(2 * pad, 2 * pad)).expandedTo(QSize(25, 25));
+}
+
+QSize TShineSpeedButton::minimumSizeHint() const
+{
+    // The content inside the two-pixel frame.
+    return ContentSize(QFontMetrics(FFont->Face())) + QSize(4, 4);
+}
+
+void TShineSpeedButton::CalcDrawPosition(QPainter& Canvas, QPoint& GlyphPos, QRect& TextRect) const
+{
+    // A right-to-left button mirrors the glyph's side, margin included.
+    const TButtonLayout layout = EffectiveLayout();
+    const QSize glyph = FGlyph->Empty() ? QSize() : QSize(FGlyph->Width(), FGlyph->Height());
+    const QSize caption = FCaption.isEmpty() ? QSize() : Canvas.fontMetrics().size(CaptionFlags, FCaption);
+    const TContentBlock block = ArrangeContent(layout, glyph, caption, FSpacing);
+    const int tw = block.Size.width();
+    const int th = block.Size.height();
 
     const int clientWidth = width();
     const int clientHeight = height();
@@ -692,15 +758,15 @@ void TShineSpeedButton::CalcDrawPosition(QPainter& Canvas, QPoint& GlyphPos, QRe
     int offX = (clientWidth - tw) / 2;
     int offY = (clientHeight - th) / 2;
     if (FMargin >= 0) {
-        switch (FLayout) {
+        switch (layout) {
         case blGlyphLeft: offX = FMargin; break;
         case blGlyphRight: offX = clientWidth - tw - FMargin; break;
         case blGlyphTop: offY = FMargin; break;
         case blGlyphBottom: offY = clientHeight - th - FMargin; break;
         }
     }
-    GlyphPos = QPoint(gx + offX, gy + offY);
-    TextRect = QRect(QPoint(tx + offX, ty + offY), QSize(cw, ch));
+    GlyphPos = block.Glyph + QPoint(offX, offY);
+    TextRect = block.Text.translated(offX, offY);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -993,12 +1059,19 @@ bool TShineSpeedButton::CMDialogChar(QChar character)
     return true;
 }
 
-void TShineSpeedButton::CMFontChanged() { Invalidate(); }
+void TShineSpeedButton::CMFontChanged()
+{
+    // The caption fonts that kept the toolkit's face follow a new application font.
+    FFont->FollowApplicationFont(QApplication::font());
+    FActiveFont->FollowApplicationFont(QApplication::font());
+    Invalidate();
+}
 void TShineSpeedButton::CMTextChanged()
 {
     // The accelerator follows the caption.
     FAccelerator.Follow(this, FCaption);
     Invalidate();
+    updateGeometry();
 }
 void TShineSpeedButton::CMSysColorChange() { Invalidate(); }
 
@@ -1144,6 +1217,11 @@ bool TShineSpeedButton::event(QEvent* event)
     }
     if (event->type() == QEvent::UngrabMouse)
         EndLostPress(false);
+    if (event->type() == QEvent::LayoutDirectionChange)
+        Invalidate();
+    // A window hears of a new application font itself, its children through their FontChange.
+    if (event->type() == QEvent::ApplicationFontChange)
+        CMFontChanged();
     // uic's code sets the colour sets' and fonts' properties by their stored paths.
     if (event->type() == QEvent::DynamicPropertyChange
         && TPublishedProperty::TakeDynamicValue(this, static_cast<QDynamicPropertyChangeEvent&>(*event)))

@@ -258,7 +258,11 @@ public:
     /// drawing, or none while Glyph is empty. Never changes Glyph.
     std::unique_ptr<TBitmap> CreateStateGlyph() const;
 
+    /// In a Qt layout: the glyph and caption (in the larger of Font and ActiveFont) laid out
+    /// with Spacing, Margin on every side (4 when negative), at least the toolkit's 25 by 25;
+    /// at the least the content inside the frame. A stored layout's size is set as it is.
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
     /// What screen readers see (TAccessibleButton).
     QString AccessibleCaption() const override;
@@ -338,6 +342,9 @@ protected:
     void BackDraw(QPainter& Canvas);
     void ImageDraw(QPainter& Canvas);
     void FrameDraw(QPainter& Canvas);
+    /// Layout as drawn: right to left swaps blGlyphLeft and blGlyphRight, as Qt's buttons put
+    /// their icon on the other side.
+    TButtonLayout EffectiveLayout() const;
     /// Lays out glyph and caption with the canvas's font, which the caller has chosen.
     void CalcDrawPosition(QPainter& Canvas, QPoint& GlyphPos, QRect& TextRect) const;
 
@@ -420,6 +427,8 @@ protected:
 private:
     /// Stores a different value in field, invalidates and emits the property's change signal.
     template <typename T, typename TSignal> void UpdateLook(T& field, T value, TSignal changed);
+    /// The size of the glyph and caption block in the given caption font.
+    QSize ContentSize(const QFontMetrics& metrics) const;
     /// The writes of Qt's property system for the setters that may raise (see PropertyWrite.h).
     void WriteColors(TShineBtnColors* value) noexcept;
     void WritePressedColors(TShineBtnColors* value) noexcept;
