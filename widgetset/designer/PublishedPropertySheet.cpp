@@ -4,6 +4,7 @@
 #include "toolkit/PropertyText.h"
 
 #include <QExtensionManager>
+#include <QWidget>
 #include <QtDesigner/QDesignerFormEditorInterface>
 #include <exception>
 
@@ -31,11 +32,19 @@ QVariant Taken(const QMetaProperty& meta, const QVariant& value)
 {
     if (TPropertyText::IsColor(meta) && value.metaType().id() == QMetaType::QColor)
         return QVariant::fromValue(FromQColor(value.value<QColor>()));
+    if (!ShownAsText(meta) && value.metaType() != meta.metaType() && !value.canConvert(meta.metaType()))
+        return {};
     if (!ShownAsText(meta))
         return value;
     const QString kind = TPropertyText::IsColor(meta) ? QStringLiteral("string") : QStringLiteral("set");
     QString why;
     return TPropertyText{kind, value.toString()}.ValueFor(meta, why);
+}
+
+bool IsPlain(const QVariant& value)
+{
+    const int type = value.metaType().id();
+    return type < QMetaType::User;
 }
 
 } // namespace
@@ -152,22 +161,43 @@ QVariant TPublishedPropertySheet::property(int index) const
     return meta.isValid() && TPropertyText::IsColor(meta) ? Shown(meta, value) : value;
 }
 
-void TPublishedPropertySheet::setProperty(int index, const QVariant& value)
+QVariant TPublishedPropertySheet::Unwrapped(const QVariant& value) const
+{
+    if (IsPlain(value))
+        return value;
+    // A text that Designer read from a form comes wrapped in a type of its own (for its
+    // translation settings) that only its own sheet opens: it goes through the widget's accessible
+    // name (a text property that Designer applies to the widget itself, as it does not the tool
+    // tip), which then gets its own value back.
+    const int conduit = FBase->indexOf(QStringLiteral("accessibleName"));
+    auto* widget = qobject_cast<QWidget*>(FWidget);
+    if (conduit < 0 || !widget)
+        return value;
+    const QVariant kept = FBase->property(conduit);
+    const bool keptChanged = FBase->isChanged(conduit);
+    FBase->setProperty(conduit, value);
+    const QString text = widget->accessibleName();
+    FBase->setProperty(conduit, kept);
+    FBase->setChanged(conduit, keptChanged);
+    return text;
+}
+
+void TPublishedPropertySheet::setProperty(int index, const QVariant& wrapped)
 {
     // Designer calls here from its own frames: a value that a setter refuses stays unset.
     try {
         if (const TPublishedProperty* owned = Owned(index)) {
-            const QVariant taken = Taken(owned->Meta(), value);
+            const QVariant taken = Taken(owned->Meta(), Unwrapped(wrapped));
             if (taken.isValid())
                 owned->SetValue(taken);
             return;
         }
         const QMetaProperty meta = Meta(index);
         if (!meta.isValid() || !TPropertyText::IsColor(meta)) {
-            FBase->setProperty(index, value);
+            FBase->setProperty(index, wrapped);
             return;
         }
-        const QVariant taken = Taken(meta, value);
+        const QVariant taken = Taken(meta, Unwrapped(wrapped));
         if (taken.isValid())
             FBase->setProperty(index, taken);
     } catch (const std::exception& error) {

@@ -54,6 +54,9 @@ private:
     const TarvoWidgets::TPublishedProperty* Owned(int index) const;
     // Designer's own property at index, if it is one of the widget's Q_PROPERTYs.
     QMetaProperty Meta(int index) const;
+    // A value as Designer hands it over, with a text read from a form taken out of Designer's
+    // own wrapper.
+    QVariant Unwrapped(const QVariant& value) const;
 
     QDesignerPropertySheetExtension* FBase;
     QObject* FWidget;
