@@ -124,18 +124,14 @@ void TShineSpeedButton::SetShowHint(bool value) { StoreChanged(this, FShowHint, 
 
 void TShineSpeedButton::SetAlign(TControlPlacement::TAlign value)
 {
-    const TControlPlacement::TAlign before = FPlacement.Align();
-    FPlacement.SetAlign(value);
-    if (FPlacement.Align() != before)
-        emit AlignChanged(FPlacement.Align());
+    if (FPlacement.SetAlign(value))
+        emit AlignChanged(value);
 }
 
 void TShineSpeedButton::SetAnchors(TControlPlacement::TAnchors value)
 {
-    const TControlPlacement::TAnchors before = FPlacement.Anchors();
-    FPlacement.SetAnchors(value);
-    if (FPlacement.Anchors() != before)
-        emit AnchorsChanged(FPlacement.Anchors());
+    if (FPlacement.SetAnchors(value))
+        emit AnchorsChanged(value);
 }
 
 void TShineSpeedButton::SetClickDownHook(bool value)

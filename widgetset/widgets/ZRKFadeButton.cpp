@@ -64,18 +64,14 @@ void TZRKFadeButton::SetFadeOnOver(bool value) { StoreChanged(this, FFadeOnOver,
 
 void TZRKFadeButton::SetAlign(TControlPlacement::TAlign value)
 {
-    const TControlPlacement::TAlign before = FPlacement.Align();
-    FPlacement.SetAlign(value);
-    if (FPlacement.Align() != before)
-        emit AlignChanged(FPlacement.Align());
+    if (FPlacement.SetAlign(value))
+        emit AlignChanged(value);
 }
 
 void TZRKFadeButton::SetAnchors(TControlPlacement::TAnchors value)
 {
-    const TControlPlacement::TAnchors before = FPlacement.Anchors();
-    FPlacement.SetAnchors(value);
-    if (FPlacement.Anchors() != before)
-        emit AnchorsChanged(FPlacement.Anchors());
+    if (FPlacement.SetAnchors(value))
+        emit AnchorsChanged(value);
 }
 
 void TZRKFadeButton::SetFontColor(TColor value)
