@@ -618,7 +618,8 @@ void TShineSpeedButton::FrameDraw(QPainter& Canvas)
 
 namespace {
 
-// The glyph and caption arranged as one block, positions relative to its top left corner.
+// The glyph and caption arranged as one block, positions relative to its top left corner. A
+// glyph or caption of no size (0 by 0) is left out.
 struct TContentBlock {
     QSize Size;
     QPoint Glyph;
@@ -718,8 +719,8 @@ TShineSpeedButton::TButtonLayout TShineSpeedButton::EffectiveLayout() const
 
 QSize TShineSpeedButton::ContentSize(const QFontMetrics& metrics) const
 {
-    const QSize glyph = FGlyph->Empty() ? QSize() : QSize(FGlyph->Width(), FGlyph->Height());
-    const QSize caption = FCaption.isEmpty() ? QSize() : metrics.size(CaptionFlags, FCaption);
+    const QSize glyph = FGlyph->Empty() ? QSize(0, 0) : QSize(FGlyph->Width(), FGlyph->Height());
+    const QSize caption = FCaption.isEmpty() ? QSize(0, 0) : metrics.size(CaptionFlags, FCaption);
     return ArrangeContent(FLayout, glyph, caption, FSpacing).Size;
 }
 
@@ -742,8 +743,8 @@ void TShineSpeedButton::CalcDrawPosition(QPainter& Canvas, QPoint& GlyphPos, QRe
 {
     // A right-to-left button mirrors the glyph's side, margin included.
     const TButtonLayout layout = EffectiveLayout();
-    const QSize glyph = FGlyph->Empty() ? QSize() : QSize(FGlyph->Width(), FGlyph->Height());
-    const QSize caption = FCaption.isEmpty() ? QSize() : Canvas.fontMetrics().size(CaptionFlags, FCaption);
+    const QSize glyph = FGlyph->Empty() ? QSize(0, 0) : QSize(FGlyph->Width(), FGlyph->Height());
+    const QSize caption = FCaption.isEmpty() ? QSize(0, 0) : Canvas.fontMetrics().size(CaptionFlags, FCaption);
     const TContentBlock block = ArrangeContent(layout, glyph, caption, FSpacing);
     const int tw = block.Size.width();
     const int th = block.Size.height();
