@@ -21,6 +21,14 @@ QString WithoutAcceleratorMarker(const QString& caption)
     return text;
 }
 
+void AccessibleCheckedChanged(QObject* button)
+{
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(button, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
 namespace {
 
 /// The accessible interface of a widget-set button, as Qt's QAccessibleButton describes a push

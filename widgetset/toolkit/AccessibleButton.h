@@ -32,4 +32,8 @@ protected:
 /// The caption of a button that marks its accelerator with an ampersand, as read aloud.
 QString WithoutAcceleratorMarker(const QString& caption);
 
+/// Tells screen readers that a latching button went down or up, as Qt's buttons do when their
+/// checked state changes; a button connects its toggled signal here.
+void AccessibleCheckedChanged(QObject* button);
+
 } // namespace TarvoWidgets

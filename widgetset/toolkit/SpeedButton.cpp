@@ -24,6 +24,7 @@ TSpeedButton::TSpeedButton(QWidget* parent)
     resize(23, 22);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(this, &TSpeedButton::toggled, this, [this] { AccessibleCheckedChanged(this); });
 }
 
 void TSpeedButton::SetGroupIndex(int value)

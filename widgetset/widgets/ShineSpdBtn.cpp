@@ -78,6 +78,7 @@ TShineSpeedButton::TShineSpeedButton(QWidget* owner)
     FActiveTimer->SetInterval(200);
     FActiveTimer->SetEnabled(false);
     connect(FActiveTimer.get(), &TTimer::OnTimer, this, &TShineSpeedButton::ActiveButtonTimerOnTimer);
+    connect(this, &TShineSpeedButton::toggled, this, [this] { AccessibleCheckedChanged(this); });
 }
 
 TShineSpeedButton::~TShineSpeedButton()
