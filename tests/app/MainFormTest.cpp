@@ -27,6 +27,8 @@
 #include <QTimer>
 #include <functional>
 #include <utility>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <gtest/gtest.h>
 
 using namespace TarvoWidgets;
@@ -214,6 +216,27 @@ TEST(Layout, TheRewardButtonHasItsSettings)
     EXPECT_EQ(b.Step(), 2);
     EXPECT_EQ(b.Speed(), 20);
     EXPECT_EQ(b.cursor().shape(), Qt::PointingHandCursor);
+}
+
+// A screen reader finds the reward page's もっと! button by its caption and presses it: the stage
+// advances exactly as for a click.
+TEST(Layout, TheRewardButtonIsAPushButtonThatAScreenReaderPresses)
+{
+    ProgramFolder folder;
+    TMainForm1 form(folder.services);
+    form.Opponent = 3;
+    form.Match().Board().PlayerDiscs = 40;
+    form.Match().Board().ComputerDiscs = 24;
+    form.PageControl1->setCurrentWidget(form.TabSheet3);
+    form.Button1->SetTag(0);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(form.Button1);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Button);
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("もっと!"));
+    ASSERT_NE(accessible->actionInterface(), nullptr);
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(form.Button1->Tag(), 1);
+    EXPECT_EQ(accessible->text(QAccessible::Name), form.Button1->Caption());
 }
 
 TEST(Startup, TheFirstFileThatCannotBeReadIsNamedWithItsFullPath)

@@ -5,6 +5,7 @@
 #include "toolkit/PublishedProperty.h"
 #include "toolkit/StoredLayout.h"
 #include "toolkit/ToolkitError.h"
+#include "widgets/ShineSpdBtn.h"
 #include "widgets/WidgetSet.h"
 #include "widgets/ZRKFadeButton.h"
 
@@ -318,6 +319,28 @@ TEST_F(StoredLayout, ABadFileGivesAnErrorNamingFileComponentAndProperty)
         EXPECT_TRUE(TLoadProbe::Log.isEmpty()) << c.Fault << ": Loaded ran on a layout that failed";
     }
     EXPECT_THROW(TStoredLayout::Read(Folder.filePath(QStringLiteral("missing.ui"))), EToolkitError);
+}
+
+// Qt Designer saves the flag set of an owned object as the text of its identifiers, and a
+// colour as its text; both read as the <set> and the <color> do.
+TEST_F(StoredLayout, ReadsTheFormsThatQtDesignerSaves)
+{
+    std::unique_ptr<QWidget> form(TStoredLayout::Read(Save(WithComponent(QStringLiteral("TarvoWidgets::TShineSpeedButton"), QStringLiteral("Shine"),
+        QStringLiteral(R"(<property name="Font.Style"><string>fsBold|TarvoWidgets::TFont::fsItalic</string></property>
+<property name="ActiveFont.Style"><string></string></property>
+<property name="Colors.Color"><string>#123456</string></property>
+<property name="FontShadow"><string>clBtnShadow</string></property>)")))));
+    auto* shine = form->findChild<TShineSpeedButton*>(QStringLiteral("Shine"));
+    ASSERT_NE(shine, nullptr);
+    EXPECT_EQ(shine->Font()->Style(), TFont::fsBold | TFont::fsItalic);
+    EXPECT_EQ(shine->ActiveFont()->Style(), TFont::TFontStyles());
+    EXPECT_EQ(shine->Colors()->Color(), RGBColor(0x12, 0x34, 0x56));
+    EXPECT_EQ(shine->FontShadow(), clr::BtnShadow);
+    // A word that is no identifier is refused, as in a <set>.
+    EXPECT_THROW(TStoredLayout::Read(Save(WithComponent(QStringLiteral("TarvoWidgets::TShineSpeedButton"), QStringLiteral("Shine"),
+                     QStringLiteral(R"(<property name="Font.Style"><string>fsHeavy</string></property>)")),
+                     QStringLiteral("bad.ui"))),
+                 EToolkitError);
 }
 
 TEST_F(StoredLayout, EveryGalleryPageReads)

@@ -2,6 +2,7 @@
 
 #include "WidgetIcons.h"
 #include "WidgetPlugin.h"
+#include "toolkit/SpeedButton.h"
 #include "widgets/ShineSpdBtn.h"
 #include "widgets/HistoryComboBox.h"
 #include "widgets/ZRKFadeButton.h"
@@ -47,6 +48,9 @@ TWidgetCollection::TWidgetCollection(QObject* parent)
         {ClassName<THistoryComboBox>(), QStringLiteral("widgets/HistoryComboBox.h"),
          QStringLiteral("An editable combo box that keeps a most-recently-used history in an INI file or the registry"),
          QSize(200, 26), HistoryComboBoxIcon, CreateDesignTimeHistoryBox},
+        {ClassName<TSpeedButton>(), QStringLiteral("toolkit/SpeedButton.h"),
+         QStringLiteral("The toolkit's flat speed button; latches in groups together with the shine buttons"),
+         QSize(23, 22), SpeedButtonIcon, Create<TSpeedButton>},
     };
     for (const TWidgetEntry& entry : entries)
         FWidgets.append(new TWidgetPlugin(entry, this));

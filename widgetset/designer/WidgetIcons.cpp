@@ -73,3 +73,21 @@ QIcon HistoryComboBoxIcon()
             painter.drawLine(QPointF(4, y), QPointF(13, y));
     });
 }
+
+QIcon SpeedButtonIcon()
+{
+    return DrawnIcon([](QPainter& painter) {
+        // Two flat buttons side by side, the right one latched down (sunken and lighter).
+        const auto button = [&painter](QRectF face, bool down) {
+            painter.fillRect(face, down ? QColor(0xF8, 0xF8, 0xF8) : QColor(0xE0, 0xE0, 0xE0));
+            painter.setPen(QPen(down ? QColor(0x60, 0x60, 0x60) : Qt::white, 1));
+            painter.drawLine(face.bottomLeft(), face.topLeft());
+            painter.drawLine(face.topLeft(), face.topRight());
+            painter.setPen(QPen(down ? Qt::white : QColor(0x60, 0x60, 0x60), 1));
+            painter.drawLine(face.topRight(), face.bottomRight());
+            painter.drawLine(face.bottomRight(), face.bottomLeft());
+        };
+        button(QRectF(1.5, 5.5, 9, 11), false);
+        button(QRectF(11.5, 5.5, 9, 11), true);
+    });
+}

@@ -6,3 +6,4 @@
 QIcon FadeButtonIcon();
 QIcon ShineButtonIcon();
 QIcon HistoryComboBoxIcon();
+QIcon SpeedButtonIcon();

@@ -1,6 +1,6 @@
 #include "WidgetPlugin.h"
 
-#include "ColorPropertySheet.h"
+#include "PublishedPropertySheet.h"
 
 TWidgetPlugin::TWidgetPlugin(TWidgetEntry entry, QObject* parent)
     : QObject(parent), FEntry(std::move(entry))
@@ -29,6 +29,6 @@ void TWidgetPlugin::initialize(QDesignerFormEditorInterface* core)
 {
     if (FInitialized)
         return;
-    TColorPropertySheetFactory::Install(core);
+    TPublishedPropertySheetFactory::Install(core);
     FInitialized = true;
 }

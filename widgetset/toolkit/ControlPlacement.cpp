@@ -39,21 +39,24 @@ TControlPlacement::TControlPlacement(QWidget* control)
     TakeAnchorRule();
 }
 
-void TControlPlacement::SetAlign(TAlign value)
+bool TControlPlacement::SetAlign(TAlign value)
 {
     if (value == FAlign)
-        return;
+        return false;
     FAlign = value;
     // Also when the control leaves its side: the siblings take the space it frees.
     if (FParent)
         AlignControls(FParent);
     TakeAnchorRule();
+    return true;
 }
 
-void TControlPlacement::SetAnchors(TAnchors value)
+bool TControlPlacement::SetAnchors(TAnchors value)
 {
+    const bool changed = value != FAnchors;
     FAnchors = value;
     TakeAnchorRule();
+    return changed;
 }
 
 bool TControlPlacement::eventFilter(QObject* watched, QEvent* event)

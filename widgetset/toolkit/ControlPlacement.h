@@ -27,9 +27,11 @@ public:
     explicit TControlPlacement(QWidget* control);
 
     TAlign Align() const { return FAlign; }
-    void SetAlign(TAlign value);
+    /// True when the value changed.
+    bool SetAlign(TAlign value);
     TAnchors Anchors() const { return FAnchors; }
-    void SetAnchors(TAnchors value);
+    /// True when the value changed; the anchor rule is taken up again either way.
+    bool SetAnchors(TAnchors value);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -2,6 +2,8 @@
 
 #include "toolkit/GothicFaces.h"
 
+#include <QGuiApplication>
+
 namespace TarvoWidgets {
 
 namespace {
@@ -28,10 +30,13 @@ TFont::TFont(QObject* owner)
     // 12 pixels is 9 points on the 96 dpi screen the layouts were made for; the toolkit's
     // font counts in points.
     FFace.setPointSize(9);
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        FApplicationFont = QGuiApplication::font();
 }
 
 void TFont::SetName(const QString& value)
 {
+    FFaceSet = true;
     if (value == Name())
         return;
     FFace.setFamily(value);
@@ -40,6 +45,7 @@ void TFont::SetName(const QString& value)
 
 void TFont::SetSize(int value)
 {
+    FFaceSet = true;
     if (value == Size() || value <= 0)
         return;
     FFace.setPointSize(value);
@@ -57,6 +63,7 @@ TFont::TFontStyles TFont::Style() const
 
 void TFont::SetStyle(TFontStyles value)
 {
+    FFaceSet = true;
     if (value == Style())
         return;
     for (const TStyleSwitch& s : StyleSwitches)
@@ -76,6 +83,20 @@ void TFont::Assign(const TFont& source)
 {
     FFace = source.FFace;
     FColor = source.FColor;
+    FFaceSet = source.FFaceSet;
+    Changed();
+}
+
+void TFont::FollowApplicationFont(const QFont& font)
+{
+    if (FFaceSet || font == FApplicationFont)
+        return;
+    FApplicationFont = font;
+    const int size = font.pointSize() > 0 ? font.pointSize() : Size();
+    if (font.family() == FFace.family() && size == Size())
+        return;
+    FFace.setFamily(font.family());
+    FFace.setPointSize(size);
     Changed();
 }
 
@@ -83,6 +104,7 @@ void TFont::Changed()
 {
     if (OnChange)
         OnChange(this);
+    emit ValuesChanged();
 }
 
 } // namespace TarvoWidgets

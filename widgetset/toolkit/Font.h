@@ -14,10 +14,10 @@ namespace TarvoWidgets {
 /// with the face, as the toolkit's does.
 class TFont : public QObject {
     Q_OBJECT
-    Q_PROPERTY(QString Name READ Name WRITE SetName)
-    Q_PROPERTY(int Size READ Size WRITE SetSize)
-    Q_PROPERTY(TFontStyles Style READ Style WRITE SetStyle)
-    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
+    Q_PROPERTY(QString Name READ Name WRITE SetName NOTIFY ValuesChanged)
+    Q_PROPERTY(int Size READ Size WRITE SetSize NOTIFY ValuesChanged)
+    Q_PROPERTY(TFontStyles Style READ Style WRITE SetStyle NOTIFY ValuesChanged)
+    Q_PROPERTY(TColor Color READ Color WRITE SetColor NOTIFY ValuesChanged)
 
 public:
     enum TFontStyle { fsBold = 0x1, fsItalic = 0x2, fsUnderline = 0x4, fsStrikeOut = 0x8 };
@@ -39,10 +39,23 @@ public:
 
     /// Takes the face, size, style and colour of source, with one OnChange at the end.
     void Assign(const TFont& source);
+
+    /// Whether the face is still the default one: no Name, Size or Style has been written
+    /// (an Assign takes the source's answer).
+    bool DefaultFace() const { return !FFaceSet; }
+    /// The owner passes the application's font whenever its own font changed. When that is a
+    /// new application font (not the one at the font's creation or last call), a default face
+    /// takes its family and size, so that a program that changes its font changes the buttons
+    /// that kept theirs; a face that was written stays as it is. Style and colour are kept.
+    void FollowApplicationFont(const QFont& font);
     /// The face to draw with; the colour is the pen's business.
     const QFont& Face() const { return FFace; }
 
     TNotifyEvent OnChange;
+
+signals:
+    /// Qt's change signal of every value of the font, emitted right after OnChange.
+    void ValuesChanged();
 
 private:
     /// Each setter compares first, so a write of the same value reports nothing.
@@ -50,6 +63,8 @@ private:
 
     QFont FFace;
     TColor FColor = clr::Black;
+    bool FFaceSet = false;
+    QFont FApplicationFont; // the application font that the face has seen last
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TFont::TFontStyles)

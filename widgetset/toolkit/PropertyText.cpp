@@ -117,7 +117,10 @@ TPropertyText TPropertyText::From(const QMetaProperty& meta, const QVariant& val
 QVariant TPropertyText::ValueFor(const QMetaProperty& meta, QString& why) const
 {
     const QString expected = KindOf(meta);
-    if (Kind != expected && !(IsColor(meta) && Kind == Color)) {
+    // Qt Designer writes the flag sets of owned objects ("Font.Style") as their identifiers
+    // in a <string>, as it can read a <set> only for a widget's own property.
+    const bool setAsText = meta.isFlagType() && Kind == String;
+    if (Kind != expected && !(IsColor(meta) && Kind == Color) && !setAsText) {
         why = QStringLiteral("値の型 <%1> は無効です (<%2> が必要です)").arg(Kind, expected);
         return {};
     }

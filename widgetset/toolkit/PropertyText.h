@@ -20,7 +20,8 @@ namespace TarvoWidgets {
 /// colour is read from a `<color>` or from any text that StringToColor takes ("clMaroon",
 /// "#800000"). An
 /// enumeration identifier may carry its scope ("TControlPlacement::alClient"), as Qt Designer
-/// writes it.
+/// writes it. A flag set is also read from a `<string>` of its identifiers, the form in which
+/// Qt Designer saves the sets of owned objects (`Font.Style`).
 struct TPropertyText {
     QString Kind;
     QString Text;

@@ -1,5 +1,6 @@
 #include "toolkit/SpeedButton.h"
 
+#include "toolkit/ChangeNotify.h"
 #include "toolkit/Color.h"
 
 #include <QKeySequence>
@@ -23,13 +24,13 @@ TSpeedButton::TSpeedButton(QWidget* parent)
     resize(23, 22);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(this, &TSpeedButton::toggled, this, [this] { AccessibleCheckedChanged(this); });
 }
 
 void TSpeedButton::SetGroupIndex(int value)
 {
-    if (value == FGroupIndex)
+    if (!StoreChanged(this, FGroupIndex, value, &TSpeedButton::GroupIndexChanged))
         return;
-    FGroupIndex = value;
     UpdateExclusive();
 }
 
@@ -46,14 +47,17 @@ void TSpeedButton::SetDown(bool value)
     if (isEnabled())
         FState = value ? bsExclusive : bsUp;
     repaint();
+    // The group first follows (another button's toggled(false) comes before this one's).
+    QPointer<TSpeedButton> self(this);
     UpdateExclusive();
+    if (self)
+        emit toggled(FDown);
 }
 
 void TSpeedButton::SetAllowAllUp(bool value)
 {
-    if (value == FAllowAllUp)
+    if (!StoreChanged(this, FAllowAllUp, value, &TSpeedButton::AllowAllUpChanged))
         return;
-    FAllowAllUp = value;
     UpdateExclusive();
 }
 
@@ -65,6 +69,7 @@ void TSpeedButton::SetCaption(const QString& value)
     FAccelerator.Follow(this, FCaption);
     updateGeometry();
     update();
+    emit CaptionChanged(FCaption);
 }
 
 void TSpeedButton::UpdateExclusive()
@@ -79,18 +84,25 @@ void TSpeedButton::ButtonPressed(const TButtonPressedEvent& notification)
 {
     if (notification.GroupIndex != FGroupIndex || !notification.Sender || notification.Sender == this)
         return;
-    if (notification.Sender->Down() && FDown) {
+    const bool released = notification.Sender->Down() && FDown;
+    if (released) {
         FDown = false;
         if (isEnabled())
             FState = bsUp;
         update();
     }
-    FAllowAllUp = notification.Sender->AllowAllUp();
+    // The group's buttons share AllowAllUp; it is this button's property all the same.
+    StoreChanged(this, FAllowAllUp, notification.Sender->AllowAllUp(), &TSpeedButton::AllowAllUpChanged);
+    if (released)
+        emit toggled(false);
 }
 
 void TSpeedButton::Click()
 {
+    QPointer<TSpeedButton> self(this);
     emit OnClick(this);
+    if (self)
+        emit clicked();
 }
 
 void TSpeedButton::MouseDown(const QPoint&)
@@ -102,6 +114,7 @@ void TSpeedButton::MouseDown(const QPoint&)
         repaint();
     }
     FDragging = true;
+    emit pressed();
 }
 
 void TSpeedButton::mousePressEvent(QMouseEvent* event)
@@ -139,13 +152,43 @@ void TSpeedButton::mouseReleaseEvent(QMouseEvent* event)
     if (!FDragging)
         return;
     FDragging = false;
-    const bool inside = rect().contains(event->position().toPoint());
+    Release(rect().contains(event->position().toPoint()));
+}
+
+void TSpeedButton::click()
+{
+    if (!isEnabled() || FDragging)
+        return;
+    QPointer<TSpeedButton> self(this);
+    emit pressed();
+    if (self)
+        Release(true);
+}
+
+QString TSpeedButton::AccessibleCaption() const
+{
+    return WithoutAcceleratorMarker(FCaption);
+}
+
+QKeySequence TSpeedButton::Accelerator() const
+{
+    return QKeySequence::mnemonic(FCaption);
+}
+
+void TSpeedButton::Release(bool inside)
+{
+    QPointer<TSpeedButton> self(this);
+    emit released();
+    if (!self)
+        return;
     if (FGroupIndex == 0) {
         FState = bsUp;
         repaint();
     } else if (inside) {
         // SetDown may refuse (the down button of an exclusive group): show the latch again.
         SetDown(!FDown);
+        if (!self)
+            return;
         FState = FDown ? bsExclusive : bsUp;
         repaint();
     } else {
@@ -164,6 +207,7 @@ void TSpeedButton::EndLostPress()
     if (isEnabled())
         FState = FDown ? bsExclusive : bsUp;
     update();
+    emit released();
 }
 
 void TSpeedButton::hideEvent(QHideEvent* event)
@@ -184,7 +228,10 @@ bool TSpeedButton::TakesDialogChar(QChar character) const
 void TSpeedButton::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::EnabledChange) {
-        FDragging = false;
+        QPointer<TSpeedButton> self(this);
+        EndLostPress();
+        if (!self)
+            return;
         FState = isEnabled() ? (FDown ? bsExclusive : bsUp) : bsDisabled;
         update();
     }

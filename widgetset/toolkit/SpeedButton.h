@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/AccessibleButton.h"
 #include "toolkit/Broadcast.h"
 #include "toolkit/DialogChar.h"
 
@@ -28,19 +29,19 @@ public:
 /// GroupIndex, latches down. The buttons of one group on one parent are mutually exclusive;
 /// with AllowAllUp the down one may also be released by a click of its own. Outside a group
 /// (GroupIndex 0) it never stays down.
-class TSpeedButton : public QWidget {
+class TSpeedButton : public QWidget, public TAccessibleButton {
     Q_OBJECT
     /// The published properties with their published defaults (a stored layout leaves out a
     /// value equal to its default).
-    Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex)
+    Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex NOTIFY GroupIndexChanged)
     Q_CLASSINFO("Default:GroupIndex", "0")
-    Q_PROPERTY(bool AllowAllUp READ AllowAllUp WRITE SetAllowAllUp)
+    Q_PROPERTY(bool AllowAllUp READ AllowAllUp WRITE SetAllowAllUp NOTIFY AllowAllUpChanged)
     Q_CLASSINFO("Default:AllowAllUp", "false")
     /// After GroupIndex and AllowAllUp, so that a stored layout that reads them in this order
     /// lets a grouped button go down.
-    Q_PROPERTY(bool Down READ Down WRITE SetDown)
+    Q_PROPERTY(bool Down READ Down WRITE SetDown NOTIFY toggled)
     Q_CLASSINFO("Default:Down", "false")
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY CaptionChanged)
     Q_CLASSINFO("Default:Caption", "")
 
 public:
@@ -69,8 +70,33 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    /// What screen readers see (TAccessibleButton).
+    QString AccessibleCaption() const override;
+    bool Latching() const override { return FGroupIndex != 0; }
+    bool LatchedDown() const override { return FDown; }
+    QKeySequence Accelerator() const override;
+    bool Held() const override { return FDragging && FState == bsDown; }
+
+public slots:
+    /// A click as the mouse makes it, with its signals and the latch; nothing while disabled.
+    void click() override;
+
 signals:
     void OnClick(QObject* Sender);
+
+    /// Qt's button signals beside OnClick. A left press on the enabled button emits pressed();
+    /// its release emits released() (also when the press is lost: hidden, mouse taken), then,
+    /// over the button, the latch change and OnClick followed by clicked(). An accelerator
+    /// emits OnClick and clicked() alone. toggled(bool) follows every change of Down, by the
+    /// mouse, SetDown or the release by another button of the group.
+    void pressed();
+    void released();
+    void clicked();
+    void toggled(bool down);
+    /// The change signals of the properties, emitted on a real change only.
+    void GroupIndexChanged(int value);
+    void AllowAllUpChanged(bool value);
+    void CaptionChanged(const QString& value);
 
 protected:
     /// Raises OnClick; the group has already been updated by then.
@@ -90,6 +116,8 @@ private:
     void UpdateExclusive();
     void ButtonPressed(const TButtonPressedEvent& notification);
     void MouseDown(const QPoint& at);
+    /// The end of a press: released(), then, over the button, the latch and the click.
+    void Release(bool inside);
     /// Ends a press whose release will never come (hidden, the mouse taken by another widget)
     /// and shows the latch as it is, without a click.
     void EndLostPress();

@@ -1,5 +1,6 @@
 #include "widgets/HistoryComboBox.h"
 
+#include "toolkit/ChangeNotify.h"
 #include "toolkit/ErrorBoundary.h"
 #include "toolkit/IniFile.h"
 #include "toolkit/ProfileErrors.h"
@@ -111,13 +112,34 @@ void THistoryComboBox::SetSorted(bool value)
     if (FSorted == value)
         return;
     FSorted = value;
-    if (!FSorted)
-        return;
-    QStringList entries = Items();
-    std::stable_sort(entries.begin(), entries.end(), LessIgnoringCase);
-    TEditTextKeeper keeper(*this);
-    clear();
-    addItems(entries);
+    if (FSorted) {
+        QStringList entries = Items();
+        std::stable_sort(entries.begin(), entries.end(), LessIgnoringCase);
+        TEditTextKeeper keeper(*this);
+        clear();
+        addItems(entries);
+    }
+    emit SortedChanged(FSorted);
+}
+
+void THistoryComboBox::SetSaveMode(THistoryMode value)
+{
+    StoreChanged(this, FSaveMode, value, &THistoryComboBox::SaveModeChanged);
+}
+
+void THistoryComboBox::SetSaveKeyName(const QString& value)
+{
+    StoreChanged(this, FSaveKeyName, value, &THistoryComboBox::SaveKeyNameChanged);
+}
+
+void THistoryComboBox::SetSaveFileName(const QString& value)
+{
+    StoreChanged(this, FSaveFileName, value, &THistoryComboBox::SaveFileNameChanged);
+}
+
+void THistoryComboBox::SetSaveSectionName(const QString& value)
+{
+    StoreChanged(this, FSaveSectionName, value, &THistoryComboBox::SaveSectionNameChanged);
 }
 
 QStringList THistoryComboBox::Items() const
@@ -133,19 +155,28 @@ bool THistoryComboBox::AddText(const QString& text)
 {
     if (text.isEmpty())
         return false;
-    TEditTextKeeper keeper(*this);
-    for (int i = 0; i < count(); ++i) {
-        if (QString::compare(itemText(i), text, Qt::CaseInsensitive) != 0)
-            continue;
-        if (i > 0) {
-            const QString entry = itemText(i);
-            removeItem(i);
-            insertItem(0, entry);
+    QString newest; // the entry that AddText put on top, if any
+    bool isNew = true;
+    {
+        TEditTextKeeper keeper(*this);
+        for (int i = 0; i < count() && isNew; ++i) {
+            if (QString::compare(itemText(i), text, Qt::CaseInsensitive) != 0)
+                continue;
+            isNew = false;
+            if (i > 0) {
+                newest = itemText(i);
+                removeItem(i);
+                insertItem(0, newest);
+            }
         }
-        return false;
+        if (isNew) {
+            newest = text;
+            insertItem(0, text);
+        }
     }
-    insertItem(0, text);
-    return true;
+    if (!newest.isNull())
+        emit textAdded(newest);
+    return isNew;
 }
 
 bool THistoryComboBox::AddText()

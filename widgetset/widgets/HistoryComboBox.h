@@ -48,15 +48,15 @@ class THistoryComboBox : public QComboBox, public TLoadable {
     Q_OBJECT
     /// A layout stores the name once, as Qt's objectName.
     Q_PROPERTY(QString Name READ objectName WRITE setObjectName STORED false DESIGNABLE false)
-    Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted)
+    Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted NOTIFY SortedChanged)
     Q_CLASSINFO("Default:Sorted", "false")
-    Q_PROPERTY(THistoryMode SaveMode READ SaveMode WRITE SetSaveMode)
+    Q_PROPERTY(THistoryMode SaveMode READ SaveMode WRITE SetSaveMode NOTIFY SaveModeChanged)
     Q_CLASSINFO("Default:SaveMode", "hsAuto")
-    Q_PROPERTY(QString SaveKeyName READ SaveKeyName WRITE SetSaveKeyName)
+    Q_PROPERTY(QString SaveKeyName READ SaveKeyName WRITE SetSaveKeyName NOTIFY SaveKeyNameChanged)
     Q_CLASSINFO("Default:SaveKeyName", "")
-    Q_PROPERTY(QString SaveFileName READ SaveFileName WRITE SetSaveFileName)
+    Q_PROPERTY(QString SaveFileName READ SaveFileName WRITE SetSaveFileName NOTIFY SaveFileNameChanged)
     Q_CLASSINFO("Default:SaveFileName", "")
-    Q_PROPERTY(QString SaveSectionName READ SaveSectionName WRITE SetSaveSectionName)
+    Q_PROPERTY(QString SaveSectionName READ SaveSectionName WRITE SetSaveSectionName NOTIFY SaveSectionNameChanged)
     Q_CLASSINFO("Default:SaveSectionName", "")
 
 public:
@@ -85,13 +85,13 @@ public:
     /// at the top.
     void SetSorted(bool value);
     THistoryMode SaveMode() const { return FSaveMode; }
-    void SetSaveMode(THistoryMode value) { FSaveMode = value; }
+    void SetSaveMode(THistoryMode value);
     QString SaveKeyName() const { return FSaveKeyName; }
-    void SetSaveKeyName(const QString& value) { FSaveKeyName = value; }
+    void SetSaveKeyName(const QString& value);
     QString SaveFileName() const { return FSaveFileName; }
-    void SetSaveFileName(const QString& value) { FSaveFileName = value; }
+    void SetSaveFileName(const QString& value);
     QString SaveSectionName() const { return FSaveSectionName; }
-    void SetSaveSectionName(const QString& value) { FSaveSectionName = value; }
+    void SetSaveSectionName(const QString& value);
 
     /// A box placed in a form designer stands for the box at run time: it neither loads nor
     /// saves by itself (the Designer plugin creates it so).
@@ -142,6 +142,18 @@ public:
     void Loaded() override;
     /// The stored layout that made the box failed to read: no automatic save.
     void ReadFailed() noexcept override;
+
+signals:
+    /// AddText changed the history: text is now its newest entry, new or moved up from further
+    /// down (as it was written there). Emitted after the combo box's own signals of the change,
+    /// with the edit text as it was; not emitted for an empty text or one already on top.
+    void textAdded(const QString& text);
+    /// The change signals of the stored properties, emitted on a real change only.
+    void SortedChanged(bool value);
+    void SaveModeChanged(TarvoWidgets::THistoryComboBox::THistoryMode value);
+    void SaveKeyNameChanged(const QString& value);
+    void SaveFileNameChanged(const QString& value);
+    void SaveSectionNameChanged(const QString& value);
 
 protected:
     /// The first show runs the automatic load of a box that no stored layout made.

@@ -60,6 +60,7 @@ void TShineBtnColors::Changed()
 {
     if (OnChange)
         OnChange(this);
+    emit ValuesChanged();
 }
 
 } // namespace TarvoWidgets

@@ -15,20 +15,20 @@ namespace TarvoWidgets {
 /// the button's two sets start with different ones: it is always stored.
 class TShineBtnColors : public QObject {
     Q_OBJECT
-    Q_PROPERTY(TColor Highlight READ Highlight WRITE SetHighlight)
+    Q_PROPERTY(TColor Highlight READ Highlight WRITE SetHighlight NOTIFY ValuesChanged)
     Q_CLASSINFO("Default:Highlight", "clBtnHighlight")
-    Q_PROPERTY(TColor Shadow READ Shadow WRITE SetShadow)
+    Q_PROPERTY(TColor Shadow READ Shadow WRITE SetShadow NOTIFY ValuesChanged)
     Q_CLASSINFO("Default:Shadow", "clBtnShadow")
-    Q_PROPERTY(TColor DarkShadow READ DarkShadow WRITE SetDarkShadow)
+    Q_PROPERTY(TColor DarkShadow READ DarkShadow WRITE SetDarkShadow NOTIFY ValuesChanged)
     Q_CLASSINFO("Default:DarkShadow", "clWindowFrame")
-    Q_PROPERTY(TColor GradColor READ GradColor WRITE SetGradColor)
+    Q_PROPERTY(TColor GradColor READ GradColor WRITE SetGradColor NOTIFY ValuesChanged)
     Q_CLASSINFO("Default:GradColor", "clBlue")
-    Q_PROPERTY(bool GradVertical READ GradVertical WRITE SetGradVertical)
+    Q_PROPERTY(bool GradVertical READ GradVertical WRITE SetGradVertical NOTIFY ValuesChanged)
     Q_CLASSINFO("Default:GradVertical", "false")
-    Q_PROPERTY(bool Gradation READ Gradation WRITE SetGradation)
+    Q_PROPERTY(bool Gradation READ Gradation WRITE SetGradation NOTIFY ValuesChanged)
     Q_CLASSINFO("Default:Gradation", "false")
     /// No published default: always stored.
-    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
+    Q_PROPERTY(TColor Color READ Color WRITE SetColor NOTIFY ValuesChanged)
 
 public:
     /// Created with no owner, as the toolkit's persistent objects are; the button frees its sets.
@@ -60,6 +60,11 @@ public:
     void AssignTo(QObject* dest) const;
 
     TNotifyEvent OnChange;
+
+signals:
+    /// Qt's change signal of every value of the set, emitted right after OnChange: one signal
+    /// for the group, as the button treats a set as one value.
+    void ValuesChanged();
 
 private:
     /// Stores value in field and reports it when it differs.

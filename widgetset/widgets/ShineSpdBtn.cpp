@@ -1,5 +1,6 @@
 #include "widgets/ShineSpdBtn.h"
 
+#include "toolkit/ChangeNotify.h"
 #include "toolkit/PropertyWrite.h"
 #include "toolkit/PublishedProperty.h"
 #include "toolkit/ToolkitError.h"
@@ -77,6 +78,7 @@ TShineSpeedButton::TShineSpeedButton(QWidget* owner)
     FActiveTimer->SetInterval(200);
     FActiveTimer->SetEnabled(false);
     connect(FActiveTimer.get(), &TTimer::OnTimer, this, &TShineSpeedButton::ActiveButtonTimerOnTimer);
+    connect(this, &TShineSpeedButton::toggled, this, [this] { AccessibleCheckedChanged(this); });
 }
 
 TShineSpeedButton::~TShineSpeedButton()
@@ -94,12 +96,13 @@ void TShineSpeedButton::Loaded()
     TLoadable::Loaded();
 }
 
-template <typename T> void TShineSpeedButton::UpdateLook(T& field, T value)
+template <typename T, typename TSignal> void TShineSpeedButton::UpdateLook(T& field, T value, TSignal changed)
 {
     if (field == value)
         return;
     field = value;
     Invalidate();
+    emit(this->*changed)(field);
 }
 
 void TShineSpeedButton::WriteColors(TShineBtnColors* value) noexcept
@@ -117,31 +120,103 @@ void TShineSpeedButton::WriteGlyphText(const QString& value) noexcept
     WriteProperty(this, "Glyph", value, &TShineSpeedButton::SetGlyphText);
 }
 
-void TShineSpeedButton::SetClickDownHook(bool value) { UpdateLook(FClickDownHook, value); }
-void TShineSpeedButton::SetAccelCharDown(bool value) { UpdateLook(FAccelCharDown, value); }
-void TShineSpeedButton::SetFrameType(TFrameType value) { UpdateLook(FFrameType, value); }
-void TShineSpeedButton::SetActiveFrame(bool value) { UpdateLook(FActiveFrame, value); }
-void TShineSpeedButton::SetUpFrame(bool value) { UpdateLook(FUpFrame, value); }
-void TShineSpeedButton::SetDownFrame(bool value) { UpdateLook(FDownFrame, value); }
-void TShineSpeedButton::SetActiveImage(TActiveImageType value) { UpdateLook(FActiveImage, value); }
-void TShineSpeedButton::SetDisabledImage(TDisabledImageType value) { UpdateLook(FDisabledImage, value); }
-void TShineSpeedButton::SetDisabledHighlight(TColor value) { UpdateLook(FDisabledHighlight, value); }
-void TShineSpeedButton::SetDisabledShadow(TColor value) { UpdateLook(FDisabledShadow, value); }
-void TShineSpeedButton::SetShineColor(TColor value) { UpdateLook(FShineColor, value); }
-void TShineSpeedButton::SetLayout(TButtonLayout value) { UpdateLook(FLayout, value); }
-void TShineSpeedButton::SetMargin(int value) { UpdateLook(FMargin, value); }
-void TShineSpeedButton::SetSpacing(int value) { UpdateLook(FSpacing, value); }
+void TShineSpeedButton::SetTag(int value) { StoreChanged(this, FTag, value, &TShineSpeedButton::TagChanged); }
+void TShineSpeedButton::SetShowHint(bool value) { StoreChanged(this, FShowHint, value, &TShineSpeedButton::ShowHintChanged); }
+
+void TShineSpeedButton::SetAlign(TControlPlacement::TAlign value)
+{
+    if (FPlacement.SetAlign(value))
+        emit AlignChanged(value);
+}
+
+void TShineSpeedButton::SetAnchors(TControlPlacement::TAnchors value)
+{
+    if (FPlacement.SetAnchors(value))
+        emit AnchorsChanged(value);
+}
+
+void TShineSpeedButton::SetClickDownHook(bool value)
+{
+    UpdateLook(FClickDownHook, value, &TShineSpeedButton::ClickDownHookChanged);
+}
+void TShineSpeedButton::SetAccelCharDown(bool value)
+{
+    UpdateLook(FAccelCharDown, value, &TShineSpeedButton::AccelCharDownChanged);
+}
+void TShineSpeedButton::SetFrameType(TFrameType value)
+{
+    UpdateLook(FFrameType, value, &TShineSpeedButton::FrameTypeChanged);
+}
+void TShineSpeedButton::SetActiveFrame(bool value)
+{
+    UpdateLook(FActiveFrame, value, &TShineSpeedButton::ActiveFrameChanged);
+}
+void TShineSpeedButton::SetUpFrame(bool value)
+{
+    UpdateLook(FUpFrame, value, &TShineSpeedButton::UpFrameChanged);
+}
+void TShineSpeedButton::SetDownFrame(bool value)
+{
+    UpdateLook(FDownFrame, value, &TShineSpeedButton::DownFrameChanged);
+}
+void TShineSpeedButton::SetActiveImage(TActiveImageType value)
+{
+    UpdateLook(FActiveImage, value, &TShineSpeedButton::ActiveImageChanged);
+}
+void TShineSpeedButton::SetDisabledImage(TDisabledImageType value)
+{
+    UpdateLook(FDisabledImage, value, &TShineSpeedButton::DisabledImageChanged);
+}
+void TShineSpeedButton::SetDisabledHighlight(TColor value)
+{
+    UpdateLook(FDisabledHighlight, value, &TShineSpeedButton::DisabledHighlightChanged);
+}
+void TShineSpeedButton::SetDisabledShadow(TColor value)
+{
+    UpdateLook(FDisabledShadow, value, &TShineSpeedButton::DisabledShadowChanged);
+}
+void TShineSpeedButton::SetShineColor(TColor value)
+{
+    UpdateLook(FShineColor, value, &TShineSpeedButton::ShineColorChanged);
+}
+void TShineSpeedButton::SetLayout(TButtonLayout value)
+{
+    // The size hint follows the content's arrangement.
+    if (value != FLayout)
+        updateGeometry();
+    UpdateLook(FLayout, value, &TShineSpeedButton::LayoutChanged);
+}
+void TShineSpeedButton::SetMargin(int value)
+{
+    // The size hint follows the content's arrangement.
+    if (value != FMargin)
+        updateGeometry();
+    UpdateLook(FMargin, value, &TShineSpeedButton::MarginChanged);
+}
+void TShineSpeedButton::SetSpacing(int value)
+{
+    // The size hint follows the content's arrangement.
+    if (value != FSpacing)
+        updateGeometry();
+    UpdateLook(FSpacing, value, &TShineSpeedButton::SpacingChanged);
+}
 
 void TShineSpeedButton::SetFontHighlight(TColor value)
 {
+    const bool changed = value != FFontHighlight;
     FFontHighlight = value;
     Invalidate();
+    if (changed)
+        emit FontHighlightChanged(FFontHighlight);
 }
 
 void TShineSpeedButton::SetFontShadow(TColor value)
 {
+    const bool changed = value != FFontShadow;
     FFontShadow = value;
     Invalidate();
+    if (changed)
+        emit FontShadowChanged(FFontShadow);
 }
 
 void TShineSpeedButton::SetCaption(const QString& value)
@@ -150,6 +225,7 @@ void TShineSpeedButton::SetCaption(const QString& value)
         return;
     FCaption = value;
     CMTextChanged();
+    emit CaptionChanged(FCaption);
 }
 
 void TShineSpeedButton::SetTransparent(bool value)
@@ -159,6 +235,7 @@ void TShineSpeedButton::SetTransparent(bool value)
     FTransparent = value;
     setAttribute(Qt::WA_OpaquePaintEvent, !value);
     Invalidate();
+    emit TransparentChanged(FTransparent);
 }
 
 void TShineSpeedButton::SetColors(TShineBtnColors* value)
@@ -190,6 +267,7 @@ void TShineSpeedButton::SetActiveFont(TFont* value)
 void TShineSpeedButton::SetGlyph(const TBitmap* value)
 {
     // The glyph reports nothing while it takes the new picture; GlyphOnChange runs once after.
+    const bool wasEmpty = FGlyph->Empty();
     TNotifyEvent onChange = std::move(FGlyph->OnChange);
     FGlyph->OnChange = nullptr;
     if (value)
@@ -197,9 +275,13 @@ void TShineSpeedButton::SetGlyph(const TBitmap* value)
     else
         FGlyph->Clear();
     FGlyph->OnChange = std::move(onChange);
+    Invalidate();
     if (value)
         GlyphOnChange(FGlyph.get());
-    Invalidate();
+    else if (!wasEmpty) {
+        updateGeometry();
+        emit GlyphChanged();
+    }
 }
 
 QPixmap TShineSpeedButton::GlyphPixmap() const
@@ -253,14 +335,28 @@ void TShineSpeedButton::GlyphOnChange(QObject*)
 {
     // Every reader of the glyph counts on 32-bit rows of 0x00RRGGBB words. The conversion
     // reports a change of its own, which comes back here with nothing left to convert.
-    if (!FGlyph->Empty() && FGlyph->PixelFormat() != TBitmap::pf32bit)
+    if (!FGlyph->Empty() && FGlyph->PixelFormat() != TBitmap::pf32bit) {
         FGlyph->SetPixelFormat(TBitmap::pf32bit);
+        return;
+    }
     Invalidate();
+    updateGeometry();
+    emit GlyphChanged();
 }
 
-void TShineSpeedButton::FontsAndColorsOnChange(QObject*)
+void TShineSpeedButton::FontsAndColorsOnChange(QObject* Sender)
 {
     Invalidate();
+    if (Sender == FFont.get() || Sender == FActiveFont.get())
+        updateGeometry();
+    if (Sender == FColors.get())
+        emit ColorsChanged();
+    else if (Sender == FPressedColors.get())
+        emit PressedColorsChanged();
+    else if (Sender == FFont.get())
+        emit FontChanged();
+    else if (Sender == FActiveFont.get())
+        emit ActiveFontChanged();
 }
 
 void TShineSpeedButton::Invalidate()
@@ -273,10 +369,6 @@ void TShineSpeedButton::Repaint()
     repaint();
 }
 
-QSize TShineSpeedButton::sizeHint() const
-{
-    return QSize(25, 25);
-}
 
 std::uint32_t ColorToPixel(TColor color)
 {
@@ -525,71 +617,81 @@ void TShineSpeedButton::FrameDraw(QPainter& Canvas)
     }
 }
 
-void TShineSpeedButton::CalcDrawPosition(QPainter& Canvas, QPoint& GlyphPos, QRect& TextRect) const
+namespace {
+
+// The glyph and caption arranged as one block, positions relative to its top left corner. A
+// glyph or caption of no size (0 by 0) is left out.
+struct TContentBlock {
+    QSize Size;
+    QPoint Glyph;
+    QRect Text;
+};
+
+TContentBlock ArrangeContent(TShineSpeedButton::TButtonLayout layout, QSize glyphSize, QSize captionSize, int spacing)
 {
-    const bool glyph = !FGlyph->Empty();
-    const bool caption = !FCaption.isEmpty();
-    const int gw = glyph ? FGlyph->Width() : 0;
-    const int gh = glyph ? FGlyph->Height() : 0;
-    const QSize extent = caption ? Canvas.fontMetrics().size(CaptionFlags, FCaption) : QSize(0, 0);
-    const int cw = extent.width();
-    const int ch = extent.height();
+    using B = TShineSpeedButton;
+    const bool glyph = !glyphSize.isEmpty();
+    const bool caption = !captionSize.isEmpty();
+    const int gw = glyphSize.width();
+    const int gh = glyphSize.height();
+    const int cw = captionSize.width();
+    const int ch = captionSize.height();
 
     int tw = 0, th = 0, gx = 0, gy = 0, tx = 0, ty = 0;
     const auto widen = [&](int v) { tw = std::max(tw, v); };
     const auto heighten = [&](int v) { th = std::max(th, v); };
-    switch (FLayout) {
-    case blGlyphLeft:
+    switch (layout) {
+    case B::blGlyphLeft:
         gx = tw;
         tw += gw;
         heighten(gh);
         if (glyph && caption)
-            tw += FSpacing;
+            tw += spacing;
         tx = tw;
         if (caption) {
             tw += cw;
             heighten(ch);
         }
         break;
-    case blGlyphRight:
+    case B::blGlyphRight:
         tx = tw;
         if (caption) {
             tw += cw;
             heighten(ch);
         }
         if (glyph && caption)
-            tw += FSpacing;
+            tw += spacing;
         gx = tw;
         tw += gw;
         heighten(gh);
         break;
-    case blGlyphTop:
+    case B::blGlyphTop:
         gy = th;
         th += gh;
         widen(gw);
         // Glyph or not, a caption keeps its distance from the top of the block.
         if (caption)
-            th += FSpacing;
+            th += spacing;
         ty = th;
         if (caption) {
             th += ch;
             widen(cw);
         }
         break;
-    case blGlyphBottom:
+    case B::blGlyphBottom:
         ty = th;
         if (caption) {
             th += ch;
             widen(cw);
         }
         if (glyph && caption)
-            th += FSpacing;
+            th += spacing;
         gy = th;
         th += gh;
         widen(gw);
         break;
     }
-    if (FLayout == blGlyphLeft || FLayout == blGlyphRight) {
+    if (layout == B::blGlyphLeft || layout == B::blGlyphRight) {
         if (glyph)
             gy = (th - gh) / 2;
         if (caption)
@@ -600,6 +702,53 @@ void TShineSpeedButton::CalcDrawPosition(QPainter& Canvas, QPoint& GlyphPos, QRe
         if (caption)
             tx = (tw - cw) / 2;
     }
+    return {QSize(tw, th), QPoint(gx, gy), QRect(QPoint(tx, ty), captionSize)};
+}
+
+} // namespace
+
+TShineSpeedButton::TButtonLayout TShineSpeedButton::EffectiveLayout() const
+{
+    if (layoutDirection() != Qt::RightToLeft)
+        return FLayout;
+    switch (FLayout) {
+    case blGlyphLeft: return blGlyphRight;
+    case blGlyphRight: return blGlyphLeft;
+    default: return FLayout;
+    }
+}
+
+QSize TShineSpeedButton::ContentSize(const QFontMetrics& metrics) const
+{
+    const QSize glyph = FGlyph->Empty() ? QSize(0, 0) : QSize(FGlyph->Width(), FGlyph->Height());
+    const QSize caption = FCaption.isEmpty() ? QSize(0, 0) : metrics.size(CaptionFlags, FCaption);
+    return ArrangeContent(FLayout, glyph, caption, FSpacing).Size;
+}
+
+QSize TShineSpeedButton::sizeHint() const
+{
+    // Room for the content in either caption font, the margin (or a centring pad) on every
+    // side, and never less than the toolkit's 25 by 25.
+    const QSize content = ContentSize(QFontMetrics(FFont->Face())).expandedTo(ContentSize(QFontMetrics(FActiveFont->Face())));
+    const int pad = FMargin >= 0 ? FMargin : 4;
+    return (content + QSize(2 * pad, 2 * pad)).expandedTo(QSize(25, 25));
+}
+
+QSize TShineSpeedButton::minimumSizeHint() const
+{
+    // The content inside the two-pixel frame.
+    return ContentSize(QFontMetrics(FFont->Face())) + QSize(4, 4);
+}
+
+void TShineSpeedButton::CalcDrawPosition(QPainter& Canvas, QPoint& GlyphPos, QRect& TextRect) const
+{
+    // A right-to-left button mirrors the glyph's side, margin included.
+    const TButtonLayout layout = EffectiveLayout();
+    const QSize glyph = FGlyph->Empty() ? QSize(0, 0) : QSize(FGlyph->Width(), FGlyph->Height());
+    const QSize caption = FCaption.isEmpty() ? QSize(0, 0) : Canvas.fontMetrics().size(CaptionFlags, FCaption);
+    const TContentBlock block = ArrangeContent(layout, glyph, caption, FSpacing);
+    const int tw = block.Size.width();
+    const int th = block.Size.height();
 
     const int clientWidth = width();
     const int clientHeight = height();
@@ -607,15 +756,15 @@ void TShineSpeedButton::CalcDrawPosition(QPainter& Canvas, QPoint& GlyphPos, QRe
     int offX = (clientWidth - tw) / 2;
     int offY = (clientHeight - th) / 2;
     if (FMargin >= 0) {
-        switch (FLayout) {
+        switch (layout) {
         case blGlyphLeft: offX = FMargin; break;
         case blGlyphRight: offX = clientWidth - tw - FMargin; break;
         case blGlyphTop: offY = FMargin; break;
         case blGlyphBottom: offY = clientHeight - th - FMargin; break;
         }
     }
-    GlyphPos = QPoint(gx + offX, gy + offY);
-    TextRect = QRect(QPoint(tx + offX, ty + offY), QSize(cw, ch));
+    GlyphPos = block.Glyph + QPoint(offX, offY);
+    TextRect = block.Text.translated(offX, offY);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -667,6 +816,7 @@ void TShineSpeedButton::MouseDown(Qt::MouseButton Button, TShiftState Shift, int
     if (!FDown)
         Invalidate();
     FMousePressed = true;
+    emit pressed();
 }
 
 void TShineSpeedButton::MouseMove(TShiftState Shift, int X, int Y)
@@ -701,6 +851,9 @@ void TShineSpeedButton::MouseUp(Qt::MouseButton Button, TShiftState Shift, int X
             Repaint();
     } else if (inside) {
         SetDown(!FDown);
+        // A toggled handler may have freed the button.
+        if (!self)
+            return;
         if (FDown)
             Repaint();
     } else {
@@ -708,6 +861,9 @@ void TShineSpeedButton::MouseUp(Qt::MouseButton Button, TShiftState Shift, int X
         Repaint();
     }
     FMousePressed = false;
+    emit released();
+    if (!self)
+        return;
     if (inside) {
         Click();
         // The click handler may have freed the button.
@@ -789,6 +945,10 @@ bool TShineSpeedButton::EndLostPress(bool buttonHeld)
     FMousePressed = false;
     FState = isEnabled() ? (FDown ? sbDown : sbUp) : sbDisabled;
     Invalidate();
+    QPointer<TShineSpeedButton> self(this);
+    emit released();
+    if (!self)
+        return true;
     // The hover look follows from where the pointer is now.
     FMouseInside = true;
     UpdateTracking();
@@ -822,6 +982,32 @@ void TShineSpeedButton::Click()
         FState = remembered;
         Repaint();
     }
+    if (self)
+        emit clicked();
+}
+
+void TShineSpeedButton::click()
+{
+    if (!isEnabled() || FMousePressed)
+        return;
+    QPointer<TShineSpeedButton> self(this);
+    emit pressed();
+    if (self && FGroupIndex != 0)
+        SetDown(!FDown);
+    if (self)
+        emit released();
+    if (self)
+        Click();
+}
+
+QString TShineSpeedButton::AccessibleCaption() const
+{
+    return WithoutAcceleratorMarker(FCaption);
+}
+
+QKeySequence TShineSpeedButton::Accelerator() const
+{
+    return QKeySequence::mnemonic(FCaption);
 }
 
 void TShineSpeedButton::WMLButtonDblClick(QMouseEvent* event)
@@ -841,6 +1027,7 @@ void TShineSpeedButton::CMEnabledChanged()
     // the button's own Enabled is its WA_ForceDisabled. Only its own change clears Down, so a
     // group keeps its down button through the container's disable and enable.
     const bool ownDisabled = testAttribute(Qt::WA_ForceDisabled);
+    const bool wasDown = FDown;
     if (ownDisabled != FOwnDisabled) {
         FOwnDisabled = ownDisabled;
         FDown = false;
@@ -848,6 +1035,8 @@ void TShineSpeedButton::CMEnabledChanged()
     FState = isEnabled() ? (FDown ? sbDown : sbUp) : sbDisabled;
     UpdateTracking();
     Invalidate();
+    if (wasDown && !FDown)
+        emit toggled(false);
 }
 
 bool TShineSpeedButton::CMDialogChar(QChar character)
@@ -868,39 +1057,46 @@ bool TShineSpeedButton::CMDialogChar(QChar character)
     return true;
 }
 
-void TShineSpeedButton::CMFontChanged() { Invalidate(); }
+void TShineSpeedButton::CMFontChanged()
+{
+    // The caption fonts that kept the toolkit's face follow a new application font.
+    FFont->FollowApplicationFont(QApplication::font());
+    FActiveFont->FollowApplicationFont(QApplication::font());
+    Invalidate();
+}
 void TShineSpeedButton::CMTextChanged()
 {
     // The accelerator follows the caption.
     FAccelerator.Follow(this, FCaption);
     Invalidate();
+    updateGeometry();
 }
 void TShineSpeedButton::CMSysColorChange() { Invalidate(); }
 
 void TShineSpeedButton::SetGroupIndex(int value)
 {
-    if (value != FGroupIndex)
-        GroupUpdateStatus(value);
+    if (value == FGroupIndex)
+        return;
+    GroupUpdateStatus(value);
+    emit GroupIndexChanged(FGroupIndex);
 }
 
 void TShineSpeedButton::SetDown(bool value)
 {
     if (value == FDown || FGroupIndex == 0)
         return;
-    if (FAllowAllUp) {
-        FDown = value;
-        GroupUpdateStatus(FGroupIndex);
-        FState = FDown ? sbDown : sbUp;
-        Repaint();
-        return;
-    }
     // Only another button of an exclusive group releases its down button.
-    if (FDown)
+    if (FDown && !FAllowAllUp)
         return;
-    FDown = true;
+    FDown = value;
+    // The group follows first: the released button's toggled(false) comes before this one's.
+    QPointer<TShineSpeedButton> self(this);
     GroupUpdateStatus(FGroupIndex);
-    FState = sbDown;
+    if (!self)
+        return;
+    FState = FDown ? sbDown : sbUp;
     Repaint();
+    emit toggled(FDown);
 }
 
 void TShineSpeedButton::SetAllowAllUp(bool value)
@@ -909,6 +1105,7 @@ void TShineSpeedButton::SetAllowAllUp(bool value)
         return;
     FAllowAllUp = value;
     GroupUpdateStatus(FGroupIndex);
+    emit AllowAllUpChanged(FAllowAllUp);
 }
 
 void TShineSpeedButton::GroupUpdateStatus(int index)
@@ -935,12 +1132,16 @@ void TShineSpeedButton::CMButtonPressed(TButtonPressedEvent& message)
         return;
     if (!message.Sender || message.Sender == FGroupProxy)
         return;
-    if (message.Sender->Down() && FDown) {
+    const bool released = message.Sender->Down() && FDown;
+    if (released) {
         FDown = false;
         FState = sbUp;
         Invalidate();
     }
-    FAllowAllUp = message.Sender->AllowAllUp();
+    // The group's buttons share AllowAllUp; it is this button's property all the same.
+    StoreChanged(this, FAllowAllUp, message.Sender->AllowAllUp(), &TShineSpeedButton::AllowAllUpChanged);
+    if (released)
+        emit toggled(false);
 }
 
 // Qt's entry points.
@@ -978,6 +1179,14 @@ void TShineSpeedButton::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
+void TShineSpeedButton::setVisible(bool visible)
+{
+    const bool before = IsVisibleSet();
+    QWidget::setVisible(visible);
+    if (IsVisibleSet() != before)
+        emit VisibleChanged(IsVisibleSet());
+}
+
 void TShineSpeedButton::hideEvent(QHideEvent* event)
 {
     // A hidden button gets no release: a press in progress is over.
@@ -1006,6 +1215,11 @@ bool TShineSpeedButton::event(QEvent* event)
     }
     if (event->type() == QEvent::UngrabMouse)
         EndLostPress(false);
+    if (event->type() == QEvent::LayoutDirectionChange)
+        Invalidate();
+    // A window hears of a new application font itself, its children through their FontChange.
+    if (event->type() == QEvent::ApplicationFontChange)
+        CMFontChanged();
     // uic's code sets the colour sets' and fonts' properties by their stored paths.
     if (event->type() == QEvent::DynamicPropertyChange
         && TPublishedProperty::TakeDynamicValue(this, static_cast<QDynamicPropertyChangeEvent&>(*event)))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/AccessibleButton.h"
 #include "toolkit/Color.h"
 #include "toolkit/DialogChar.h"
 #include "toolkit/Loadable.h"
@@ -29,12 +30,12 @@ class TSpeedButton;
 ///
 /// It plays the toolkit's windowless control: a child widget that paints only through Paint and
 /// its three drawing steps, declares itself opaque unless Transparent, and raises its own clicks.
-class TShineSpeedButton : public QWidget, public TLoadable {
+class TShineSpeedButton : public QWidget, public TLoadable, public TAccessibleButton {
     Q_OBJECT
     /// The base control's properties. Those that Qt's own widget properties already carry into a
     /// stored layout (objectName, geometry, cursor, enabled, toolTip) are not stored twice.
     Q_PROPERTY(QString Name READ objectName WRITE setObjectName STORED false DESIGNABLE false)
-    Q_PROPERTY(int Tag READ Tag WRITE SetTag)
+    Q_PROPERTY(int Tag READ Tag WRITE SetTag NOTIFY TagChanged)
     Q_CLASSINFO("Default:Tag", "0")
     Q_PROPERTY(int Left READ x WRITE SetLeft STORED false DESIGNABLE false)
     Q_PROPERTY(int Top READ y WRITE SetTop STORED false DESIGNABLE false)
@@ -42,65 +43,65 @@ class TShineSpeedButton : public QWidget, public TLoadable {
     Q_PROPERTY(int Height READ height WRITE SetHeight STORED false DESIGNABLE false)
     Q_PROPERTY(QCursor Cursor READ cursor WRITE setCursor STORED false DESIGNABLE false)
     Q_PROPERTY(QString Hint READ toolTip WRITE setToolTip STORED false DESIGNABLE false)
-    Q_PROPERTY(TarvoWidgets::TControlPlacement::TAlign Align READ Align WRITE SetAlign)
+    Q_PROPERTY(TarvoWidgets::TControlPlacement::TAlign Align READ Align WRITE SetAlign NOTIFY AlignChanged)
     Q_CLASSINFO("Default:Align", "alNone")
-    Q_PROPERTY(TarvoWidgets::TControlPlacement::TAnchors Anchors READ Anchors WRITE SetAnchors)
+    Q_PROPERTY(TarvoWidgets::TControlPlacement::TAnchors Anchors READ Anchors WRITE SetAnchors NOTIFY AnchorsChanged)
     Q_CLASSINFO("Default:Anchors", "akLeft|akTop")
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY CaptionChanged)
     Q_CLASSINFO("Default:Caption", "")
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled STORED false DESIGNABLE false)
-    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint NOTIFY ShowHintChanged)
     Q_CLASSINFO("Default:ShowHint", "false")
-    Q_PROPERTY(bool Visible READ IsVisibleSet WRITE setVisible)
+    Q_PROPERTY(bool Visible READ IsVisibleSet WRITE setVisible NOTIFY VisibleChanged)
     Q_CLASSINFO("Default:Visible", "true")
     /// The button's own, in its order, each with its published default.
-    Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex)
+    Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex NOTIFY GroupIndexChanged)
     Q_CLASSINFO("Default:GroupIndex", "0")
-    Q_PROPERTY(bool Down READ Down WRITE SetDown)
+    Q_PROPERTY(bool Down READ Down WRITE SetDown NOTIFY toggled)
     Q_CLASSINFO("Default:Down", "false")
-    Q_PROPERTY(bool ClickDownHook READ ClickDownHook WRITE SetClickDownHook)
+    Q_PROPERTY(bool ClickDownHook READ ClickDownHook WRITE SetClickDownHook NOTIFY ClickDownHookChanged)
     Q_CLASSINFO("Default:ClickDownHook", "false")
-    Q_PROPERTY(bool AccelCharDown READ AccelCharDown WRITE SetAccelCharDown)
+    Q_PROPERTY(bool AccelCharDown READ AccelCharDown WRITE SetAccelCharDown NOTIFY AccelCharDownChanged)
     Q_CLASSINFO("Default:AccelCharDown", "false")
-    Q_PROPERTY(TFrameType FrameType READ FrameType WRITE SetFrameType)
+    Q_PROPERTY(TFrameType FrameType READ FrameType WRITE SetFrameType NOTIFY FrameTypeChanged)
     Q_CLASSINFO("Default:FrameType", "ftNormalFrame")
-    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent NOTIFY TransparentChanged)
     Q_CLASSINFO("Default:Transparent", "false")
-    Q_PROPERTY(bool ActiveFrame READ ActiveFrame WRITE SetActiveFrame)
+    Q_PROPERTY(bool ActiveFrame READ ActiveFrame WRITE SetActiveFrame NOTIFY ActiveFrameChanged)
     Q_CLASSINFO("Default:ActiveFrame", "true")
-    Q_PROPERTY(bool UpFrame READ UpFrame WRITE SetUpFrame)
+    Q_PROPERTY(bool UpFrame READ UpFrame WRITE SetUpFrame NOTIFY UpFrameChanged)
     Q_CLASSINFO("Default:UpFrame", "true")
-    Q_PROPERTY(bool DownFrame READ DownFrame WRITE SetDownFrame)
+    Q_PROPERTY(bool DownFrame READ DownFrame WRITE SetDownFrame NOTIFY DownFrameChanged)
     Q_CLASSINFO("Default:DownFrame", "true")
-    Q_PROPERTY(TActiveImageType ActiveImage READ ActiveImage WRITE SetActiveImage)
+    Q_PROPERTY(TActiveImageType ActiveImage READ ActiveImage WRITE SetActiveImage NOTIFY ActiveImageChanged)
     Q_CLASSINFO("Default:ActiveImage", "aiFrameLight")
-    Q_PROPERTY(TDisabledImageType DisabledImage READ DisabledImage WRITE SetDisabledImage)
+    Q_PROPERTY(TDisabledImageType DisabledImage READ DisabledImage WRITE SetDisabledImage NOTIFY DisabledImageChanged)
     Q_CLASSINFO("Default:DisabledImage", "diDefault")
-    Q_PROPERTY(TColor DisabledHighlight READ DisabledHighlight WRITE SetDisabledHighlight)
+    Q_PROPERTY(TColor DisabledHighlight READ DisabledHighlight WRITE SetDisabledHighlight NOTIFY DisabledHighlightChanged)
     Q_CLASSINFO("Default:DisabledHighlight", "clBtnHighlight")
-    Q_PROPERTY(TColor DisabledShadow READ DisabledShadow WRITE SetDisabledShadow)
+    Q_PROPERTY(TColor DisabledShadow READ DisabledShadow WRITE SetDisabledShadow NOTIFY DisabledShadowChanged)
     Q_CLASSINFO("Default:DisabledShadow", "clBtnShadow")
     /// Owned objects, stored property by property with the button.
-    Q_PROPERTY(TShineBtnColors* Colors READ Colors WRITE WriteColors)
-    Q_PROPERTY(TShineBtnColors* PressedColors READ PressedColors WRITE WritePressedColors)
-    Q_PROPERTY(TColor ShineColor READ ShineColor WRITE SetShineColor)
+    Q_PROPERTY(TShineBtnColors* Colors READ Colors WRITE WriteColors NOTIFY ColorsChanged)
+    Q_PROPERTY(TShineBtnColors* PressedColors READ PressedColors WRITE WritePressedColors NOTIFY PressedColorsChanged)
+    Q_PROPERTY(TColor ShineColor READ ShineColor WRITE SetShineColor NOTIFY ShineColorChanged)
     Q_CLASSINFO("Default:ShineColor", "clYellow")
-    Q_PROPERTY(TFont* Font READ Font WRITE SetFont)
-    Q_PROPERTY(TColor FontHighlight READ FontHighlight WRITE SetFontHighlight)
+    Q_PROPERTY(TFont* Font READ Font WRITE SetFont NOTIFY FontChanged)
+    Q_PROPERTY(TColor FontHighlight READ FontHighlight WRITE SetFontHighlight NOTIFY FontHighlightChanged)
     Q_CLASSINFO("Default:FontHighlight", "clNone")
-    Q_PROPERTY(TColor FontShadow READ FontShadow WRITE SetFontShadow)
+    Q_PROPERTY(TColor FontShadow READ FontShadow WRITE SetFontShadow NOTIFY FontShadowChanged)
     Q_CLASSINFO("Default:FontShadow", "clNone")
-    Q_PROPERTY(TFont* ActiveFont READ ActiveFont WRITE SetActiveFont)
-    Q_PROPERTY(bool AllowAllUp READ AllowAllUp WRITE SetAllowAllUp)
+    Q_PROPERTY(TFont* ActiveFont READ ActiveFont WRITE SetActiveFont NOTIFY ActiveFontChanged)
+    Q_PROPERTY(bool AllowAllUp READ AllowAllUp WRITE SetAllowAllUp NOTIFY AllowAllUpChanged)
     Q_CLASSINFO("Default:AllowAllUp", "false")
-    Q_PROPERTY(TButtonLayout Layout READ Layout WRITE SetLayout)
+    Q_PROPERTY(TButtonLayout Layout READ Layout WRITE SetLayout NOTIFY LayoutChanged)
     Q_CLASSINFO("Default:Layout", "blGlyphLeft")
-    Q_PROPERTY(int Margin READ Margin WRITE SetMargin)
+    Q_PROPERTY(int Margin READ Margin WRITE SetMargin NOTIFY MarginChanged)
     Q_CLASSINFO("Default:Margin", "-1")
-    Q_PROPERTY(int Spacing READ Spacing WRITE SetSpacing)
+    Q_PROPERTY(int Spacing READ Spacing WRITE SetSpacing NOTIFY SpacingChanged)
     Q_CLASSINFO("Default:Spacing", "4")
     /// The glyph's picture as a PNG in base64, empty for no glyph: a layout file is text.
-    Q_PROPERTY(QString Glyph READ GlyphText WRITE WriteGlyphText)
+    Q_PROPERTY(QString Glyph READ GlyphText WRITE WriteGlyphText NOTIFY GlyphChanged)
     Q_CLASSINFO("Default:Glyph", "")
 
 public:
@@ -152,22 +153,24 @@ public:
 
     /// The base control's.
     int Tag() const { return FTag; }
-    void SetTag(int value) { FTag = value; }
+    void SetTag(int value);
     void SetLeft(int value) { move(value, y()); }
     void SetTop(int value) { move(x(), value); }
     void SetWidth(int value) { resize(value, height()); }
     void SetHeight(int value) { resize(width(), value); }
     TControlPlacement::TAlign Align() const { return FPlacement.Align(); }
-    void SetAlign(TControlPlacement::TAlign value) { FPlacement.SetAlign(value); }
+    void SetAlign(TControlPlacement::TAlign value);
     TControlPlacement::TAnchors Anchors() const { return FPlacement.Anchors(); }
-    void SetAnchors(TControlPlacement::TAnchors value) { FPlacement.SetAnchors(value); }
+    void SetAnchors(TControlPlacement::TAnchors value);
     /// The caption; an ampersand marks the accelerator character, "&&" stands for one ampersand.
     QString Caption() const { return FCaption; }
     void SetCaption(const QString& value);
     bool ShowHint() const { return FShowHint; }
-    void SetShowHint(bool value) { FShowHint = value; }
+    void SetShowHint(bool value);
     /// Visible as set, whether or not the parent is shown.
     bool IsVisibleSet() const { return !isHidden(); }
+    /// Qt's, with VisibleChanged when the flag changes.
+    void setVisible(bool visible) override;
 
     /// Group and latching (the setters publish to the group, see GroupUpdateStatus).
     int GroupIndex() const { return FGroupIndex; }
@@ -255,7 +258,23 @@ public:
     /// drawing, or none while Glyph is empty. Never changes Glyph.
     std::unique_ptr<TBitmap> CreateStateGlyph() const;
 
+    /// In a Qt layout: the glyph and caption (in the larger of Font and ActiveFont) laid out
+    /// with Spacing, Margin on every side (4 when negative), at least the toolkit's 25 by 25;
+    /// at the least the content inside the frame. A stored layout's size is set as it is.
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+    /// What screen readers see (TAccessibleButton).
+    QString AccessibleCaption() const override;
+    bool Latching() const override { return FGroupIndex != 0; }
+    bool LatchedDown() const override { return FDown; }
+    QKeySequence Accelerator() const override;
+    bool Held() const override { return FMousePressed; }
+
+public slots:
+    /// A click as the mouse makes it (pressed(), the latch, released(), OnClick, clicked()),
+    /// without the mouse events; nothing while disabled or held by the mouse.
+    void click() override;
 
 signals:
     void OnClick(QObject* Sender);
@@ -265,6 +284,51 @@ signals:
     void OnMouseUp(QObject* Sender, Qt::MouseButton Button, TShineSpeedButton::TShiftState Shift, int X, int Y);
     void OnMouseEnter(QObject* Sender, TShineSpeedButton::TShiftState Shift, int X, int Y);
     void OnMouseLeave(QObject* Sender, TShineSpeedButton::TShiftState Shift, int X, int Y);
+
+    /// Qt's button signals beside the toolkit's events (docs/SHINE-BUTTON.md has the whole
+    /// order). A left press on the enabled button emits pressed() after OnMouseDown. Its release
+    /// emits OnMouseUp, the latch change (toggled), released(), then, over the button, OnClick
+    /// followed by clicked(); a press that is lost (hidden, mouse taken) emits released() alone.
+    /// An accelerator emits OnClick and clicked(). toggled(bool) follows every change of Down:
+    /// the mouse, SetDown, the accelerator, the release by another button of the group, or the
+    /// button's own disabling.
+    void pressed();
+    void released();
+    void clicked();
+    void toggled(bool down);
+
+    /// The change signals of the stored properties, emitted on a real change only. The owned
+    /// colour sets, fonts and glyph report any change of their values.
+    void TagChanged(int value);
+    void AlignChanged(TarvoWidgets::TControlPlacement::TAlign value);
+    void AnchorsChanged(TarvoWidgets::TControlPlacement::TAnchors value);
+    void CaptionChanged(const QString& value);
+    void ShowHintChanged(bool value);
+    void VisibleChanged(bool value);
+    void GroupIndexChanged(int value);
+    void ClickDownHookChanged(bool value);
+    void AccelCharDownChanged(bool value);
+    void FrameTypeChanged(TarvoWidgets::TShineSpeedButton::TFrameType value);
+    void TransparentChanged(bool value);
+    void ActiveFrameChanged(bool value);
+    void UpFrameChanged(bool value);
+    void DownFrameChanged(bool value);
+    void ActiveImageChanged(TarvoWidgets::TShineSpeedButton::TActiveImageType value);
+    void DisabledImageChanged(TarvoWidgets::TShineSpeedButton::TDisabledImageType value);
+    void DisabledHighlightChanged(TarvoWidgets::TColor value);
+    void DisabledShadowChanged(TarvoWidgets::TColor value);
+    void ColorsChanged();
+    void PressedColorsChanged();
+    void ShineColorChanged(TarvoWidgets::TColor value);
+    void FontChanged();
+    void FontHighlightChanged(TarvoWidgets::TColor value);
+    void FontShadowChanged(TarvoWidgets::TColor value);
+    void ActiveFontChanged();
+    void AllowAllUpChanged(bool value);
+    void LayoutChanged(TarvoWidgets::TShineSpeedButton::TButtonLayout value);
+    void MarginChanged(int value);
+    void SpacingChanged(int value);
+    void GlyphChanged();
 
 protected:
     /// Asks for a paint later; the setters of the look call it.
@@ -278,6 +342,9 @@ protected:
     void BackDraw(QPainter& Canvas);
     void ImageDraw(QPainter& Canvas);
     void FrameDraw(QPainter& Canvas);
+    /// Layout as drawn: right to left swaps blGlyphLeft and blGlyphRight, as Qt's buttons put
+    /// their icon on the other side.
+    TButtonLayout EffectiveLayout() const;
     /// Lays out glyph and caption with the canvas's font, which the caller has chosen.
     void CalcDrawPosition(QPainter& Canvas, QPoint& GlyphPos, QRect& TextRect) const;
 
@@ -358,8 +425,10 @@ protected:
     std::unique_ptr<TTimer> FActiveTimer;
 
 private:
-    /// Stores a different value in field and invalidates.
-    template <typename T> void UpdateLook(T& field, T value);
+    /// Stores a different value in field, invalidates and emits the property's change signal.
+    template <typename T, typename TSignal> void UpdateLook(T& field, T value, TSignal changed);
+    /// The size of the glyph and caption block in the given caption font.
+    QSize ContentSize(const QFontMetrics& metrics) const;
     /// The writes of Qt's property system for the setters that may raise (see PropertyWrite.h).
     void WriteColors(TShineBtnColors* value) noexcept;
     void WritePressedColors(TShineBtnColors* value) noexcept;

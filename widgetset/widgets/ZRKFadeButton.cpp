@@ -1,5 +1,7 @@
 #include "widgets/ZRKFadeButton.h"
 
+#include "toolkit/ChangeNotify.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -42,18 +44,51 @@ TZRKFadeButton::TZRKFadeButton(QWidget* owner)
     SetSpeed(10);
 }
 
+void TZRKFadeButton::SetTag(int value) { StoreChanged(this, FTag, value, &TZRKFadeButton::TagChanged); }
+void TZRKFadeButton::SetShowHint(bool value) { StoreChanged(this, FShowHint, value, &TZRKFadeButton::ShowHintChanged); }
+void TZRKFadeButton::SetFadeOnLeave(bool value)
+{
+    StoreChanged(this, FFadeOnLeave, value, &TZRKFadeButton::FadeOnLeaveChanged);
+}
+void TZRKFadeButton::SetStep(int value) { StoreChanged(this, FStep, value, &TZRKFadeButton::StepChanged); }
+void TZRKFadeButton::SetBorderDestColor(TColor value)
+{
+    StoreChanged(this, FBorderDestColor, value, &TZRKFadeButton::BorderDestColorChanged);
+}
+void TZRKFadeButton::SetDestColor(TColor value) { StoreChanged(this, FDestColor, value, &TZRKFadeButton::DestColorChanged); }
+void TZRKFadeButton::SetCaptionOverColor(TColor value)
+{
+    StoreChanged(this, FCaptionOverColor, value, &TZRKFadeButton::CaptionOverColorChanged);
+}
+void TZRKFadeButton::SetFadeOnOver(bool value) { StoreChanged(this, FFadeOnOver, value, &TZRKFadeButton::FadeOnOverChanged); }
+
+void TZRKFadeButton::SetAlign(TControlPlacement::TAlign value)
+{
+    if (FPlacement.SetAlign(value))
+        emit AlignChanged(value);
+}
+
+void TZRKFadeButton::SetAnchors(TControlPlacement::TAnchors value)
+{
+    if (FPlacement.SetAnchors(value))
+        emit AnchorsChanged(value);
+}
+
 void TZRKFadeButton::SetFontColor(TColor value)
 {
-    FFontColor = value;
     // As with any font change, the toolkit repaints the control later.
     update();
+    StoreChanged(this, FFontColor, value, &TZRKFadeButton::FontColorChanged);
 }
 
 void TZRKFadeButton::SetColor(TColor value)
 {
+    const bool changed = value != FColor;
     FColor = value;
     FFadeColor = value;
     Paint();
+    if (changed)
+        emit ColorChanged(FColor);
 }
 
 void TZRKFadeButton::SetCaption(const QString& value)
@@ -63,6 +98,7 @@ void TZRKFadeButton::SetCaption(const QString& value)
     FCaption = value;
     updateGeometry();
     Paint();
+    emit CaptionChanged(FCaption);
 }
 
 void TZRKFadeButton::SetBorderColor(TColor value)
@@ -72,6 +108,7 @@ void TZRKFadeButton::SetBorderColor(TColor value)
     FBorderColor = value;
     FFadeBorderColor = value;
     Paint();
+    emit BorderColorChanged(FBorderColor);
 }
 
 void TZRKFadeButton::SetShowBorder(bool value)
@@ -80,19 +117,23 @@ void TZRKFadeButton::SetShowBorder(bool value)
         return;
     FShowBorder = value;
     Paint();
+    emit ShowBorderChanged(FShowBorder);
 }
 
 void TZRKFadeButton::SetBorderHeight(int value)
 {
+    const bool changed = value != FBorderHeight;
     FBorderHeight = value;
     updateGeometry();
     Paint();
+    if (changed)
+        emit BorderHeightChanged(FBorderHeight);
 }
 
 void TZRKFadeButton::SetSpeed(int value)
 {
-    FSpeed = value;
     FTimer.SetInterval(value);
+    StoreChanged(this, FSpeed, value, &TZRKFadeButton::SpeedChanged);
 }
 
 void TZRKFadeButton::Paint()
@@ -263,7 +304,10 @@ void TZRKFadeButton::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton)
         FClicked = true;
     const QPoint at = event->position().toPoint();
+    QPointer<TZRKFadeButton> self(this);
     emit onMouseDown(this, event->button(), event->buttons(), event->modifiers(), at.x(), at.y());
+    if (self && event->button() == Qt::LeftButton)
+        emit pressed();
 }
 
 void TZRKFadeButton::mouseDoubleClickEvent(QMouseEvent* event)
@@ -284,12 +328,30 @@ void TZRKFadeButton::mouseReleaseEvent(QMouseEvent* event)
     QPointer<TZRKFadeButton> self(this);
     if (event->button() == Qt::LeftButton && FClicked) {
         FClicked = false;
-        if (rect().contains(at))
+        emit released();
+        if (self && rect().contains(at)) {
             emit OnClick(this);
+            if (self)
+                emit clicked();
+        }
     }
     // The click handler may have freed the button.
     if (self)
         emit onMouseUp(this, event->button(), event->buttons(), event->modifiers(), at.x(), at.y());
+}
+
+void TZRKFadeButton::click()
+{
+    if (!isEnabled())
+        return;
+    QPointer<TZRKFadeButton> self(this);
+    emit pressed();
+    if (self)
+        emit released();
+    if (self)
+        emit OnClick(this);
+    if (self)
+        emit clicked();
 }
 
 void TZRKFadeButton::leaveEvent(QEvent*)

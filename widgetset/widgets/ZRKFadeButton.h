@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/AccessibleButton.h"
 #include "toolkit/Color.h"
 #include "toolkit/ControlPlacement.h"
 #include "toolkit/Timer.h"
@@ -21,43 +22,43 @@ namespace TarvoWidgets {
 /// It plays the toolkit's windowless control: it gets mouse moves with no button held, and its
 /// setters, the fade ticks and the mouse handlers draw at once rather than asking for a later
 /// repaint.
-class TZRKFadeButton : public QWidget {
+class TZRKFadeButton : public QWidget, public TAccessibleButton {
     Q_OBJECT
     /// The properties a stored window layout carries, in its order: the base control's first.
     /// Those that Qt's own widget properties carry in a .ui file (objectName, geometry, cursor,
     /// font, enabled, toolTip) are not stored twice and not shown twice in Qt Designer.
     Q_PROPERTY(QString Name READ objectName WRITE setObjectName STORED false DESIGNABLE false)
-    Q_PROPERTY(int Tag READ Tag WRITE SetTag)
+    Q_PROPERTY(int Tag READ Tag WRITE SetTag NOTIFY TagChanged)
     Q_CLASSINFO("Default:Tag", "0")
     Q_PROPERTY(int Left READ x WRITE SetLeft STORED false DESIGNABLE false)
     Q_PROPERTY(int Top READ y WRITE SetTop STORED false DESIGNABLE false)
     Q_PROPERTY(int Width READ width WRITE SetWidth STORED false DESIGNABLE false)
     Q_PROPERTY(int Height READ height WRITE SetHeight STORED false DESIGNABLE false)
     Q_PROPERTY(QCursor Cursor READ cursor WRITE setCursor STORED false DESIGNABLE false)
-    Q_PROPERTY(TarvoWidgets::TControlPlacement::TAlign Align READ Align WRITE SetAlign)
+    Q_PROPERTY(TarvoWidgets::TControlPlacement::TAlign Align READ Align WRITE SetAlign NOTIFY AlignChanged)
     Q_CLASSINFO("Default:Align", "alNone")
-    Q_PROPERTY(TarvoWidgets::TControlPlacement::TAnchors Anchors READ Anchors WRITE SetAnchors)
+    Q_PROPERTY(TarvoWidgets::TControlPlacement::TAnchors Anchors READ Anchors WRITE SetAnchors NOTIFY AnchorsChanged)
     Q_CLASSINFO("Default:Anchors", "akLeft|akTop")
     Q_PROPERTY(QFont Font READ font WRITE setFont STORED false DESIGNABLE false)
     /// The caption colour; the toolkit keeps it in the font, which a QFont cannot hold.
-    Q_PROPERTY(TColor FontColor READ FontColor WRITE SetFontColor)
+    Q_PROPERTY(TColor FontColor READ FontColor WRITE SetFontColor NOTIFY FontColorChanged)
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled STORED false DESIGNABLE false)
-    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint NOTIFY ShowHintChanged)
     Q_CLASSINFO("Default:ShowHint", "false")
     Q_PROPERTY(QString Hint READ toolTip WRITE setToolTip STORED false DESIGNABLE false)
     /// The button's own properties declare no default: a stored layout always carries them.
-    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
-    Q_PROPERTY(bool FadeOnLeave READ FadeOnLeave WRITE SetFadeOnLeave)
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
-    Q_PROPERTY(int Step READ Step WRITE SetStep)
-    Q_PROPERTY(TColor BorderColor READ BorderColor WRITE SetBorderColor)
-    Q_PROPERTY(TColor BorderDestColor READ BorderDestColor WRITE SetBorderDestColor)
-    Q_PROPERTY(TColor DestColor READ DestColor WRITE SetDestColor)
-    Q_PROPERTY(bool ShowBorder READ ShowBorder WRITE SetShowBorder)
-    Q_PROPERTY(TColor CaptionOverColor READ CaptionOverColor WRITE SetCaptionOverColor)
-    Q_PROPERTY(bool FadeOnOver READ FadeOnOver WRITE SetFadeOnOver)
-    Q_PROPERTY(int BorderHeight READ BorderHeight WRITE SetBorderHeight)
-    Q_PROPERTY(int Speed READ Speed WRITE SetSpeed)
+    Q_PROPERTY(TColor Color READ Color WRITE SetColor NOTIFY ColorChanged)
+    Q_PROPERTY(bool FadeOnLeave READ FadeOnLeave WRITE SetFadeOnLeave NOTIFY FadeOnLeaveChanged)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY CaptionChanged)
+    Q_PROPERTY(int Step READ Step WRITE SetStep NOTIFY StepChanged)
+    Q_PROPERTY(TColor BorderColor READ BorderColor WRITE SetBorderColor NOTIFY BorderColorChanged)
+    Q_PROPERTY(TColor BorderDestColor READ BorderDestColor WRITE SetBorderDestColor NOTIFY BorderDestColorChanged)
+    Q_PROPERTY(TColor DestColor READ DestColor WRITE SetDestColor NOTIFY DestColorChanged)
+    Q_PROPERTY(bool ShowBorder READ ShowBorder WRITE SetShowBorder NOTIFY ShowBorderChanged)
+    Q_PROPERTY(TColor CaptionOverColor READ CaptionOverColor WRITE SetCaptionOverColor NOTIFY CaptionOverColorChanged)
+    Q_PROPERTY(bool FadeOnOver READ FadeOnOver WRITE SetFadeOnOver NOTIFY FadeOnOverChanged)
+    Q_PROPERTY(int BorderHeight READ BorderHeight WRITE SetBorderHeight NOTIFY BorderHeightChanged)
+    Q_PROPERTY(int Speed READ Speed WRITE SetSpeed NOTIFY SpeedChanged)
 
 public:
     explicit TZRKFadeButton(QWidget* owner = nullptr);
@@ -67,20 +68,25 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    /// What screen readers see (TAccessibleButton): the caption as drawn (it marks no
+    /// accelerator), pressed while the left button holds it.
+    QString AccessibleCaption() const override { return FCaption; }
+    bool Held() const override { return FClicked; }
+
     int Tag() const { return FTag; }
-    void SetTag(int value) { FTag = value; }
+    void SetTag(int value);
     void SetLeft(int value) { move(value, y()); }
     void SetTop(int value) { move(x(), value); }
     void SetWidth(int value) { resize(value, height()); }
     void SetHeight(int value) { resize(width(), value); }
     TControlPlacement::TAlign Align() const { return FPlacement.Align(); }
-    void SetAlign(TControlPlacement::TAlign value) { FPlacement.SetAlign(value); }
+    void SetAlign(TControlPlacement::TAlign value);
     TControlPlacement::TAnchors Anchors() const { return FPlacement.Anchors(); }
-    void SetAnchors(TControlPlacement::TAnchors value) { FPlacement.SetAnchors(value); }
+    void SetAnchors(TControlPlacement::TAnchors value);
     TColor FontColor() const { return FFontColor; }
     void SetFontColor(TColor value);
     bool ShowHint() const { return FShowHint; }
-    void SetShowHint(bool value) { FShowHint = value; }
+    void SetShowHint(bool value);
 
     /// The setters that paint (SetColor, SetBorderColor, SetBorderHeight, SetCaption,
     /// SetShowBorder) store the new value and then draw at once through Paint; a button that
@@ -89,29 +95,33 @@ public:
     /// Also resets the fill shown, even when the value is unchanged.
     void SetColor(TColor value);
     bool FadeOnLeave() const { return FFadeOnLeave; }
-    void SetFadeOnLeave(bool value) { FFadeOnLeave = value; }
+    void SetFadeOnLeave(bool value);
     QString Caption() const { return FCaption; }
     void SetCaption(const QString& value);
     int Step() const { return FStep; }
     /// Takes effect at the next hover or leave.
-    void SetStep(int value) { FStep = value; }
+    void SetStep(int value);
     TColor BorderColor() const { return FBorderColor; }
     void SetBorderColor(TColor value);
     TColor BorderDestColor() const { return FBorderDestColor; }
-    void SetBorderDestColor(TColor value) { FBorderDestColor = value; }
+    void SetBorderDestColor(TColor value);
     TColor DestColor() const { return FDestColor; }
-    void SetDestColor(TColor value) { FDestColor = value; }
+    void SetDestColor(TColor value);
     bool ShowBorder() const { return FShowBorder; }
     void SetShowBorder(bool value);
     TColor CaptionOverColor() const { return FCaptionOverColor; }
-    void SetCaptionOverColor(TColor value) { FCaptionOverColor = value; }
+    void SetCaptionOverColor(TColor value);
     bool FadeOnOver() const { return FFadeOnOver; }
-    void SetFadeOnOver(bool value) { FFadeOnOver = value; }
+    void SetFadeOnOver(bool value);
     int BorderHeight() const { return FBorderHeight; }
     void SetBorderHeight(int value);
     /// Milliseconds between two fade steps; 0 stops the steps (a fade then never moves).
     int Speed() const { return FSpeed; }
     void SetSpeed(int value);
+
+public slots:
+    /// A click without the mouse: pressed(), released(), OnClick, clicked().
+    void click() override;
 
 signals:
     /// The toolkit's events, each with the button as sender. The mouse events carry the
@@ -125,6 +135,34 @@ signals:
                      int X, int Y);
     void onMouseLeave(QObject* Sender);
     void OnClick(QObject* Sender);
+
+    /// Qt's button signals beside the toolkit's events. A left press emits pressed() after
+    /// onMouseDown; its release emits released(), then, over the button, OnClick followed by
+    /// clicked(), and onMouseUp last. The second press of a double click is no click: it emits
+    /// onMouseDown alone, and its release onMouseUp alone.
+    void pressed();
+    void released();
+    void clicked();
+
+    /// The change signals of the stored properties, emitted on a real change only (FontColor
+    /// also changes while the pointer is over the button: the caption takes CaptionOverColor).
+    void TagChanged(int value);
+    void AlignChanged(TarvoWidgets::TControlPlacement::TAlign value);
+    void AnchorsChanged(TarvoWidgets::TControlPlacement::TAnchors value);
+    void FontColorChanged(TarvoWidgets::TColor value);
+    void ShowHintChanged(bool value);
+    void ColorChanged(TarvoWidgets::TColor value);
+    void FadeOnLeaveChanged(bool value);
+    void CaptionChanged(const QString& value);
+    void StepChanged(int value);
+    void BorderColorChanged(TarvoWidgets::TColor value);
+    void BorderDestColorChanged(TarvoWidgets::TColor value);
+    void DestColorChanged(TarvoWidgets::TColor value);
+    void ShowBorderChanged(bool value);
+    void CaptionOverColorChanged(TarvoWidgets::TColor value);
+    void FadeOnOverChanged(bool value);
+    void BorderHeightChanged(int value);
+    void SpeedChanged(int value);
 
 protected:
     /// Draws the button at once; nothing while it cannot be shown.
