@@ -166,7 +166,7 @@ QString THistoryComboBox::GetSectionString() const
     return FSaveSectionName.isEmpty() ? objectName() : FSaveSectionName;
 }
 
-void THistoryComboBox::CheckSaveLimits(const QStringList& source)
+qint64 THistoryComboBox::CheckSaveLimits(const QStringList& source)
 {
     if (source.size() > MaxLoadCount)
         throw CountTooLarge(source.size());
@@ -175,6 +175,9 @@ void THistoryComboBox::CheckSaveLimits(const QStringList& source)
         bytes += entry.toUtf8().size();
     if (bytes > MaxSaveBytes)
         throw EToolkitError(QStringLiteral("履歴の大きさ %1 バイトが上限の %2 バイトを超えています").arg(bytes).arg(MaxSaveBytes));
+    // The lines' room: the entries, and for each its name, "=", the quotes a value may take and
+    // the line break.
+    return bytes + source.size() * (EntryName(MaxLoadCount).size() + 4) + 64;
 }
 
 QString THistoryComboBox::CheckedSection() const
@@ -193,19 +196,22 @@ QStringList THistoryComboBox::SaveSource() const
 void THistoryComboBox::AddLoaded(const QStringList& entries)
 {
     TEditTextKeeper keeper(*this);
+    if (!FSorted) {
+        // At the end, in their order: all in one step.
+        insertItems(count(), entries);
+        return;
+    }
     for (const QString& entry : entries) {
+        // After the entries that sort equal, by halving; on a list that AddText has put out of
+        // order the place is still well defined.
         int at = count();
-        if (FSorted) {
-            // After the entries that sort equal, by halving; on a list that AddText has put
-            // out of order the place is still well defined.
-            int low = 0;
-            while (low < at) {
-                const int mid = (low + at) / 2;
-                if (LessIgnoringCase(entry, itemText(mid)))
-                    at = mid;
-                else
-                    low = mid + 1;
-            }
+        int low = 0;
+        while (low < at) {
+            const int mid = (low + at) / 2;
+            if (LessIgnoringCase(entry, itemText(mid)))
+                at = mid;
+            else
+                low = mid + 1;
         }
         insertItem(at, entry);
     }
@@ -225,12 +231,13 @@ void THistoryComboBox::SaveToFile(const QString& fileName)
 {
     const QString section = CheckedSection();
     const QStringList source = SaveSource();
-    CheckSaveLimits(source);
-    TIniFile ini(IniFileName(fileName, QCoreApplication::applicationDirPath()), FileWriter());
-    ini.EraseSection(section);
-    ini.WriteString(section, CountName, QString::number(source.size()));
+    TIniFile::TSectionEntries entries;
+    entries.Reserve(CheckSaveLimits(source));
+    entries.WriteString(CountName, QString::number(source.size()));
     for (int i = 0; i < source.size(); ++i)
-        ini.WriteString(section, EntryName(i), OneLine(source[i]));
+        entries.WriteString(EntryName(i), OneLine(source[i]));
+    TIniFile ini(IniFileName(fileName, QCoreApplication::applicationDirPath()), FileWriter());
+    ini.ReplaceSection(section, std::move(entries));
     ini.UpdateFile();
 }
 
@@ -255,17 +262,17 @@ void THistoryComboBox::SaveToRegistry(const QString& key)
     if (section.startsWith(Backslash))
         throw ProfileErrors::KeyCreateFailed(section);
     const QStringList source = SaveSource();
-    CheckSaveLimits(source);
+    TRegistry::TKeyValues values;
+    values.Reserve(CheckSaveLimits(source));
+    values.WriteInteger(CountName, qint32(source.size()));
+    for (int i = 0; i < source.size(); ++i)
+        values.WriteString(EntryName(i), source[i]);
     // Nothing reaches the file before CloseKey, so every refusal below leaves it as it was.
     TRegistry reg(FileWriter());
     if (!reg.OpenKey(path, true))
         throw ProfileErrors::KeyCreateFailed(path);
-    reg.DeleteKey(section);
-    if (!reg.OpenKey(section, true))
+    if (!reg.ReplaceKey(section, std::move(values)))
         throw ProfileErrors::KeyCreateFailed(section);
-    reg.WriteInteger(CountName, qint32(source.size()));
-    for (int i = 0; i < source.size(); ++i)
-        reg.WriteString(EntryName(i), source[i]);
     reg.CloseKey();
 }
 

@@ -3,6 +3,7 @@
 #include "toolkit/PropertyWrite.h"
 #include "toolkit/PublishedProperty.h"
 #include "toolkit/ToolkitError.h"
+#include "widgets/ShinePaintCache.h"
 #include "widgets/StateGlyph.h"
 
 #include "toolkit/SpeedButton.h"
@@ -23,7 +24,7 @@ namespace TarvoWidgets {
 // Construction, properties and the owned objects.
 
 TShineSpeedButton::TShineSpeedButton(QWidget* owner)
-    : QWidget(owner)
+    : QWidget(owner), FPaintCache(std::make_unique<TShinePaintCache>())
 {
     // The control style: Qt already grabs the mouse while a button is held on a widget and
     // delivers double clicks as such; the opaque declaration is the one flag to set.
@@ -287,17 +288,22 @@ std::uint32_t ColorToPixel(TColor color)
 // ---------------------------------------------------------------------------------------------
 // The state glyph.
 
-std::unique_ptr<TBitmap> TShineSpeedButton::CreateStateGlyph() const
+TStateGlyphLook TShineSpeedButton::GlyphLook() const
 {
-    if (FGlyph->Empty())
-        return nullptr;
     TStateGlyphLook look;
     look.State = FState;
     look.ActiveImage = FActiveImage;
     look.DisabledImage = FDisabledImage;
     look.Shine = ColorToPixel(FShineColor);
     look.Face = ColorToPixel(FColors->Color());
-    return MakeStateGlyph(*FGlyph, look);
+    return look;
+}
+
+std::unique_ptr<TBitmap> TShineSpeedButton::CreateStateGlyph() const
+{
+    if (FGlyph->Empty())
+        return nullptr;
+    return MakeStateGlyph(*FGlyph, GlyphLook());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -332,37 +338,6 @@ void FramePair(QPainter& canvas, QPoint corner, QPoint end1, QPoint end2, TColor
 // The caption's flags for measuring and drawing: lines break only at line breaks, an ampersand
 // underlines the next character and "&&" draws one.
 constexpr int CaptionFlags = Qt::TextShowMnemonic;
-
-// The 256-pixel gradient strip: pixel i has A + i * (B - A) / 255 in each channel, truncated
-// towards zero, so pixel 0 is A and pixel 255 is B.
-QImage GradientStrip(std::uint32_t from, std::uint32_t to, bool vertical)
-{
-    QImage strip(vertical ? 1 : 256, vertical ? 256 : 1, QImage::Format_RGB32);
-    for (int i = 0; i < 256; ++i) {
-        std::uint32_t pixel = 0;
-        for (int shift : {16, 8, 0}) {
-            const int a = int((from >> shift) & 0xFF);
-            const int b = int((to >> shift) & 0xFF);
-            pixel |= std::uint32_t(a + i * (b - a) / 255) << shift;
-        }
-        strip.setPixel(vertical ? 0 : i, vertical ? i : 0, 0xFF000000u | pixel);
-    }
-    return strip;
-}
-
-// The disabled glyph's edge picture drawn as a stencil: every pixel under a set (white) bit
-// takes the colour, every other keeps what is there.
-void DrawStencil(QPainter& canvas, const TBitmap& stencil, int x, int y, const QColor& color)
-{
-    QImage mask = stencil.Image().convertToFormat(QImage::Format_ARGB32);
-    const QRgb set = color.rgb();
-    for (int row = 0; row < mask.height(); ++row) {
-        auto* line = reinterpret_cast<QRgb*>(mask.scanLine(row));
-        for (int column = 0; column < mask.width(); ++column)
-            line[column] = (line[column] & 0xFFFFFF) == 0xFFFFFF ? set : 0;
-    }
-    canvas.drawImage(x, y, mask);
-}
 
 } // namespace
 
@@ -408,11 +383,8 @@ void TShineSpeedButton::BackDraw(QPainter& Canvas)
         Canvas.fillRect(rect(), ToQColor(colors.Color()));
         return;
     }
-    const QImage strip = GradientStrip(ColorToPixel(colors.Color()), ColorToPixel(colors.GradColor()),
-                                       colors.GradVertical());
-    // Nearest sampling: every pixel of the button shows one pixel of the strip.
-    Canvas.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    Canvas.drawImage(rect(), strip);
+    FPaintCache->DrawGradient(Canvas, FState < sbUpActive ? 1 : 0, size(), ColorToPixel(colors.Color()),
+                              ColorToPixel(colors.GradColor()), colors.GradVertical());
 }
 
 void TShineSpeedButton::ImageDraw(QPainter& Canvas)
@@ -423,20 +395,22 @@ void TShineSpeedButton::ImageDraw(QPainter& Canvas)
     Canvas.setFont(font.Face());
     Canvas.setPen(ToQColor(font.Color()));
 
-    const std::unique_ptr<TBitmap> glyph = CreateStateGlyph();
     QPoint glyphPos;
     QRect textRect;
     CalcDrawPosition(Canvas, glyphPos, textRect);
 
-    if (glyph) {
+    if (!FGlyph->Empty()) {
+        const TShinePaintCache::TGlyphPictures& glyph = FPaintCache->Glyph(
+            *FGlyph, {FGlyph->Image().cacheKey(), GlyphLook(), ToQColor(FDisabledHighlight).rgb(),
+                      ToQColor(FDisabledShadow).rgb()});
         if (down)
             glyphPos += QPoint(1, 1);
-        if (FState == sbDisabled && FDisabledImage == diDefault) {
-            DrawStencil(Canvas, *glyph, glyphPos.x() + 1, glyphPos.y() + 1, ToQColor(FDisabledHighlight));
-            DrawStencil(Canvas, *glyph, glyphPos.x(), glyphPos.y(), ToQColor(FDisabledShadow));
+        if (!glyph.ShadowStencil.isNull()) {
+            Canvas.drawImage(glyphPos + QPoint(1, 1), glyph.HighlightStencil);
+            Canvas.drawImage(glyphPos, glyph.ShadowStencil);
         } else {
             Canvas.setBrush(Qt::NoBrush);
-            glyph->Draw(Canvas, glyphPos.x(), glyphPos.y());
+            Canvas.drawImage(glyphPos, glyph.Glyph);
         }
     }
 
@@ -531,7 +505,7 @@ void TShineSpeedButton::CalcDrawPosition(QPainter& Canvas, QPoint& GlyphPos, QRe
     const bool caption = !FCaption.isEmpty();
     const int gw = glyph ? FGlyph->Width() : 0;
     const int gh = glyph ? FGlyph->Height() : 0;
-    const QSize extent = caption ? Canvas.fontMetrics().size(CaptionFlags, FCaption) : QSize(0, 0);
+    const QSize extent = caption ? FPaintCache->CaptionExtent(Canvas, CaptionFlags, FCaption) : QSize(0, 0);
     const int cw = extent.width();
     const int ch = extent.height();
 

@@ -20,7 +20,9 @@ class QPainter;
 namespace TarvoWidgets {
 
 class TButtonPressedEvent;
+class TShinePaintCache;
 class TSpeedButton;
+struct TStateGlyphLook;
 
 /// A speed button that draws everything itself: a solid or gradient background, a glyph that
 /// changes with the button's state (lit by ShineColor while the pointer is over it, dimmed while
@@ -368,6 +370,8 @@ private:
     /// the mouse, a menu opened from OnMouseDown ate the release): true when such a press was
     /// ended, without a click, and the true state drawn.
     bool EndLostPress(bool buttonHeld);
+    /// What the state glyph of the current draw state depends on besides the glyph.
+    TStateGlyphLook GlyphLook() const;
 
     TControlPlacement FPlacement{this};
     int FTag = 0;
@@ -378,6 +382,8 @@ private:
     /// Whether the button itself was last disabled (not through an ancestor): only a change of
     /// its own clears Down.
     bool FOwnDisabled = false;
+    /// The state glyphs and gradient backgrounds drawn before, while nothing they show changed.
+    std::unique_ptr<TShinePaintCache> FPaintCache;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TShineSpeedButton::TShiftState)
