@@ -3,7 +3,9 @@
 // beside it, both rendered into a picture under the Fusion style, alternately in one run. Each
 // state the button shows is set on both: up, hovered (the glyph lit), down and disabled, with
 // the shine button's background solid and as a gradient. The QToolButton is the widget a Qt
-// programmer would use instead, so it stays the same in both background cases.
+// programmer would use instead, so it stays the same in both background cases. A repaint of a
+// button that shows the same as before copies the picture it kept; the first paint after a
+// change composes it, and is measured on its own.
 #include "SideBySide.h"
 #include "widgets/ShineSpdBtn.h"
 
@@ -94,6 +96,35 @@ void States(benchmark::internal::Benchmark* bench)
 }
 // state: 3 up, 2 hovered (glyph lit), 1 down, 4 disabled.
 BENCHMARK(BM_ShineVsToolButton)->Apply(States)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// The first paint after a change: both buttons go between up and the state before each paint
+// (the pointer coming and going, a press, a disable), so that the shine button composes its
+// picture every time instead of copying the one it kept. The change itself is not timed.
+void BM_ShineVsToolButtonAfterAChange(benchmark::State& state)
+{
+    const auto shown = TShineSpeedButton::TShineButtonState(state.range(0));
+    TPair pair(TShineSpeedButton::sbUp, state.range(1) != 0);
+    bool changed = false;
+    const auto show = [&](bool other) {
+        const TShineSpeedButton::TShineButtonState now = other ? shown : TShineSpeedButton::sbUp;
+        pair.Tool->setAttribute(Qt::WA_UnderMouse, other && shown == TShineSpeedButton::sbUpActive);
+        pair.Tool->setChecked(other && shown == TShineSpeedButton::sbDown);
+        pair.Tool->setEnabled(!(other && shown == TShineSpeedButton::sbDisabled));
+        pair.Shine->setEnabled(now != TShineSpeedButton::sbDisabled);
+        pair.Shine->Show(now);
+    };
+    SideBySide::Run(
+        state, [&] { pair.Shine->render(&pair.Target); }, [&] { pair.Tool->render(&pair.Target); },
+        [&] {
+            changed = !changed;
+            show(changed);
+        });
+}
+BENCHMARK(BM_ShineVsToolButtonAfterAChange)
+    ->ArgNames({"state", "gradient"})
+    ->ArgsProduct({{TShineSpeedButton::sbUpActive, TShineSpeedButton::sbDown, TShineSpeedButton::sbDisabled}, {0, 1}})
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -19,12 +19,14 @@ template <typename TWork> Clock::duration Timed(TWork& work)
     return Clock::now() - start;
 }
 
-/// Register the benchmark with ->UseManualTime().
-template <typename TOurs, typename TQt> void Run(benchmark::State& state, TOurs ours, TQt qt)
+/// Register the benchmark with ->UseManualTime(). Before each pair, prepare runs untimed.
+template <typename TOurs, typename TQt, typename TPrepare = void (*)()>
+void Run(benchmark::State& state, TOurs ours, TQt qt, TPrepare prepare = [] {})
 {
     Clock::duration oursTotal{}, qtTotal{};
     bool oursFirst = true;
     for (auto _ : state) {
+        prepare();
         Clock::duration oursTime{}, qtTime{};
         // Each goes first every other time, so neither always finds the other's caches warm.
         if (oursFirst) {

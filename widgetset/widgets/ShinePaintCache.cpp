@@ -69,6 +69,16 @@ const TShinePaintCache::TGlyphPictures& TShinePaintCache::Glyph(const TBitmap& g
     return entry->Pictures;
 }
 
+QImage TShinePaintCache::Picture(const TShineLook& look) const
+{
+    return FPicture && FPicture->first == look ? FPicture->second : QImage();
+}
+
+void TShinePaintCache::KeepPicture(TShineLook look, QImage picture)
+{
+    FPicture = std::make_pair(std::move(look), std::move(picture));
+}
+
 QSize TShinePaintCache::CaptionExtent(const QPainter& canvas, int flags, const QString& caption)
 {
     const QPaintDevice* device = canvas.device();

@@ -12,6 +12,26 @@ class QPainter;
 
 namespace TarvoWidgets {
 
+/// Everything that the whole picture of an opaque button shows, compared value by value (so
+/// that a value changed without a word is seen too): the draw state, the button's look,
+/// its two colour sets and fonts, the glyph's picture, the size, and the application's
+/// palette and font that system colours and fonts are resolved against.
+struct TShineLook {
+    int State = 0;
+    std::array<int, 7> Options{};            // frame type and flags, images, layout
+    std::array<int, 2> Spacing{};            // margin, spacing
+    std::array<std::int32_t, 5> Colors{};    // shine, disabled, font copies
+    std::array<std::int32_t, 14> Sets{};     // the up and the down colour set
+    std::array<QFont, 3> Fonts;              // the caption's, the active one, the application's
+    std::array<std::int32_t, 2> FontColors{};
+    QString Caption;
+    qint64 Glyph = 0;
+    qint64 Palette = 0;
+    QSize Size;
+    qreal Ratio = 1;
+    bool operator==(const TShineLook&) const = default;
+};
+
 /// The pictures that a shine button's paint draws and that depend on few of its values: the
 /// state glyph as it is drawn, and the gradient background. A paint gathers what each depends
 /// on (which costs far less than the picture) and gets the picture made the last time while
@@ -38,6 +58,10 @@ public:
     };
 
     const TGlyphPictures& Glyph(const TBitmap& glyph, const TGlyphKey& key);
+
+    /// The picture composed last for look, or a null picture when it was composed for another.
+    QImage Picture(const TShineLook& look) const;
+    void KeepPicture(TShineLook look, QImage picture);
 
     /// Draws the gradient from one colour to the other over size (the canvas at its origin),
     /// as a 256-pixel strip stretched with nearest sampling. Under a transformation other than
@@ -76,6 +100,7 @@ private:
     // One entry per draw state, so that the pointer coming and going makes no picture again.
     std::array<std::optional<TGlyphEntry>, 5> FGlyphs;
     std::array<std::optional<std::pair<TBackgroundKey, QImage>>, 2> FBackgrounds;
+    std::optional<std::pair<TShineLook, QImage>> FPicture;
     // Laying the caption out to measure it costs about as much as drawing it.
     std::optional<std::pair<TExtentKey, QSize>> FExtent;
 };

@@ -361,17 +361,48 @@ void TShineSpeedButton::Paint()
         return;
     }
     // Composed off-screen at device pixels and copied in one step, so the screen never shows a
-    // half-drawn button and a scaled display stays crisp.
+    // half-drawn button and a scaled display stays crisp. The picture is kept: a paint of a
+    // button that shows the same as at the last one (an expose, a parent's repaint) copies it.
     const qreal ratio = devicePixelRatioF();
-    QImage offscreen((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
-    offscreen.setDevicePixelRatio(ratio);
-    {
-        QPainter canvas(&offscreen);
-        BackDraw(canvas);
-        ImageDraw(canvas);
-        FrameDraw(canvas);
+    TShineLook look = Look(ratio);
+    QImage offscreen = FPaintCache->Picture(look);
+    if (offscreen.isNull()) {
+        offscreen = QImage((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
+        offscreen.setDevicePixelRatio(ratio);
+        {
+            QPainter canvas(&offscreen);
+            BackDraw(canvas);
+            ImageDraw(canvas);
+            FrameDraw(canvas);
+        }
+        FPaintCache->KeepPicture(std::move(look), offscreen);
     }
     screen.drawImage(0, 0, offscreen);
+}
+
+TShineLook TShineSpeedButton::Look(qreal ratio) const
+{
+    const auto set = [](const TShineBtnColors& c) {
+        return std::array<std::int32_t, 7>{c.Color(), c.GradColor(), c.Highlight(), c.Shadow(), c.DarkShadow(),
+                                           c.Gradation(), c.GradVertical()};
+    };
+    TShineLook look;
+    look.State = FState;
+    look.Options = {FFrameType, FActiveFrame, FUpFrame, FDownFrame, FActiveImage, FDisabledImage, FLayout};
+    look.Spacing = {FMargin, FSpacing};
+    look.Colors = {FShineColor, FDisabledHighlight, FDisabledShadow, FFontHighlight, FFontShadow};
+    const auto up = set(*FColors);
+    const auto down = set(*FPressedColors);
+    std::copy(up.begin(), up.end(), look.Sets.begin());
+    std::copy(down.begin(), down.end(), look.Sets.begin() + up.size());
+    look.Fonts = {FFont->Face(), FActiveFont->Face(), QGuiApplication::font()};
+    look.FontColors = {FFont->Color(), FActiveFont->Color()};
+    look.Caption = FCaption;
+    look.Glyph = FGlyph->Image().cacheKey();
+    look.Palette = QGuiApplication::palette().cacheKey();
+    look.Size = size();
+    look.Ratio = ratio;
+    return look;
 }
 
 void TShineSpeedButton::BackDraw(QPainter& Canvas)

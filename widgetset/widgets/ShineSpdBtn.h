@@ -21,6 +21,7 @@ namespace TarvoWidgets {
 
 class TButtonPressedEvent;
 class TShinePaintCache;
+struct TShineLook;
 class TSpeedButton;
 struct TStateGlyphLook;
 
@@ -372,6 +373,8 @@ private:
     bool EndLostPress(bool buttonHeld);
     /// What the state glyph of the current draw state depends on besides the glyph.
     TStateGlyphLook GlyphLook() const;
+    /// Everything the whole picture shows now, at the device pixel ratio.
+    TShineLook Look(qreal ratio) const;
 
     TControlPlacement FPlacement{this};
     int FTag = 0;
