@@ -5,10 +5,8 @@
 #include "SideBySide.h"
 #include "widgets/ZRKFadeButton.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPushButton>
-#include <QStyleFactory>
 
 using namespace TarvoWidgets;
 
@@ -68,14 +66,4 @@ BENCHMARK(BM_FadeVsPushButtonFadeFrame)->UseManualTime()->Unit(benchmark::kMicro
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return SideBySide::Main(argc, argv); }

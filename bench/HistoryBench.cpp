@@ -14,7 +14,6 @@
 #include "toolkit/Registry.h"
 #include "widgets/HistoryComboBox.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
@@ -179,12 +178,4 @@ void Sizes(benchmark::internal::Benchmark* bench)
 BENCHMARK(BM_SaveVsQSettings)->Apply(Sizes)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadVsQSettings)->Apply(Sizes)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return SideBySide::Main(argc, argv); }

@@ -9,11 +9,9 @@
 #include "SideBySide.h"
 #include "widgets/ShineSpdBtn.h"
 
-#include <QApplication>
 #include <QIcon>
 #include <QImage>
 #include <QPainter>
-#include <QStyleFactory>
 #include <QToolButton>
 
 using namespace TarvoWidgets;
@@ -128,14 +126,4 @@ BENCHMARK(BM_ShineVsToolButtonAfterAChange)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return SideBySide::Main(argc, argv); }

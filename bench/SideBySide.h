@@ -4,8 +4,11 @@
 // read: below 1 the widget set is faster.
 #pragma once
 
+#include <QApplication>
+#include <QStyleFactory>
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <functional>
 
 namespace SideBySide {
 
@@ -46,6 +49,22 @@ void Run(benchmark::State& state, TOurs ours, TQt qt, TPrepare prepare = [] {})
     state.counters["ours_us"] = micro(oursTotal);
     state.counters["qt_us"] = micro(qtTotal);
     state.counters["ratio"] = qtTotal.count() > 0 ? double(oursTotal.count()) / double(qtTotal.count()) : 0.0;
+}
+
+/// The benchmarks' main: widgets on the offscreen platform (unless another is asked for) under
+/// the Fusion style, set up by setUp, then every benchmark the command line picks.
+inline int Main(int argc, char** argv, const std::function<void()>& setUp = {})
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (setUp)
+        setUp();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
 
 } // namespace SideBySide

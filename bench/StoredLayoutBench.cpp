@@ -8,9 +8,7 @@
 #include "toolkit/StoredLayout.h"
 #include "widgets/WidgetSet.h"
 
-#include <QApplication>
 #include <QFile>
-#include <QStyleFactory>
 #include <QUiLoader>
 #include <QWidget>
 #include <memory>
@@ -61,15 +59,9 @@ void Quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    RegisterWidgetSet();
-    TShineStateSample::Register();
-    qInstallMessageHandler(Quiet);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return SideBySide::Main(argc, argv, [] {
+        RegisterWidgetSet();
+        TShineStateSample::Register();
+        qInstallMessageHandler(Quiet);
+    });
 }
