@@ -125,6 +125,7 @@ void TProfileText::Open(const TSection& section)
 void TProfileText::Index(const TSection& section)
 {
     section.KeyIndex.clear();
+    section.KeyIndex.reserve(qsizetype(section.Lines.size()));
     section.LastEntry = 0;
     for (int j = 0; j < int(section.Lines.size()); ++j) {
         if (!section.Lines[j].IsEntry)

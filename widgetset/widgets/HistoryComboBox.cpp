@@ -293,6 +293,7 @@ void THistoryComboBox::LoadFromFile(const QString& fileName)
     if (count > MaxLoadCount)
         throw CountTooLarge(count);
     QStringList entries;
+    entries.reserve(std::max(count, 0));
     for (int i = 0; i < count; ++i)
         entries.append(ini.ReadString(section, EntryName(i), QString()));
     AddLoaded(entries);
