@@ -6,9 +6,11 @@
 // disk (its time stamp is moved before each, so that QSettings' cache of parsed files does not
 // spare it the reading).
 //
-// The save's memory is counted by the program's own malloc (CountingMalloc.h): the extra memory
-// of a save is the most the process held during it less what it held before, given against the
-// size of the file written (ours_mem_per_byte, qt_mem_per_byte).
+// bench_history_memory is the same program with its own malloc (CountingMalloc.h), which counts
+// what the save holds: the extra memory of a save is the most the process held during it less
+// what it held before, given against the size of the file written (ours_mem_per_byte,
+// qt_mem_per_byte). Counting slows every allocation, so its times are not the ones to read;
+// bench_history's are.
 #include "CountingMalloc.h"
 #include "SideBySide.h"
 #include "toolkit/Registry.h"
@@ -113,13 +115,18 @@ THistoryComboBox* NewBox()
     return box;
 }
 
-// The most the process held during work, less what it held before.
+// The most the process held during work, less what it held before; nothing without counting.
 template <typename TWork> std::size_t ExtraMemory(TWork& work)
 {
+#ifdef TARVO_COUNTING_MALLOC
     const std::size_t before = CountingMalloc::InUse();
     CountingMalloc::ResetPeak();
     work();
     return CountingMalloc::Peak() - before;
+#else
+    work();
+    return 0;
+#endif
 }
 
 void BM_SaveVsQSettings(benchmark::State& state)
@@ -134,9 +141,11 @@ void BM_SaveVsQSettings(benchmark::State& state)
     const auto qt = [&] { files.SaveQt(qtBox); };
     SideBySide::Run(state, [&] { oursExtra = std::max(oursExtra, ExtraMemory(ours)); },
                     [&] { qtExtra = std::max(qtExtra, ExtraMemory(qt)); });
+#ifdef TARVO_COUNTING_MALLOC
     state.counters["ours_mem_per_byte"] = double(oursExtra) / double(QFileInfo(files.Ours).size());
     state.counters["qt_mem_per_byte"] = double(qtExtra) / double(QFileInfo(files.Qt).size());
     state.counters["file_bytes"] = double(QFileInfo(files.Ours).size());
+#endif
 }
 
 void BM_LoadVsQSettings(benchmark::State& state)
