@@ -195,6 +195,7 @@ QByteArray TProfileText::ToBytes() const
 
 void TProfileText::Reindex()
 {
+    FLastFound.reset();
     FSectionIndex.clear();
     for (int i = 0; i < int(FSections.size()); ++i) {
         const TSection& section = FSections[i];
@@ -210,8 +211,13 @@ void TProfileText::Reindex()
 
 const TProfileText::TSection* TProfileText::Find(const QString& section) const
 {
+    if (FLastFound && FLastFound->first == section)
+        return &FSections[FLastFound->second];
     const auto it = FSectionIndex.constFind(Folded(section));
-    return it == FSectionIndex.cend() ? nullptr : &FSections[*it];
+    if (it == FSectionIndex.cend())
+        return nullptr;
+    FLastFound = std::make_pair(section, *it);
+    return &FSections[*it];
 }
 
 bool TProfileText::HasSection(const QString& section) const
@@ -253,6 +259,7 @@ TProfileText::TSection& TProfileText::FindOrAdd(const QString& section)
     added.Lines.push_back(TLine{HeaderLine(section), {}, {}, false});
     FSections.push_back(std::move(added));
     FSectionIndex.insert(Folded(section), int(FSections.size()) - 1);
+    FLastFound.reset();
     return FSections.back();
 }
 

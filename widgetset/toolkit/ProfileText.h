@@ -123,6 +123,9 @@ private:
 
     std::vector<TSection> FSections;
     QHash<QString, int> FSectionIndex; // folded name -> first section of that name
+    /// The name last looked up and the section found, as a reader asks for one section's
+    /// values one after the other; forgotten whenever the sections change.
+    mutable std::optional<std::pair<QString, int>> FLastFound;
 };
 
 } // namespace TarvoWidgets

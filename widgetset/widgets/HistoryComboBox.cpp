@@ -22,6 +22,37 @@ QString EntryName(int index)
     return QStringLiteral("History") + QString::number(index);
 }
 
+// The names of the entries in their order, made in one string that each step changes in place
+// (a load or save of many thousand entries would otherwise make two strings for each). Names
+// are found without regard to case: in their folded form the lookup makes no folded copy of
+// them, for a reader whose errors do not show the name.
+class TEntryNames {
+public:
+    enum TSpelling { AsStored, Folded };
+    explicit TEntryNames(TSpelling spelling)
+        : FName(spelling == AsStored ? QStringLiteral("History") : QStringLiteral("history"))
+    {
+    }
+
+    const QString& operator()(int index)
+    {
+        FName.truncate(PrefixSize);
+        char digits[12];
+        int at = sizeof digits;
+        unsigned value = unsigned(index);
+        do {
+            digits[--at] = char('0' + value % 10);
+            value /= 10;
+        } while (value != 0);
+        FName.append(QLatin1StringView(digits + at, qsizetype(sizeof digits) - at));
+        return FName;
+    }
+
+private:
+    static constexpr qsizetype PrefixSize = 7;
+    QString FName;
+};
+
 bool LessIgnoringCase(const QString& a, const QString& b)
 {
     return QString::compare(a, b, Qt::CaseInsensitive) < 0;
@@ -234,8 +265,9 @@ void THistoryComboBox::SaveToFile(const QString& fileName)
     TIniFile::TSectionEntries entries;
     entries.Reserve(CheckSaveLimits(source));
     entries.WriteString(CountName, QString::number(source.size()));
+    TEntryNames name(TEntryNames::AsStored);
     for (int i = 0; i < source.size(); ++i)
-        entries.WriteString(EntryName(i), OneLine(source[i]));
+        entries.WriteString(name(i), OneLine(source[i]));
     TIniFile ini(IniFileName(fileName, QCoreApplication::applicationDirPath()), FileWriter());
     ini.ReplaceSection(section, std::move(entries));
     ini.UpdateFile();
@@ -265,8 +297,9 @@ void THistoryComboBox::SaveToRegistry(const QString& key)
     TRegistry::TKeyValues values;
     values.Reserve(CheckSaveLimits(source));
     values.WriteInteger(CountName, qint32(source.size()));
+    TEntryNames name(TEntryNames::AsStored);
     for (int i = 0; i < source.size(); ++i)
-        values.WriteString(EntryName(i), source[i]);
+        values.WriteString(name(i), source[i]);
     // Nothing reaches the file before CloseKey, so every refusal below leaves it as it was.
     TRegistry reg(FileWriter());
     if (!reg.OpenKey(path, true))
@@ -294,8 +327,9 @@ void THistoryComboBox::LoadFromFile(const QString& fileName)
         throw CountTooLarge(count);
     QStringList entries;
     entries.reserve(std::max(count, 0));
+    TEntryNames name(TEntryNames::Folded);
     for (int i = 0; i < count; ++i)
-        entries.append(ini.ReadString(section, EntryName(i), QString()));
+        entries.append(ini.ReadString(section, name(i), QString()));
     AddLoaded(entries);
 }
 
@@ -328,8 +362,9 @@ void THistoryComboBox::LoadFromRegistry(const QString& key)
         }
         if (count > MaxLoadCount)
             throw CountTooLarge(count);
+        TEntryNames name(TEntryNames::AsStored);
         for (int i = 0; i < count; ++i)
-            entries.append(reg.ReadString(EntryName(i)));
+            entries.append(reg.ReadString(name(i)));
     }
     reg.CloseKey(); // keeps the key that opening created
     AddLoaded(entries);
