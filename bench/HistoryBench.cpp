@@ -166,7 +166,10 @@ void BM_LoadVsQSettings(benchmark::State& state)
             oursLoaded = box->count();
         },
         [&] {
+            // Editable and adding nothing of its own, as the history box is.
             QComboBox box;
+            box.setEditable(true);
+            box.setInsertPolicy(QComboBox::NoInsert);
             files.LoadQt(box);
             qtLoaded = box.count();
         });
