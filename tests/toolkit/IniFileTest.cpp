@@ -257,3 +257,68 @@ TEST_F(IniFileTest, WritersInTwoThreadsLoseNothing)
         EXPECT_EQ(ini.ReadString(QStringLiteral("S"), QStringLiteral("b%1").arg(i), {}), QStringLiteral("v"));
     }
 }
+
+// A section written whole goes through the file's bytes without parsing the other sections; the
+// file must come out as erasing the section and writing each entry makes it, whatever the
+// file's shape.
+TEST_F(IniFileTest, ASectionWrittenWholeGivesTheBytesOfAnEraseAndItsWrites)
+{
+    const std::vector<std::pair<const char*, QByteArray>> files = {
+        {"no file", "<none>"},
+        {"an empty file", ""},
+        {"the section alone, no break at the end", "[Box]\nHistoryCount=1\nHistory0=old"},
+        {"other sections around, the last without a break",
+         "; hand\n\n[Other]\r\nkey=1\r\n[Box]\nHistory0=old\n; closes Box\n[Last]\nx"},
+        {"the section twice, in other cases, and last without a break", "[BOX]\na=1\n[Keep]\nb=2\n[box]\nc=3"},
+        {"a byte-order mark before the section's header", "\xEF\xBB\xBF[Box]\na=1\n[Keep]\nb=2\n"},
+        {"a byte-order mark before lines of no section", "\xEF\xBB\xBF; top\n[Keep]\nb=2\n[Box]\n"},
+        {"a header with blanks and text after it", "  [ Box ] trailing\na=1\n[Keep] x\nb=2\n"},
+    };
+    // Equal keys keep one line: the first's place, the last's value and spelling.
+    const std::vector<std::pair<QString, QString>> entries = {
+        {QStringLiteral("HistoryCount"), QStringLiteral("3")}, {QStringLiteral("History0"), QStringLiteral(" blank ")},
+        {QStringLiteral("History1"), QStringLiteral("新しい")},   {QStringLiteral("history0"), QStringLiteral("again")},
+        {QStringLiteral("History2"), QStringLiteral("\"q\"")},
+    };
+    for (const bool equalKeys : {false, true}) {
+        for (const auto& [name, bytes] : files) {
+            const QString erased = FDir.filePath(QStringLiteral("erased.ini"));
+            const QString whole = FDir.filePath(QStringLiteral("whole.ini"));
+            QFile::remove(erased);
+            QFile::remove(whole);
+            if (bytes != "<none>") {
+                WriteBytes(erased, bytes);
+                WriteBytes(whole, bytes);
+            }
+            TIniFile byEntry(erased);
+            byEntry.EraseSection(QStringLiteral("box"));
+            TIniFile::TSectionEntries written;
+            for (std::size_t i = 0; i < entries.size(); ++i) {
+                if (!equalKeys && i == 3)
+                    continue;
+                byEntry.WriteString(QStringLiteral("Box"), entries[i].first, entries[i].second);
+                written.WriteString(entries[i].first, entries[i].second);
+            }
+            byEntry.UpdateFile();
+            TIniFile byWhole(whole);
+            byWhole.ReplaceSection(QStringLiteral("Box"), std::move(written));
+            // A read in the same transaction sees the new section.
+            EXPECT_EQ(byWhole.ReadString(QStringLiteral("BOX"), QStringLiteral("history1"), QString()),
+                      QStringLiteral("新しい"))
+                << name;
+            byWhole.UpdateFile();
+            EXPECT_EQ(FileBytes(whole), FileBytes(erased)) << name << (equalKeys ? ", equal keys" : "");
+        }
+    }
+    // The last case, as both ways wrote it: of the equal keys, the first's place holds the last.
+    EXPECT_EQ(FileBytes(FDir.filePath(QStringLiteral("whole.ini"))),
+              "[Keep] x\nb=2\n[Box]\nHistoryCount=3\nhistory0=again\nHistory1=新しい\nHistory2=\"\"q\"\"\n");
+    // The sections kept go out as their bytes were read, the file's last line with a break.
+    WriteBytes(FPath, "; hand\n\n[Other]\r\nkey=1\r\n[Box]\nold=1\n; closes Box\n[Last]\nx");
+    TIniFile ini(FPath);
+    TIniFile::TSectionEntries one;
+    one.WriteString(QStringLiteral("HistoryCount"), QStringLiteral("0"));
+    ini.ReplaceSection(QStringLiteral("Box"), std::move(one));
+    ini.UpdateFile();
+    EXPECT_EQ(FileBytes(FPath), "; hand\n\n[Other]\r\nkey=1\r\n[Last]\nx\n[Box]\nHistoryCount=0\n");
+}

@@ -246,3 +246,49 @@ TEST(RegistryFile, AProgramChoosesItsOwnFileAndANewStoreStartsFromTheFormerOne)
     EXPECT_EQ(FileBytes(reg.FileName()), former);
     EXPECT_EQ(FileBytes(dir.filePath(QStringLiteral("tarvo/registry.conf"))), former);
 }
+
+// A key written whole goes through the file's bytes; the file must come out as deleting the
+// key (the keys below it too), opening it anew and writing each value makes it.
+TEST_F(RegistryTest, AKeyWrittenWholeGivesTheBytesOfADeleteAndItsWrites)
+{
+    const std::vector<std::pair<const char*, QByteArray>> files = {
+        {"no file", "<none>"},
+        {"the key, a key below it and a sibling, no break at the end",
+         "[K\\Box]\nHistory0=\"old\"\n[K\\Box\\Below]\nx=dword:1\n[K\\Boxes]\ny=dword:2\n[Other]\nz=\"z\""},
+        {"the key in another case before its parent", "[k\\box]\nHistory0=\"old\"\n[K]\nv=dword:3\n"},
+    };
+    for (const auto& [name, bytes] : files) {
+        const QString deleted = FDir.filePath(QStringLiteral("deleted.conf"));
+        const QString whole = FDir.filePath(QStringLiteral("whole.conf"));
+        QFile::remove(deleted);
+        QFile::remove(whole);
+        if (bytes != "<none>") {
+            WriteBytes(deleted, bytes);
+            WriteBytes(whole, bytes);
+        }
+        {
+            TRegistry reg(deleted);
+            ASSERT_TRUE(reg.OpenKey(QStringLiteral("K"), true));
+            reg.DeleteKey(QStringLiteral("Box"));
+            ASSERT_TRUE(reg.OpenKey(QStringLiteral("Box"), true));
+            reg.WriteInteger(QStringLiteral("HistoryCount"), 2);
+            reg.WriteString(QStringLiteral("History0"), QStringLiteral("a \"quoted\" \\ one"));
+            reg.WriteString(QStringLiteral("History1"), QStringLiteral("plain"));
+            reg.CloseKey();
+        }
+        TRegistry reg(whole);
+        ASSERT_TRUE(reg.OpenKey(QStringLiteral("K"), true));
+        TRegistry::TKeyValues values;
+        values.WriteInteger(QStringLiteral("HistoryCount"), 2);
+        values.WriteString(QStringLiteral("History0"), QStringLiteral("a \"quoted\" \\ one"));
+        values.WriteString(QStringLiteral("History1"), QStringLiteral("plain"));
+        ASSERT_TRUE(reg.ReplaceKey(QStringLiteral("Box"), std::move(values)));
+        EXPECT_EQ(reg.CurrentPath(), QStringLiteral("K\\Box")) << name;
+        EXPECT_EQ(reg.ReadString(QStringLiteral("History0")), QStringLiteral("a \"quoted\" \\ one")) << name;
+        reg.CloseKey();
+        EXPECT_EQ(FileBytes(whole), FileBytes(deleted)) << name;
+    }
+    TRegistry reg(FPath);
+    EXPECT_FALSE(reg.ReplaceKey(QStringLiteral("A\\\\B"), {})) << "an empty name between separators";
+    EXPECT_FALSE(reg.ReplaceKey(QStringLiteral("\\"), {})) << "the root";
+}

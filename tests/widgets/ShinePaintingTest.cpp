@@ -1,5 +1,6 @@
 #include "widgets/ShineSpdBtn.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QTest>
 #include <functional>
@@ -431,3 +432,90 @@ TEST(ShineTransparentPainting, ATransparentButtonShowsItsParentBetweenCaptionAnd
 }
 
 } // namespace
+
+// The button keeps the state glyph, the gradient and the caption's size from one paint to the
+// next; a paint after any change of what they show must look as a new button's with the change.
+TEST(ShineRepaint, ShowsEveryChangeOfWhatThePaintKeeps)
+{
+    struct TCase {
+        const char* Name;
+        TShineSpeedButton::TShineButtonState State;
+        std::function<void(TProbe&)> Change;
+    };
+    const auto newGlyph = [](TProbe& b) { b.SetGlyph(SolidGlyph(12, 12, qRgb(0, 200, 0)).get()); };
+    const std::vector<TCase> cases = {
+        {"the shine colour", TShineSpeedButton::sbUpActive, [](TProbe& b) { b.SetShineColor(clr::Red); }},
+        {"the active image", TShineSpeedButton::sbUpActive, [](TProbe& b) { b.SetActiveImage(TShineSpeedButton::aiXorLight); }},
+        {"a new glyph", TShineSpeedButton::sbUp, newGlyph},
+        {"the glyph's pixels written in place, unreported", TShineSpeedButton::sbUp,
+         [](TProbe& b) { b.Glyph()->ScanLine(4)[4] = 0x0000FF00; }},
+        {"the disabled highlight", TShineSpeedButton::sbDisabled, [](TProbe& b) { b.SetDisabledHighlight(clr::Red); }},
+        {"the disabled shadow", TShineSpeedButton::sbDisabled, [](TProbe& b) { b.SetDisabledShadow(clr::Blue); }},
+        {"the face colour of a dimmed glyph", TShineSpeedButton::sbDisabled,
+         [](TProbe& b) {
+             b.SetDisabledImage(TShineSpeedButton::diAlphaHalfTrans);
+             b.Colors()->SetColor(clr::Maroon);
+         }},
+        {"the gradient's end", TShineSpeedButton::sbUp, [](TProbe& b) { b.Colors()->SetGradColor(clr::Lime); }},
+        {"the gradient's direction", TShineSpeedButton::sbUp, [](TProbe& b) { b.Colors()->SetGradVertical(true); }},
+        {"the down colours' gradient", TShineSpeedButton::sbDown, [](TProbe& b) { b.PressedColors()->SetGradColor(clr::Red); }},
+        {"the size", TShineSpeedButton::sbUp, [](TProbe& b) { b.resize(70, 40); }},
+        {"the caption", TShineSpeedButton::sbUp, [](TProbe& b) { b.SetCaption(QStringLiteral("Longer &caption")); }},
+        {"the font's size", TShineSpeedButton::sbUp, [](TProbe& b) { b.Font()->SetSize(14); }},
+        {"the layout direction", TShineSpeedButton::sbUp, [](TProbe& b) { b.setLayoutDirection(Qt::RightToLeft); }},
+    };
+    const auto setUp = [](TProbe& b, TShineSpeedButton::TShineButtonState state) {
+        b.resize(100, 30);
+        b.SetCaption(QStringLiteral("&Shine"));
+        b.Colors()->SetColor(clr::White);
+        b.Colors()->SetGradColor(clr::Navy);
+        b.Colors()->SetGradation(true);
+        b.PressedColors()->SetGradColor(clr::Teal);
+        b.PressedColors()->SetGradation(true);
+        b.SetGlyph(SolidGlyph(10, 10, qRgb(200, 40, 40)).get());
+        b.setEnabled(state != TShineSpeedButton::sbDisabled);
+        b.FState = state;
+    };
+    for (const TCase& c : cases) {
+        QWidget host;
+        host.resize(120, 60);
+        auto* kept = new TProbe(&host);
+        setUp(*kept, c.State);
+        kept->Shot();
+        c.Change(*kept);
+        auto* fresh = new TProbe(&host);
+        setUp(*fresh, c.State);
+        c.Change(*fresh);
+        kept->FState = fresh->FState = c.State;
+        EXPECT_EQ(kept->Shot(), fresh->Shot()) << c.Name;
+    }
+}
+
+// A system colour is resolved through the palette at each paint, kept pictures included.
+TEST(ShineRepaint, ShowsANewPaletteForASystemColour)
+{
+    QWidget host;
+    const auto make = [&host] {
+        auto* button = new TProbe(&host);
+        button->resize(60, 30);
+        button->Colors()->SetColor(clr::BtnFace);
+        button->Colors()->SetGradColor(clr::White);
+        button->Colors()->SetGradation(true);
+        button->SetDisabledImage(TShineSpeedButton::diAlphaHalfTrans);
+        button->SetGlyph(SolidGlyph(10, 10, qRgb(200, 40, 40)).get());
+        button->setEnabled(false);
+        return button;
+    };
+    TProbe* kept = make();
+    const QImage before = kept->Shot();
+
+    const QPalette original = QApplication::palette();
+    QPalette changed = original;
+    changed.setColor(QPalette::Button, QColor(10, 90, 30));
+    QApplication::setPalette(changed);
+    const QImage afterChange = kept->Shot();
+    const QImage expected = make()->Shot();
+    QApplication::setPalette(original);
+    EXPECT_NE(before, expected) << "the palette change shows nowhere: the case proves nothing";
+    EXPECT_EQ(afterChange, expected);
+}

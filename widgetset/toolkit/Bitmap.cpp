@@ -156,12 +156,14 @@ TColor TBitmap::Pixel(int x, int y) const
 
 void TBitmap::Draw(QPainter& canvas, int x, int y) const
 {
-    if (FImage.isNull())
-        return;
-    if (!FTransparent) {
-        canvas.drawImage(x, y, Drawable(FImage, FPixelFormat));
-        return;
-    }
+    if (!FImage.isNull())
+        canvas.drawImage(x, y, DrawnImage());
+}
+
+QImage TBitmap::DrawnImage() const
+{
+    if (FImage.isNull() || !FTransparent)
+        return Drawable(FImage, FPixelFormat);
     QImage masked = Drawable(FImage, FPixelFormat).convertToFormat(QImage::Format_ARGB32);
     const std::uint32_t key = (RedOf(FTransparentColor) << 16) | (GreenOf(FTransparentColor) << 8)
         | BlueOf(FTransparentColor);
@@ -171,7 +173,7 @@ void TBitmap::Draw(QPainter& canvas, int x, int y) const
             if ((line[col] & RgbMask) == key)
                 line[col] = 0;
     }
-    canvas.drawImage(x, y, masked);
+    return masked;
 }
 
 } // namespace TarvoWidgets

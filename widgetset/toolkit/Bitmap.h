@@ -67,6 +67,9 @@ public:
     /// Draws the picture with its top-left corner at (x, y); a transparent bitmap leaves out its
     /// pixels of the transparent colour.
     void Draw(QPainter& canvas, int x, int y) const;
+    /// The picture that Draw draws: the transparent colour's pixels clear in a transparent
+    /// bitmap. A painter that draws the same bitmap often may keep it.
+    QImage DrawnImage() const;
 
     TNotifyEvent OnChange;
 

@@ -20,6 +20,9 @@ TIniFile::TIniFile(const QString& fileName, TFileWriter writer)
 
 QString TIniFile::CutToBytes(const QString& text, int maxBytes)
 {
+    // No UTF-16 code unit takes more than three bytes of UTF-8.
+    if (text.size() <= maxBytes / 3)
+        return text;
     QByteArray utf8 = text.toUtf8();
     if (utf8.size() <= maxBytes)
         return text;
@@ -46,18 +49,35 @@ bool TIniFile::SectionExists(const QString& section)
     return FFile.Text().HasSection(section);
 }
 
-void TIniFile::WriteString(const QString& section, const QString& key, const QString& value)
+QString TIniFile::StoredValue(const QString& key, const QString& value)
 {
-    if (!TProfileText::IsSectionName(section))
-        throw ProfileErrors::SectionNameInvalid(section);
     if (!TProfileText::IsKeyName(key))
         throw ProfileErrors::KeyNameInvalid(key);
     if (TProfileText::HasLineBreak(value))
         throw ProfileErrors::ValueLineBreak(key);
-    const QString stored = TProfileText::HasOuterBlank(value) || IsQuoted(value)
-        ? QLatin1Char('"') + value + QLatin1Char('"')
-        : value;
+    return TProfileText::HasOuterBlank(value) || IsQuoted(value) ? QLatin1Char('"') + value + QLatin1Char('"') : value;
+}
+
+void TIniFile::WriteString(const QString& section, const QString& key, const QString& value)
+{
+    if (!TProfileText::IsSectionName(section))
+        throw ProfileErrors::SectionNameInvalid(section);
+    const QString stored = StoredValue(key, value);
     FFile.Change([=](TProfileText& text) { text.SetValue(section, key, stored); });
+}
+
+void TIniFile::TSectionEntries::WriteString(const QString& key, const QString& value)
+{
+    FLines.Add(key, StoredValue(key, value));
+}
+
+void TIniFile::ReplaceSection(const QString& section, TSectionEntries entries)
+{
+    if (!TProfileText::IsSectionName(section))
+        throw ProfileErrors::SectionNameInvalid(section);
+    const QString folded = TProfileText::Folded(section);
+    FFile.ReplaceSections([folded](const QString& name) { return TProfileText::Folded(name) == folded; }, section,
+                          std::move(entries.FLines));
 }
 
 void TIniFile::EraseSection(const QString& section)

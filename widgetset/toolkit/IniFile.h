@@ -37,6 +37,24 @@ public:
     /// line-break error for a value with a line break.
     void WriteString(const QString& section, const QString& key, const QString& value);
     void EraseSection(const QString& section);
+
+    /// The entries of a section written whole by ReplaceSection, in their order.
+    class TSectionEntries {
+    public:
+        /// Room for about this many bytes of entries, for a section whose size is known.
+        void Reserve(qsizetype bytes) { FLines.Reserve(bytes); }
+        /// Raises the errors of WriteString for the key and the value.
+        void WriteString(const QString& key, const QString& value);
+
+    private:
+        friend class TIniFile;
+        TEntryLines FLines;
+    };
+    /// Replaces section by one at the end of the file that holds the entries: what EraseSection
+    /// and then WriteString of each entry do, in memory about the size of the file however
+    /// many entries it holds. Raises the name error for a section that would break the line
+    /// structure.
+    void ReplaceSection(const QString& section, TSectionEntries entries);
     /// Writes the changes to the file; raises the write error naming the file.
     void UpdateFile();
 
@@ -44,6 +62,9 @@ public:
     static QString CutToBytes(const QString& text, int maxBytes);
 
 private:
+    /// The value as the file holds it, for a key and value checked as WriteString checks them.
+    static QString StoredValue(const QString& key, const QString& value);
+
     TProfileFile FFile;
 };
 

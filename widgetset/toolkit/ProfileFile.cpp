@@ -6,6 +6,7 @@
 #include <QLockFile>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -46,39 +47,59 @@ int OpenRegularFile(const QString& path)
 
 } // namespace
 
-TProfileText TProfileFile::ReadText(const QString& path)
+QByteArray TProfileFile::ReadBytes(const QString& path)
 {
     const int fd = OpenRegularFile(path);
     if (fd < 0)
-        return TProfileText::Parse({});
+        return {};
     QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    // Unbuffered: the bytes go straight into the room made for them.
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         throw EToolkitError::FileOpen(path);
     }
-    if (file.size() > MaxBytes)
+    const qint64 size = file.size();
+    if (size > MaxBytes)
         throw EToolkitError::FileOpen(path);
-    // In pieces, so that a small file costs little and a device that reports no size but
-    // never ends is stopped at the limit.
+    // Room for the size reported is made at once, so that growing leaves no spare room behind;
+    // then it is read in pieces, so that a device that reports no size but never ends is
+    // stopped at the limit.
     constexpr qint64 Piece = 64 * 1024;
     QByteArray bytes;
+    bytes.reserve(size);
     while (!file.atEnd()) {
-        const QByteArray piece = file.read(Piece);
-        if (piece.isEmpty())
+        const qsizetype at = bytes.size();
+        const qint64 want = size > at ? std::min(size - at, Piece) : Piece;
+        bytes.resize(at + want);
+        const qint64 got = file.read(bytes.data() + at, want);
+        if (got < 0)
+            throw EToolkitError::FileOpen(path);
+        bytes.resize(at + got);
+        if (got == 0)
             break;
-        bytes += piece;
         if (bytes.size() > MaxBytes)
             throw EToolkitError::FileOpen(path);
     }
     if (file.error() != QFileDevice::NoError)
         throw EToolkitError::FileOpen(path);
-    return TProfileText::Parse(bytes);
+    return bytes;
+}
+
+void TProfileFile::TChange::ApplyTo(TProfileText& text) const
+{
+    if (Edit)
+        Edit(text);
+    else
+        text.ReplaceSections(Replacement->Test, Replacement->Section, Replacement->Entries);
 }
 
 const TProfileText& TProfileFile::Text()
 {
-    if (!FText)
-        FText = ReadText(FPath);
+    if (!FText) {
+        FText = TProfileText::Parse(ReadBytes(FPath));
+        for (const TChange& change : FChanges)
+            change.ApplyTo(*FText);
+    }
     return *FText;
 }
 
@@ -86,6 +107,16 @@ void TProfileFile::Change(std::function<void(TProfileText&)> change)
 {
     Text();
     change(*FText);
+    FChanges.push_back(TChange{std::move(change), nullptr});
+}
+
+void TProfileFile::ReplaceSections(std::function<bool(const QString& name)> test, const QString& section,
+                                   TEntryLines entries)
+{
+    TChange change{nullptr, std::make_shared<TReplacement>(TReplacement{std::move(test), section, std::move(entries)})};
+    // A text nobody has looked at yet is not read for this change alone.
+    if (FText)
+        change.ApplyTo(*FText);
     FChanges.push_back(std::move(change));
 }
 
@@ -104,25 +135,32 @@ void TProfileFile::Commit()
     QLockFile lock(FPath + QStringLiteral(".lock"));
     if (!lock.tryLock(LockTimeoutMs))
         throw ProfileErrors::WriteFailed(FPath);
-    TProfileText fresh = ReadText(FPath);
-    for (const auto& change : FChanges)
-        change(fresh);
-    const QByteArray bytes = fresh.ToBytes();
-    if (bytes.size() > MaxBytes)
+    // The text read before gives way to the fresh one, so that the two are not held at once;
+    // should the commit fail, the next look reads the file and applies the changes again.
+    FText.reset();
+    TProfileText fresh = TProfileText::Parse(ReadBytes(FPath));
+    for (const TChange& change : FChanges)
+        change.ApplyTo(fresh);
+    if (fresh.ByteSize() > MaxBytes)
         throw ProfileErrors::TooLarge(FPath, MaxBytes);
-    WriteAside(bytes);
+    WriteAside(fresh);
     FText = std::move(fresh);
     FChanges.clear();
 }
 
-void TProfileFile::WriteAside(const QByteArray& bytes) const
+void TProfileFile::WriteAside(const TProfileText& text) const
 {
     // QSaveFile writes into a new file beside the old one, flushes it to the disk and renames
     // it over the old one only when everything got there.
     QSaveFile out(FPath);
     if (!out.open(QIODevice::WriteOnly))
         throw ProfileErrors::WriteFailed(FPath);
-    const bool written = FWriter ? FWriter(out, bytes) : out.write(bytes) == bytes.size();
+    const auto write = [&](QByteArrayView piece) {
+        const QByteArray bytes = QByteArray::fromRawData(piece.data(), piece.size());
+        return FWriter ? FWriter(out, bytes) : out.write(bytes) == bytes.size();
+    };
+    // An empty text is written too: the writer hears of every save.
+    const bool written = text.ByteSize() == 0 ? write({}) : text.WriteTo(write);
     if (!written) {
         out.cancelWriting();
         throw ProfileErrors::WriteFailed(FPath);

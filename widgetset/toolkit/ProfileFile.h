@@ -5,6 +5,7 @@
 #include <QFileDevice>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -38,6 +39,11 @@ public:
     const TProfileText& Text();
     /// Applies the change now and keeps it for the commit.
     void Change(std::function<void(TProfileText&)> change);
+    /// Replaces the sections that the test picks by section with the entries (see
+    /// TProfileText::ReplaceSections). The entries stay the bytes they will be in the file, and
+    /// a commit writes the sections nobody looked into straight from the bytes it read, so that
+    /// rewriting a section of many thousand entries costs about the size of the file.
+    void ReplaceSections(std::function<bool(const QString& name)> test, const QString& section, TEntryLines entries);
     bool HasChanges() const { return !FChanges.empty(); }
 
     /// Writes the changes made since the last commit; nothing happens when there are none.
@@ -49,13 +55,28 @@ public:
     void Discard();
 
 private:
-    static TProfileText ReadText(const QString& path);
-    void WriteAside(const QByteArray& bytes) const;
+    struct TReplacement {
+        std::function<bool(const QString& name)> Test;
+        QString Section;
+        TEntryLines Entries;
+    };
+    /// One change: an edit of the parsed text, or a section replaced.
+    struct TChange {
+        std::function<void(TProfileText&)> Edit;
+        std::shared_ptr<const TReplacement> Replacement;
+        void ApplyTo(TProfileText& text) const;
+    };
+
+    static QByteArray ReadBytes(const QString& path);
+    /// Writes the text beside the file and puts it in the file's place.
+    void WriteAside(const TProfileText& text) const;
 
     QString FPath;
     TFileWriter FWriter;
+    /// The text read, with every change applied; a replacement made before the first read is
+    /// applied at that read.
     std::optional<TProfileText> FText;
-    std::vector<std::function<void(TProfileText&)>> FChanges;
+    std::vector<TChange> FChanges;
 };
 
 } // namespace TarvoWidgets

@@ -19,6 +19,15 @@ bool IsBelow(const QString& foldedName, const QString& foldedKey)
         && foldedName[foldedKey.size()] == Separator;
 }
 
+// Picks the section of the key at path (folded) and those of the keys below it.
+std::function<bool(const QString&)> KeyAndBelow(const QString& foldedPath)
+{
+    return [foldedPath](const QString& name) {
+        const QString foldedName = TProfileText::Folded(name);
+        return foldedName == foldedPath || IsBelow(foldedName, foldedPath);
+    };
+}
+
 QString EncodeString(const QString& value)
 {
     QString data = QStringLiteral("\"");
@@ -34,11 +43,25 @@ QString EncodeString(const QString& value)
     return data + QLatin1Char('"');
 }
 
+// The type of a value by its data text.
+TRegistry::TDataType TypeOf(const QString& data)
+{
+    if (data.startsWith(IntegerPrefix))
+        return TRegistry::rdInteger;
+    if (data.startsWith(QLatin1Char('"')))
+        return TRegistry::rdString;
+    return TRegistry::rdUnknown;
+}
+
 // The string a quoted data text stands for; nothing when the text is not well formed.
 std::optional<QString> DecodeString(const QString& data)
 {
     if (data.size() < 2 || !data.endsWith(QLatin1Char('"')))
         return std::nullopt;
+    // Most strings hold neither escapes nor quotes: they are the text between the quotes.
+    const QStringView inner = QStringView(data).sliced(1, data.size() - 2);
+    if (!inner.contains(Separator) && !inner.contains(QLatin1Char('"')))
+        return inner.toString();
     QString value;
     value.reserve(data.size());
     for (qsizetype i = 1; i < data.size() - 1; ++i) {
@@ -179,13 +202,18 @@ bool TRegistry::DeleteKey(const QString& key)
     const std::optional<QString> path = Resolve(key);
     if (!path || path->isEmpty() || !PathExists(*path))
         return false;
-    const QString folded = TProfileText::Folded(*path);
-    FFile.Change([folded](TProfileText& text) {
-        text.EraseSections([&](const QString& name) {
-            const QString foldedName = TProfileText::Folded(name);
-            return foldedName == folded || IsBelow(foldedName, folded);
-        });
-    });
+    FFile.Change([below = KeyAndBelow(TProfileText::Folded(*path))](TProfileText& text) { text.EraseSections(below); });
+    return true;
+}
+
+bool TRegistry::ReplaceKey(const QString& key, TKeyValues values)
+{
+    const std::optional<QString> path = Resolve(key);
+    if (!path || path->isEmpty())
+        return false;
+    FFile.ReplaceSections(KeyAndBelow(TProfileText::Folded(*path)), *path, std::move(values.FLines));
+    FCurrentPath = *path;
+    FKeyOpen = true;
     return true;
 }
 
@@ -213,13 +241,7 @@ bool TRegistry::ValueExists(const QString& name)
 TRegistry::TDataType TRegistry::GetDataType(const QString& name)
 {
     const std::optional<QString> data = RawValue(name);
-    if (!data)
-        return rdUnknown;
-    if (data->startsWith(IntegerPrefix))
-        return rdInteger;
-    if (data->startsWith(QLatin1Char('"')))
-        return rdString;
-    return rdUnknown;
+    return data ? TypeOf(*data) : rdUnknown;
 }
 
 QString TRegistry::ReadString(const QString& name)
@@ -227,7 +249,7 @@ QString TRegistry::ReadString(const QString& name)
     const std::optional<QString> data = RawValue(name);
     if (!data)
         return QString();
-    if (GetDataType(name) != rdString)
+    if (TypeOf(*data) != rdString)
         throw ProfileErrors::InvalidDataType(name);
     const std::optional<QString> value = DecodeString(*data);
     if (!value)
@@ -240,7 +262,7 @@ qint32 TRegistry::ReadInteger(const QString& name)
     const std::optional<QString> data = RawValue(name);
     if (!data)
         throw ProfileErrors::GetFailed(name);
-    if (GetDataType(name) != rdInteger)
+    if (TypeOf(*data) != rdInteger)
         throw ProfileErrors::InvalidDataType(name);
     bool ok = false;
     const qint32 value = data->mid(IntegerPrefix.size()).toInt(&ok, 10);
@@ -256,6 +278,23 @@ void TRegistry::WriteRaw(const QString& name, const QString& data)
         throw ProfileErrors::SetFailed(name);
     const QString section = FCurrentPath;
     FFile.Change([=](TProfileText& text) { text.SetValue(section, name, data); });
+}
+
+void TRegistry::TKeyValues::WriteRaw(const QString& name, const QString& data)
+{
+    if (!TProfileText::IsKeyName(name))
+        throw ProfileErrors::SetFailed(name);
+    FLines.Add(name, data);
+}
+
+void TRegistry::TKeyValues::WriteString(const QString& name, const QString& value)
+{
+    WriteRaw(name, EncodeString(value));
+}
+
+void TRegistry::TKeyValues::WriteInteger(const QString& name, qint32 value)
+{
+    WriteRaw(name, IntegerPrefix + QString::number(value));
 }
 
 void TRegistry::WriteString(const QString& name, const QString& value)

@@ -82,6 +82,26 @@ public:
     void WriteString(const QString& name, const QString& value);
     void WriteInteger(const QString& name, qint32 value);
 
+    /// The values of a key written whole by ReplaceKey, in their order.
+    class TKeyValues {
+    public:
+        /// Room for about this many bytes of values, for a key whose size is known.
+        void Reserve(qsizetype bytes) { FLines.Reserve(bytes); }
+        /// Raise the write error for a name that cannot be stored, as the writes of a key do.
+        void WriteString(const QString& name, const QString& value);
+        void WriteInteger(const QString& name, qint32 value);
+
+    private:
+        friend class TRegistry;
+        void WriteRaw(const QString& name, const QString& data);
+        TEntryLines FLines;
+    };
+    /// Replaces key (a path as OpenKey takes it), with every key below it, by a key that holds
+    /// exactly the values, and makes it the current key: what DeleteKey, OpenKey(key, true) and
+    /// then the writes do, in memory about the size of the file however many values it holds.
+    /// False, changing nothing, when key is no valid path or names the root.
+    bool ReplaceKey(const QString& key, TKeyValues values);
+
 private:
     /// The full path of key below the root, or nothing when it is not a valid path.
     std::optional<QString> Resolve(const QString& key) const;

@@ -14,6 +14,7 @@
 #include <QSaveFile>
 #include <QUiLoader>
 #include <QWidget>
+#include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <algorithm>
 #include <map>
@@ -28,6 +29,8 @@ namespace {
 struct TRegistered {
     TStoredLayout::TCreate Create;
     QString Header;
+    /// The class's meta-object, from a widget made once when first wanted.
+    mutable const QMetaObject* Meta = nullptr;
 };
 
 // The classes that layouts may hold besides Qt's own, by class name. Registration happens once
@@ -47,6 +50,17 @@ const TRegistered* Registered(const QString& className)
     if (found == Registry().end() && !className.contains(QLatin1String("::")))
         found = Registry().find(QStringLiteral("TarvoWidgets::") + className);
     return found == Registry().end() ? nullptr : &found->second;
+}
+
+// The meta-object of a registered class. A reader needs it for every component of the class
+// before the loader makes one; a class's meta-object stays the same for the whole process.
+const QMetaObject* RegisteredMeta(const TRegistered& registered)
+{
+    if (!registered.Meta) {
+        const std::unique_ptr<QWidget> sample(registered.Create(nullptr));
+        registered.Meta = sample->metaObject();
+    }
+    return registered.Meta;
 }
 
 const QString WidgetTag = QStringLiteral("widget");
@@ -113,9 +127,13 @@ private:
 
 // The published properties of one component of a layout file, taken out of the file before Qt's
 // loader sees it, to be applied once the loader has built the tree.
+struct TPendingProperty {
+    QString Path;
+    TPropertyText Value;
+};
 struct TPendingComponent {
     QString ClassName;
-    std::vector<QDomElement> Properties;
+    std::vector<TPendingProperty> Properties;
 };
 
 class TLoader : public QUiLoader {
@@ -147,14 +165,14 @@ public:
 
     QWidget* Read(QWidget* parent)
     {
-        QDomDocument document = Parse();
-        const std::vector<TPendingComponent> pending = TakePublishedProperties(document);
+        std::vector<TPendingComponent> pending;
+        const QByteArray form = WithoutPublishedProperties(pending);
 
         TLoader loader;
         // Outside the try, so that the layout is deleted only after its components were told.
         std::unique_ptr<QWidget> top;
         try {
-            Build(loader, top, document, pending, parent);
+            Build(loader, top, form, pending, parent);
             return top.release();
         } catch (...) {
             // The layout goes: no component of it may act on what it half holds (a history
@@ -167,11 +185,10 @@ public:
     }
 
 private:
-    void Build(TLoader& loader, std::unique_ptr<QWidget>& top, const QDomDocument& document,
+    void Build(TLoader& loader, std::unique_ptr<QWidget>& top, QByteArray form,
                const std::vector<TPendingComponent>& pending, QWidget* parent) const
     {
-        QByteArray bytes = document.toByteArray();
-        QBuffer buffer(&bytes);
+        QBuffer buffer(&form);
         buffer.open(QIODevice::ReadOnly);
         top.reset(loader.load(&buffer, parent));
         if (!top)
@@ -187,67 +204,100 @@ private:
                 loadable->Loaded();
     }
 
-    QDomDocument Parse() const
+    // The file as Qt's loader gets it, copied token by token in one pass, without the published
+    // properties of the registered classes' components: those go into pending, a component
+    // for each such widget in the order of the file, which is the order the loader makes them.
+    QByteArray WithoutPublishedProperties(std::vector<TPendingComponent>& pending) const
     {
         QFile file(FFileName);
         if (!file.open(QIODevice::ReadOnly))
             throw EToolkitError::FileOpen(FFileName);
-        QDomDocument document;
-        QString message;
-        int line = 0;
-        if (!document.setContent(&file, &message, &line))
-            throw Error(QString(), QString(), QStringLiteral("%1 行目: %2").arg(line).arg(message));
-        return document;
+        QXmlStreamReader reader(&file);
+        reader.setNamespaceProcessing(false);
+        QByteArray form;
+        QXmlStreamWriter writer(&form);
+        // The widgets open around the token read, and the depth of each one's element.
+        struct TOpenWidget {
+            int Depth;
+            const QMetaObject* Meta; // of a registered class, else none
+        };
+        std::vector<TOpenWidget> widgets;
+        int depth = 0;
+        while (!reader.atEnd() && reader.readNext() != QXmlStreamReader::Invalid) {
+            if (reader.isStartElement()) {
+                ++depth;
+                if (reader.name() == WidgetTag) {
+                    const QString className = reader.attributes().value(QStringLiteral("class")).toString();
+                    const TRegistered* registered = Registered(className);
+                    widgets.push_back({depth, registered ? RegisteredMeta(*registered) : nullptr});
+                    if (registered)
+                        pending.push_back({className, {}});
+                } else if (reader.name() == PropertyTag && !widgets.empty() && widgets.back().Meta
+                           && widgets.back().Depth == depth - 1) {
+                    const QString path = reader.attributes().value(QStringLiteral("name")).toString();
+                    if (!IsQtProperty(widgets.back().Meta, path)) {
+                        pending.back().Properties.push_back({path, ReadValue(reader)});
+                        --depth;
+                        continue;
+                    }
+                }
+            } else if (reader.isEndElement()) {
+                if (!widgets.empty() && widgets.back().Depth == depth)
+                    widgets.pop_back();
+                --depth;
+            }
+            writer.writeCurrentToken(reader);
+        }
+        if (reader.hasError())
+            throw Error(QString(), QString(), QStringLiteral("%1 行目: %2").arg(reader.lineNumber()).arg(reader.errorString()));
+        return form;
     }
 
-    std::vector<TPendingComponent> TakePublishedProperties(QDomDocument& document)
+    // The value of the property element the reader is at, which it reads to its end: the text of
+    // its first element, with every text inside it; a <color> gives its channels as #RRGGBB.
+    static TPropertyText ReadValue(QXmlStreamReader& reader)
     {
-        std::vector<TPendingComponent> pending;
-        const QDomNodeList widgets = document.elementsByTagName(WidgetTag);
-        for (int i = 0; i < widgets.size(); ++i) {
-            QDomElement widget = widgets.at(i).toElement();
-            const QString className = widget.attribute(QStringLiteral("class"));
-            if (!Registered(className))
+        TPropertyText value;
+        bool valueRead = false;
+        while (reader.readNext() != QXmlStreamReader::Invalid && !reader.isEndElement()) {
+            if (!reader.isStartElement())
                 continue;
-            const QMetaObject* meta = FSamples.Of(className)->metaObject();
-            TPendingComponent component{className, {}};
-            for (QDomElement property : ChildElements(widget, PropertyTag)) {
-                if (IsQtProperty(meta, property.attribute(QStringLiteral("name"))))
-                    continue;
-                component.Properties.push_back(property);
-                widget.removeChild(property);
+            if (valueRead) {
+                reader.skipCurrentElement();
+                continue;
             }
-            pending.push_back(std::move(component));
+            valueRead = true;
+            value.Kind = reader.name().toString();
+            if (value.Kind != ColorTag) {
+                value.Text = reader.readElementText(QXmlStreamReader::IncludeChildElements);
+                continue;
+            }
+            // The first of each channel's elements counts.
+            std::map<QString, int> channels;
+            while (reader.readNextStartElement()) {
+                const QString tag = reader.name().toString();
+                const int level = std::clamp(reader.readElementText(QXmlStreamReader::IncludeChildElements).toInt(), 0, 255);
+                channels.emplace(tag, level);
+            }
+            value.Text = QColor(channels[RedTag], channels[GreenTag], channels[BlueTag]).name().toUpper();
         }
-        return pending;
+        return value;
     }
 
     void Apply(QWidget* widget, const TPendingComponent& component) const
     {
         const QString name = widget->objectName().isEmpty() ? component.ClassName : widget->objectName();
-        for (const QDomElement& element : component.Properties) {
-            const QString path = element.attribute(QStringLiteral("name"));
+        for (const auto& [path, text] : component.Properties) {
             const std::optional<TPublishedProperty> property = TPublishedProperty::Find(widget, path);
             if (!property)
                 throw Error(name, path, QStringLiteral("プロパティ %1 は存在しません").arg(path));
             QString why;
-            const QVariant value = Text(element.firstChildElement()).ValueFor(property->Meta(), why);
+            const QVariant value = text.ValueFor(property->Meta(), why);
             if (!value.isValid())
                 throw Error(name, path, why);
             if (!property->SetValue(value))
                 throw Error(name, path, QStringLiteral("プロパティ %1 は読み取り専用です").arg(path));
         }
-    }
-
-    // The text of a value element; a <color> gives its channels as #RRGGBB.
-    static TPropertyText Text(const QDomElement& value)
-    {
-        if (value.tagName() == ColorTag) {
-            const auto channel = [&](const QString& tag) { return std::clamp(value.firstChildElement(tag).text().toInt(), 0, 255); };
-            const QColor color(channel(RedTag), channel(GreenTag), channel(BlueTag));
-            return {ColorTag, color.name().toUpper()};
-        }
-        return {value.tagName(), value.text()};
     }
 
     EToolkitError Error(const QString& component, const QString& property, const QString& reason) const
@@ -256,7 +306,6 @@ private:
     }
 
     QString FFileName;
-    TSamples FSamples;
 };
 
 class TWriter {

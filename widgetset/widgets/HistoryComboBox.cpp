@@ -23,6 +23,37 @@ QString EntryName(int index)
     return QStringLiteral("History") + QString::number(index);
 }
 
+// The names of the entries in their order, made in one string that each step changes in place
+// (a load or save of many thousand entries would otherwise make two strings for each). Names
+// are found without regard to case: in their folded form the lookup makes no folded copy of
+// them, for a reader whose errors do not show the name.
+class TEntryNames {
+public:
+    enum TSpelling { AsStored, Folded };
+    explicit TEntryNames(TSpelling spelling)
+        : FName(spelling == AsStored ? QStringLiteral("History") : QStringLiteral("history"))
+    {
+    }
+
+    const QString& operator()(int index)
+    {
+        FName.truncate(PrefixSize);
+        char digits[12];
+        int at = sizeof digits;
+        unsigned value = unsigned(index);
+        do {
+            digits[--at] = char('0' + value % 10);
+            value /= 10;
+        } while (value != 0);
+        FName.append(QLatin1StringView(digits + at, qsizetype(sizeof digits) - at));
+        return FName;
+    }
+
+private:
+    static constexpr qsizetype PrefixSize = 7;
+    QString FName;
+};
+
 bool LessIgnoringCase(const QString& a, const QString& b)
 {
     return QString::compare(a, b, Qt::CaseInsensitive) < 0;
@@ -197,7 +228,7 @@ QString THistoryComboBox::GetSectionString() const
     return FSaveSectionName.isEmpty() ? objectName() : FSaveSectionName;
 }
 
-void THistoryComboBox::CheckSaveLimits(const QStringList& source)
+qint64 THistoryComboBox::CheckSaveLimits(const QStringList& source)
 {
     if (source.size() > MaxLoadCount)
         throw CountTooLarge(source.size());
@@ -206,6 +237,9 @@ void THistoryComboBox::CheckSaveLimits(const QStringList& source)
         bytes += entry.toUtf8().size();
     if (bytes > MaxSaveBytes)
         throw EToolkitError(QStringLiteral("履歴の大きさ %1 バイトが上限の %2 バイトを超えています").arg(bytes).arg(MaxSaveBytes));
+    // The lines' room: the entries, and for each its name, "=", the quotes a value may take and
+    // the line break.
+    return bytes + source.size() * (EntryName(MaxLoadCount).size() + 4) + 64;
 }
 
 QString THistoryComboBox::CheckedSection() const
@@ -224,19 +258,22 @@ QStringList THistoryComboBox::SaveSource() const
 void THistoryComboBox::AddLoaded(const QStringList& entries)
 {
     TEditTextKeeper keeper(*this);
+    if (!FSorted) {
+        // At the end, in their order: all in one step.
+        insertItems(count(), entries);
+        return;
+    }
     for (const QString& entry : entries) {
+        // After the entries that sort equal, by halving; on a list that AddText has put out of
+        // order the place is still well defined.
         int at = count();
-        if (FSorted) {
-            // After the entries that sort equal, by halving; on a list that AddText has put
-            // out of order the place is still well defined.
-            int low = 0;
-            while (low < at) {
-                const int mid = (low + at) / 2;
-                if (LessIgnoringCase(entry, itemText(mid)))
-                    at = mid;
-                else
-                    low = mid + 1;
-            }
+        int low = 0;
+        while (low < at) {
+            const int mid = (low + at) / 2;
+            if (LessIgnoringCase(entry, itemText(mid)))
+                at = mid;
+            else
+                low = mid + 1;
         }
         insertItem(at, entry);
     }
@@ -256,12 +293,14 @@ void THistoryComboBox::SaveToFile(const QString& fileName)
 {
     const QString section = CheckedSection();
     const QStringList source = SaveSource();
-    CheckSaveLimits(source);
-    TIniFile ini(IniFileName(fileName, QCoreApplication::applicationDirPath()), FileWriter());
-    ini.EraseSection(section);
-    ini.WriteString(section, CountName, QString::number(source.size()));
+    TIniFile::TSectionEntries entries;
+    entries.Reserve(CheckSaveLimits(source));
+    entries.WriteString(CountName, QString::number(source.size()));
+    TEntryNames name(TEntryNames::AsStored);
     for (int i = 0; i < source.size(); ++i)
-        ini.WriteString(section, EntryName(i), OneLine(source[i]));
+        entries.WriteString(name(i), OneLine(source[i]));
+    TIniFile ini(IniFileName(fileName, QCoreApplication::applicationDirPath()), FileWriter());
+    ini.ReplaceSection(section, std::move(entries));
     ini.UpdateFile();
 }
 
@@ -286,17 +325,18 @@ void THistoryComboBox::SaveToRegistry(const QString& key)
     if (section.startsWith(Backslash))
         throw ProfileErrors::KeyCreateFailed(section);
     const QStringList source = SaveSource();
-    CheckSaveLimits(source);
+    TRegistry::TKeyValues values;
+    values.Reserve(CheckSaveLimits(source));
+    values.WriteInteger(CountName, qint32(source.size()));
+    TEntryNames name(TEntryNames::AsStored);
+    for (int i = 0; i < source.size(); ++i)
+        values.WriteString(name(i), source[i]);
     // Nothing reaches the file before CloseKey, so every refusal below leaves it as it was.
     TRegistry reg(FileWriter());
     if (!reg.OpenKey(path, true))
         throw ProfileErrors::KeyCreateFailed(path);
-    reg.DeleteKey(section);
-    if (!reg.OpenKey(section, true))
+    if (!reg.ReplaceKey(section, std::move(values)))
         throw ProfileErrors::KeyCreateFailed(section);
-    reg.WriteInteger(CountName, qint32(source.size()));
-    for (int i = 0; i < source.size(); ++i)
-        reg.WriteString(EntryName(i), source[i]);
     reg.CloseKey();
 }
 
@@ -317,8 +357,10 @@ void THistoryComboBox::LoadFromFile(const QString& fileName)
     if (count > MaxLoadCount)
         throw CountTooLarge(count);
     QStringList entries;
+    entries.reserve(std::max(count, 0));
+    TEntryNames name(TEntryNames::Folded);
     for (int i = 0; i < count; ++i)
-        entries.append(ini.ReadString(section, EntryName(i), QString()));
+        entries.append(ini.ReadString(section, name(i), QString()));
     AddLoaded(entries);
 }
 
@@ -351,8 +393,9 @@ void THistoryComboBox::LoadFromRegistry(const QString& key)
         }
         if (count > MaxLoadCount)
             throw CountTooLarge(count);
+        TEntryNames name(TEntryNames::AsStored);
         for (int i = 0; i < count; ++i)
-            entries.append(reg.ReadString(EntryName(i)));
+            entries.append(reg.ReadString(name(i)));
     }
     reg.CloseKey(); // keeps the key that opening created
     AddLoaded(entries);

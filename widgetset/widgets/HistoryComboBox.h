@@ -178,8 +178,9 @@ private:
     void AutoLoad();
     bool LoadsAutomatically() const { return FSaveMode == hsAuto || FSaveMode == hsAutoLoad; }
     bool SavesAutomatically() const;
-    /// Refuses a source that a load would not read back whole.
-    static void CheckSaveLimits(const QStringList& source);
+    /// Refuses a source that a load would not read back whole; else the bytes that its lines
+    /// take, about.
+    static qint64 CheckSaveLimits(const QStringList& source);
 
     /// The automatic load has run (or a layout's Loaded is past); it succeeded; the layout that
     /// made the box failed, so no automatic save may run.

@@ -4,6 +4,7 @@
 #include "toolkit/PropertyWrite.h"
 #include "toolkit/PublishedProperty.h"
 #include "toolkit/ToolkitError.h"
+#include "widgets/ShinePaintCache.h"
 #include "widgets/StateGlyph.h"
 
 #include "toolkit/SpeedButton.h"
@@ -24,7 +25,7 @@ namespace TarvoWidgets {
 // Construction, properties and the owned objects.
 
 TShineSpeedButton::TShineSpeedButton(QWidget* owner)
-    : QWidget(owner)
+    : QWidget(owner), FPaintCache(std::make_unique<TShinePaintCache>())
 {
     // The control style: Qt already grabs the mouse while a button is held on a widget and
     // delivers double clicks as such; the opaque declaration is the one flag to set.
@@ -379,17 +380,22 @@ std::uint32_t ColorToPixel(TColor color)
 // ---------------------------------------------------------------------------------------------
 // The state glyph.
 
-std::unique_ptr<TBitmap> TShineSpeedButton::CreateStateGlyph() const
+TStateGlyphLook TShineSpeedButton::GlyphLook() const
 {
-    if (FGlyph->Empty())
-        return nullptr;
     TStateGlyphLook look;
     look.State = FState;
     look.ActiveImage = FActiveImage;
     look.DisabledImage = FDisabledImage;
     look.Shine = ColorToPixel(FShineColor);
     look.Face = ColorToPixel(FColors->Color());
-    return MakeStateGlyph(*FGlyph, look);
+    return look;
+}
+
+std::unique_ptr<TBitmap> TShineSpeedButton::CreateStateGlyph() const
+{
+    if (FGlyph->Empty())
+        return nullptr;
+    return MakeStateGlyph(*FGlyph, GlyphLook());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -425,37 +431,6 @@ void FramePair(QPainter& canvas, QPoint corner, QPoint end1, QPoint end2, TColor
 // underlines the next character and "&&" draws one.
 constexpr int CaptionFlags = Qt::TextShowMnemonic;
 
-// The 256-pixel gradient strip: pixel i has A + i * (B - A) / 255 in each channel, truncated
-// towards zero, so pixel 0 is A and pixel 255 is B.
-QImage GradientStrip(std::uint32_t from, std::uint32_t to, bool vertical)
-{
-    QImage strip(vertical ? 1 : 256, vertical ? 256 : 1, QImage::Format_RGB32);
-    for (int i = 0; i < 256; ++i) {
-        std::uint32_t pixel = 0;
-        for (int shift : {16, 8, 0}) {
-            const int a = int((from >> shift) & 0xFF);
-            const int b = int((to >> shift) & 0xFF);
-            pixel |= std::uint32_t(a + i * (b - a) / 255) << shift;
-        }
-        strip.setPixel(vertical ? 0 : i, vertical ? i : 0, 0xFF000000u | pixel);
-    }
-    return strip;
-}
-
-// The disabled glyph's edge picture drawn as a stencil: every pixel under a set (white) bit
-// takes the colour, every other keeps what is there.
-void DrawStencil(QPainter& canvas, const TBitmap& stencil, int x, int y, const QColor& color)
-{
-    QImage mask = stencil.Image().convertToFormat(QImage::Format_ARGB32);
-    const QRgb set = color.rgb();
-    for (int row = 0; row < mask.height(); ++row) {
-        auto* line = reinterpret_cast<QRgb*>(mask.scanLine(row));
-        for (int column = 0; column < mask.width(); ++column)
-            line[column] = (line[column] & 0xFFFFFF) == 0xFFFFFF ? set : 0;
-    }
-    canvas.drawImage(x, y, mask);
-}
-
 } // namespace
 
 void TShineSpeedButton::paintEvent(QPaintEvent*)
@@ -478,17 +453,48 @@ void TShineSpeedButton::Paint()
         return;
     }
     // Composed off-screen at device pixels and copied in one step, so the screen never shows a
-    // half-drawn button and a scaled display stays crisp.
+    // half-drawn button and a scaled display stays crisp. The picture is kept: a paint of a
+    // button that shows the same as at the last one (an expose, a parent's repaint) copies it.
     const qreal ratio = devicePixelRatioF();
-    QImage offscreen((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
-    offscreen.setDevicePixelRatio(ratio);
-    {
-        QPainter canvas(&offscreen);
-        BackDraw(canvas);
-        ImageDraw(canvas);
-        FrameDraw(canvas);
+    TShineLook look = Look(ratio);
+    QImage offscreen = FPaintCache->Picture(look);
+    if (offscreen.isNull()) {
+        offscreen = QImage((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
+        offscreen.setDevicePixelRatio(ratio);
+        {
+            QPainter canvas(&offscreen);
+            BackDraw(canvas);
+            ImageDraw(canvas);
+            FrameDraw(canvas);
+        }
+        FPaintCache->KeepPicture(std::move(look), offscreen);
     }
     screen.drawImage(0, 0, offscreen);
+}
+
+TShineLook TShineSpeedButton::Look(qreal ratio) const
+{
+    const auto set = [](const TShineBtnColors& c) {
+        return std::array<std::int32_t, 7>{c.Color(), c.GradColor(), c.Highlight(), c.Shadow(), c.DarkShadow(),
+                                           c.Gradation(), c.GradVertical()};
+    };
+    TShineLook look;
+    look.State = FState;
+    look.Options = {FFrameType, FActiveFrame, FUpFrame, FDownFrame, FActiveImage, FDisabledImage, EffectiveLayout()};
+    look.Spacing = {FMargin, FSpacing};
+    look.Colors = {FShineColor, FDisabledHighlight, FDisabledShadow, FFontHighlight, FFontShadow};
+    const auto up = set(*FColors);
+    const auto down = set(*FPressedColors);
+    std::copy(up.begin(), up.end(), look.Sets.begin());
+    std::copy(down.begin(), down.end(), look.Sets.begin() + up.size());
+    look.Fonts = {FFont->Face(), FActiveFont->Face(), QGuiApplication::font()};
+    look.FontColors = {FFont->Color(), FActiveFont->Color()};
+    look.Caption = FCaption;
+    look.Glyph = FGlyph->Image().cacheKey();
+    look.Palette = QGuiApplication::palette().cacheKey();
+    look.Size = size();
+    look.Ratio = ratio;
+    return look;
 }
 
 void TShineSpeedButton::BackDraw(QPainter& Canvas)
@@ -500,11 +506,8 @@ void TShineSpeedButton::BackDraw(QPainter& Canvas)
         Canvas.fillRect(rect(), ToQColor(colors.Color()));
         return;
     }
-    const QImage strip = GradientStrip(ColorToPixel(colors.Color()), ColorToPixel(colors.GradColor()),
-                                       colors.GradVertical());
-    // Nearest sampling: every pixel of the button shows one pixel of the strip.
-    Canvas.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    Canvas.drawImage(rect(), strip);
+    FPaintCache->DrawGradient(Canvas, FState < sbUpActive ? 1 : 0, size(), ColorToPixel(colors.Color()),
+                              ColorToPixel(colors.GradColor()), colors.GradVertical());
 }
 
 void TShineSpeedButton::ImageDraw(QPainter& Canvas)
@@ -515,20 +518,22 @@ void TShineSpeedButton::ImageDraw(QPainter& Canvas)
     Canvas.setFont(font.Face());
     Canvas.setPen(ToQColor(font.Color()));
 
-    const std::unique_ptr<TBitmap> glyph = CreateStateGlyph();
     QPoint glyphPos;
     QRect textRect;
     CalcDrawPosition(Canvas, glyphPos, textRect);
 
-    if (glyph) {
+    if (!FGlyph->Empty()) {
+        const TShinePaintCache::TGlyphPictures& glyph = FPaintCache->Glyph(
+            *FGlyph, {FGlyph->Image().cacheKey(), GlyphLook(), ToQColor(FDisabledHighlight).rgb(),
+                      ToQColor(FDisabledShadow).rgb()});
         if (down)
             glyphPos += QPoint(1, 1);
-        if (FState == sbDisabled && FDisabledImage == diDefault) {
-            DrawStencil(Canvas, *glyph, glyphPos.x() + 1, glyphPos.y() + 1, ToQColor(FDisabledHighlight));
-            DrawStencil(Canvas, *glyph, glyphPos.x(), glyphPos.y(), ToQColor(FDisabledShadow));
+        if (!glyph.ShadowStencil.isNull()) {
+            Canvas.drawImage(glyphPos + QPoint(1, 1), glyph.HighlightStencil);
+            Canvas.drawImage(glyphPos, glyph.ShadowStencil);
         } else {
             Canvas.setBrush(Qt::NoBrush);
-            glyph->Draw(Canvas, glyphPos.x(), glyphPos.y());
+            Canvas.drawImage(glyphPos, glyph.Glyph);
         }
     }
 
@@ -745,7 +750,7 @@ void TShineSpeedButton::CalcDrawPosition(QPainter& Canvas, QPoint& GlyphPos, QRe
     // A right-to-left button mirrors the glyph's side, margin included.
     const TButtonLayout layout = EffectiveLayout();
     const QSize glyph = FGlyph->Empty() ? QSize(0, 0) : QSize(FGlyph->Width(), FGlyph->Height());
-    const QSize caption = FCaption.isEmpty() ? QSize(0, 0) : Canvas.fontMetrics().size(CaptionFlags, FCaption);
+    const QSize caption = FCaption.isEmpty() ? QSize(0, 0) : FPaintCache->CaptionExtent(Canvas, CaptionFlags, FCaption);
     const TContentBlock block = ArrangeContent(layout, glyph, caption, FSpacing);
     const int tw = block.Size.width();
     const int th = block.Size.height();

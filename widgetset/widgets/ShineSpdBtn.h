@@ -21,7 +21,10 @@ class QPainter;
 namespace TarvoWidgets {
 
 class TButtonPressedEvent;
+class TShinePaintCache;
+struct TShineLook;
 class TSpeedButton;
+struct TStateGlyphLook;
 
 /// A speed button that draws everything itself: a solid or gradient background, a glyph that
 /// changes with the button's state (lit by ShineColor while the pointer is over it, dimmed while
@@ -437,6 +440,10 @@ private:
     /// the mouse, a menu opened from OnMouseDown ate the release): true when such a press was
     /// ended, without a click, and the true state drawn.
     bool EndLostPress(bool buttonHeld);
+    /// What the state glyph of the current draw state depends on besides the glyph.
+    TStateGlyphLook GlyphLook() const;
+    /// Everything the whole picture shows now, at the device pixel ratio.
+    TShineLook Look(qreal ratio) const;
 
     TControlPlacement FPlacement{this};
     int FTag = 0;
@@ -447,6 +454,8 @@ private:
     /// Whether the button itself was last disabled (not through an ancestor): only a change of
     /// its own clears Down.
     bool FOwnDisabled = false;
+    /// The state glyphs and gradient backgrounds drawn before, while nothing they show changed.
+    std::unique_ptr<TShinePaintCache> FPaintCache;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TShineSpeedButton::TShiftState)

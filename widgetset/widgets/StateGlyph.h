@@ -15,6 +15,7 @@ struct TStateGlyphLook {
     TShineSpeedButton::TDisabledImageType DisabledImage = TShineSpeedButton::diDefault;
     std::uint32_t Shine = 0;  // the shine colour as a pixel 0x00RRGGBB
     std::uint32_t Face = 0;   // the up colour set's Color as a pixel
+    bool operator==(const TStateGlyphLook&) const = default;
 };
 
 /// The glyph as the state shows it, as a new bitmap marked for transparent drawing; none for an

@@ -1,0 +1,69 @@
+// One paint of a fade button of 100 by 30 pixels with a caption, beside a QPushButton of the
+// same size and text, both rendered into a picture under the Fusion style, alternately in one
+// run: at rest, and during a fade, where each frame is one step of the fade and its paint (the
+// QPushButton then shows its hovered look, the nearest it has).
+#include "SideBySide.h"
+#include "widgets/ZRKFadeButton.h"
+
+#include <QImage>
+#include <QPushButton>
+
+using namespace TarvoWidgets;
+
+namespace {
+
+// Steps the fade by hand, as the timer would; the fade turns round at either end.
+class TSteppedButton : public TZRKFadeButton {
+public:
+    using TZRKFadeButton::TZRKFadeButton;
+    void FadeFrame()
+    {
+        if (FFadeDelta == 0 || (FFadeDelta < 0 && FFadeColor == Color()))
+            FFadeDelta = Step();
+        else if (FFadeDelta > 0 && FFadeColor == DestColor())
+            FFadeDelta = -Step();
+        Animate(this);
+    }
+};
+
+struct TPair {
+    QWidget Host;
+    TSteppedButton* Fade = new TSteppedButton(&Host);
+    QPushButton* Push = new QPushButton(QStringLiteral("Fade"), &Host);
+    QImage Target{100, 30, QImage::Format_RGB32};
+
+    TPair()
+    {
+        Fade->resize(100, 30);
+        Fade->SetCaption(QStringLiteral("Fade"));
+        Fade->SetColor(clr::Navy);
+        Fade->SetDestColor(clr::Aqua);
+        Fade->SetShowBorder(true);
+        Push->resize(100, 30);
+    }
+};
+
+void BM_FadeVsPushButtonAtRest(benchmark::State& state)
+{
+    TPair pair;
+    SideBySide::Run(state, [&] { pair.Fade->render(&pair.Target); }, [&] { pair.Push->render(&pair.Target); });
+}
+BENCHMARK(BM_FadeVsPushButtonAtRest)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+void BM_FadeVsPushButtonFadeFrame(benchmark::State& state)
+{
+    TPair pair;
+    pair.Push->setAttribute(Qt::WA_UnderMouse, true);
+    SideBySide::Run(
+        state,
+        [&] {
+            pair.Fade->FadeFrame();
+            pair.Fade->render(&pair.Target);
+        },
+        [&] { pair.Push->render(&pair.Target); });
+}
+BENCHMARK(BM_FadeVsPushButtonFadeFrame)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) { return SideBySide::Main(argc, argv); }
