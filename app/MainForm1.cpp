@@ -307,7 +307,7 @@ void TMainForm1::N5Click()
     // The main window leaves the taskbar and the window lists while the decoy is up: its entry
     // would name the game.
     hide();
-    BossForm1->ShowModalMaximised();
+    BossForm1->ShowModalFullScreen();
     show();
 }
 
