@@ -18,7 +18,11 @@ void TImageList::Draw(QPainter& painter, int x, int y, int index) const
     // twice as many.
     const QImage& picture = FImages[std::size_t(index)];
     const qreal ratio = picture.devicePixelRatio();
+    // On a screen scaled by less than the picture (1.5), it is scaled down smoothly.
+    const bool smooth = painter.testRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth || ratio > 1.0);
     painter.drawImage(QRectF(x, y, FWidth, FHeight), picture, QRectF(0, 0, FWidth * ratio, FHeight * ratio));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
 }
 
 void TImageList::Draw(QImage& canvas, int x, int y, int index) const

@@ -111,7 +111,8 @@ wait_pixel 1279 1023 '0,0,0' 10 boss
 [[ "$(convert "$E2E_OUT/boss.png" -crop 320x24+0+0 -format '%[fx:maxima.r>0.9]' info:)" == "1" ]] \
   || fail "no white text at the top-left of the boss screen"
 double_click_at 60 12
-wait_window 'タルヴォ!!' >/dev/null
+win=$(wait_window 'タルヴォ!!')
+[[ "$(window_line "$win" | cut -f2)" == tarvo ]] || fail "the game came back without its own application id"
 
 # 終了 from the menu with the keyboard ends the program with status 0.
 key alt+m x

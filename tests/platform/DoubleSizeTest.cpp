@@ -3,6 +3,8 @@
 // picture).
 #include "platform/BitmapFile.h"
 #include "platform/DoubleSize.h"
+#include "platform/Image.h"
+#include "platform/ImageList.h"
 #include "platform/testkit/BitmapBuilder.h"
 
 #include "FileKit.h"
@@ -70,4 +72,39 @@ TEST(DoubleSize, TheTwinIsShownAboveRatioOneAndOnlyWhenItIsSound)
         EXPECT_EQ(shown.pixelColor(0, 0), c.TwinShown ? QColor(Qt::blue) : QColor(Qt::red));
         EXPECT_EQ(shown.devicePixelRatio(), c.TwinShown ? 2.0 : 1.0);
     }
+}
+
+// At a device pixel ratio of 1.5 a double-size picture is scaled down, smoothly: stripes one
+// pixel wide become even greys, where a plain scaling keeps only black and white, unevenly.
+TEST(DoubleSize, AtOneAndAHalfTheTwinIsScaledDownSmoothly)
+{
+    QImage stripes(40, 20, QImage::Format_RGB32);
+    for (int x = 0; x < stripes.width(); ++x)
+        for (int y = 0; y < stripes.height(); ++y)
+            stripes.setPixelColor(x, y, x % 2 ? Qt::white : Qt::black);
+    stripes.setDevicePixelRatio(2);
+    const auto greys = [](const QImage& shown) {
+        int count = 0;
+        for (int x = 0; x < shown.width(); ++x) {
+            const int level = qGray(shown.pixel(x, 5));
+            count += level > 40 && level < 215;
+        }
+        return count;
+    };
+
+    TImageList list(20, 10, TarvoWidgets::clr::Purple);
+    list.Add(stripes);
+    QImage cell(30, 15, QImage::Format_RGB32);
+    cell.setDevicePixelRatio(1.5);
+    list.Draw(cell, 0, 0, 0);
+    EXPECT_GT(greys(cell), 20) << "a cell of the list";
+
+    TImage image;
+    image.resize(20, 10);
+    image.SetPicture(stripes);
+    QImage control(30, 15, QImage::Format_RGB32);
+    control.setDevicePixelRatio(1.5);
+    control.fill(Qt::red);
+    image.render(&control);
+    EXPECT_GT(greys(control), 20) << "a picture control";
 }
