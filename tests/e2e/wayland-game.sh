@@ -27,11 +27,7 @@ click_first_opponent
 wait_boxes 2
 box=$(windows_of_sway | awk -F'\t' -v w="$win" '$6 == "タルヴォ!!" && $1 != w { print $1 }')
 click_at $((px + 60)) $((py + 420))
-deadline=$((SECONDS + 10))
-until [[ "$(window_line "$box" | cut -f4)" == 1 ]]; do
-  ((SECONDS < deadline)) || fail "after a click on the game the box did not get the focus back"
-  sleep 0.1
-done
+wait_focused "$box"
 shot box-after-click
 key Return
 wait_boxes 1
@@ -94,6 +90,7 @@ done
 echo "the match ended with $(settled_board)"
 key Return
 wait_boxes 1
+wait_focused "$win"
 
 # The boss screen: full screen over the whole output, titled BossForm1 alone, with an
 # application id that is not the game's, white text on black; a double-click closes it.
@@ -115,6 +112,7 @@ win=$(wait_window 'タルヴォ!!')
 [[ "$(window_line "$win" | cut -f2)" == tarvo ]] || fail "the game came back without its own application id"
 
 # 終了 from the menu with the keyboard ends the program with status 0.
+wait_focused "$win"
 key alt+m x
 wait_exit 10
 (( EXIT_STATUS == 0 )) || fail "終了 ended the program with status $EXIT_STATUS"

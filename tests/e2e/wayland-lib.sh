@@ -94,6 +94,16 @@ count_windows() {
   windows_of_sway | awk -F'\t' -v t="$1" '$6 == t' | wc -l
 }
 
+# Waits until window $1 has sway's focus, where typed keys go (after a box closes, the focus
+# passes back to the window below a little later).
+wait_focused() {
+  local deadline=$((SECONDS + ${2:-10}))
+  until [[ "$(window_line "$1" | cut -f4)" == 1 ]]; do
+    ((SECONDS < deadline)) || fail "window $1 never got the focus"
+    sleep 0.1
+  done
+}
+
 # Sets X, Y, WIDTH and HEIGHT to window $1's client area.
 window_geometry() {
   local line
