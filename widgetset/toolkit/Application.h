@@ -49,8 +49,9 @@ public:
     /// Runs box (made with BoxOwner and BoxFlags) modally and returns its result. While it
     /// shows, an activation of its owner passes on to the box: X keeps a box above its owner,
     /// but a Wayland compositor may raise the owner over it on a click (the owner takes no
-    /// input then, and the box would be out of sight); the box then asks to be activated, which
-    /// raises it again.
+    /// input then); the box then asks to be activated. What follows is the compositor's
+    /// policy: one that honours the request gives the box the keyboard back, and raises it
+    /// where it raises what it focuses (sway 1.7 focuses it but leaves it drawn below).
     static int ExecBox(QMessageBox& box);
 };
 
