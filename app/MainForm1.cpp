@@ -9,6 +9,7 @@
 #include "toolkit/ErrorBoundary.h"
 #include "toolkit/GothicFaces.h"
 #include "platform/Image.h"
+#include "platform/DoubleSize.h"
 #include "platform/PicturePrefetch.h"
 #include "platform/Services.h"
 #include "screens/BossForm1.h"
@@ -62,6 +63,12 @@ QStringList StartupPictureNames()
     for (int k = 1; k <= PlayerFaceCount; ++k)
         names << FaceName(QStringLiteral("0_"), k);
     return names;
+}
+
+// A picture compiled into the layout, with its double-size twin where the screen is scaled.
+QImage LayoutPicture(const QString& path)
+{
+    return WithDoubleSize(LoadBitmapResource(path), path, ScreenPixelRatio(), LoadBitmapResource);
 }
 
 TImage* NewImage(QWidget* parent, QRect geometry)
@@ -131,7 +138,7 @@ void TMainForm1::BuildLayout()
 
     // Disc pictures are part of the layout itself.
     for (int k = 0; k < 8; ++k)
-        il.Add(LoadBitmapResource(QStringLiteral(":/layout/disc%1.bmp").arg(k)));
+        il.Add(LayoutPicture(QStringLiteral(":/layout/disc%1.bmp").arg(k)));
 
     move(199, 111);
     adjustSize();
@@ -182,7 +189,7 @@ void TMainForm1::BuildTitlePage()
 
     Image1 = NewImage(TabSheet1, {8, 420, 55, 55});
     Image1->SetStretch(true);
-    Image1->SetPicture(LoadBitmapResource(QStringLiteral(":/layout/portrait.bmp")));
+    Image1->SetPicture(LayoutPicture(QStringLiteral(":/layout/portrait.bmp")));
     Image1->setToolTip(QStringLiteral("ガンさん「わしの出番は・・・」"));
 
     // The match-start routine's button: never shown, never in the focus chain.
@@ -260,7 +267,11 @@ void TMainForm1::LoadStartupPictures(const QStringList& paths)
 {
     // One list gives the files and their order; each is taken here in turn.
     auto next = paths.cbegin();
-    const auto load = [&] { return FStartupPictures->Load(*next++); };
+    const qreal ratio = ScreenPixelRatio();
+    const auto load = [&] {
+        const QString& path = *next++;
+        return WithDoubleSize(FStartupPictures->Load(path), path, ratio, LoadBitmap);
+    };
     for (TImage* thumbnail : Image0_)
         thumbnail->SetPicture(load());
     Image0->SetPicture(load());
@@ -276,8 +287,11 @@ void TMainForm1::LoadStartupPictures(const QStringList& paths)
 void TMainForm1::LoadFaces(TImageList& list, const QString& prefix, int first, int last)
 {
     list.Clear();
-    for (int k = first; k <= last; ++k)
-        list.Add(LoadBitmap(DataPath(AppDir, FaceName(prefix, k))));
+    const qreal ratio = ScreenPixelRatio();
+    for (int k = first; k <= last; ++k) {
+        const QString path = DataPath(AppDir, FaceName(prefix, k));
+        list.Add(WithDoubleSize(LoadBitmap(path), path, ratio, LoadBitmap));
+    }
 }
 
 void TMainForm1::ImageClick(int opponent)
@@ -307,7 +321,7 @@ void TMainForm1::N5Click()
     // The main window leaves the taskbar and the window lists while the decoy is up: its entry
     // would name the game.
     hide();
-    BossForm1->ShowModalMaximised();
+    BossForm1->ShowModalFullScreen();
     show();
 }
 

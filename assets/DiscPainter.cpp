@@ -98,8 +98,7 @@ int DiscPainter::lastRow(int index) { return kPoses.at(static_cast<std::size_t>(
 
 QImage DiscPainter::cell(int index)
 {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
-    image.fill(kPurple);
+    QImage image = kit::Canvas(kWidth, kHeight, kPurple, QImage::Format_RGB32);
     const Pose& pose = kPoses.at(static_cast<std::size_t>(index));
     if (pose.face == Face::None)
         return image;

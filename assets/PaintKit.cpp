@@ -39,9 +39,24 @@ QFont Gothic(double pixelSize, bool bold)
     return font;
 }
 
-QImage Canvas(int width, int height, const QColor& fill)
+namespace {
+int canvasScale = 1;
+} // namespace
+
+ScaleGuard::ScaleGuard(int scale) : previous_(canvasScale)
 {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    canvasScale = scale;
+}
+
+ScaleGuard::~ScaleGuard()
+{
+    canvasScale = previous_;
+}
+
+QImage Canvas(int width, int height, const QColor& fill, QImage::Format format)
+{
+    QImage image(width * canvasScale, height * canvasScale, format);
+    image.setDevicePixelRatio(canvasScale);
     image.fill(fill);
     return image;
 }

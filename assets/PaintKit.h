@@ -24,8 +24,23 @@ QPen InkPen(const QColor& c, double width);
 // The Japanese gothic face of the pictures.
 QFont Gothic(double pixelSize, bool bold = true);
 
-// A fresh image with antialiasing painter settings left to the caller.
-QImage Canvas(int width, int height, const QColor& fill);
+// The scale of every canvas made while the guard lives: 2 for the double-size pictures that
+// screens with a device pixel ratio above 1 show. The painters draw in the pictures' own units
+// at any scale; the canvas's device pixel ratio scales what they draw.
+class ScaleGuard {
+public:
+    explicit ScaleGuard(int scale);
+    ~ScaleGuard();
+    ScaleGuard(const ScaleGuard&) = delete;
+    ScaleGuard& operator=(const ScaleGuard&) = delete;
+
+private:
+    int previous_;
+};
+
+// A fresh image of width by height units at the current scale, with antialiasing painter
+// settings left to the caller.
+QImage Canvas(int width, int height, const QColor& fill, QImage::Format format = QImage::Format_ARGB32_Premultiplied);
 void Prepare(QPainter& p);
 
 void FillVertical(QPainter& p, const QRectF& r, const QColor& top, const QColor& bottom);

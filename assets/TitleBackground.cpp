@@ -102,8 +102,7 @@ const QColor TitleBackground::kKey(128, 0, 128);
 
 QImage TitleBackground::paint()
 {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
-    image.fill(kKey);
+    QImage image = kit::Canvas(kWidth, kHeight, kKey, QImage::Format_RGB32);
     QPainter p(&image);
     kit::Prepare(p);
     QPainterPath inner;

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 
 using namespace TarvoWidgets;
 
@@ -88,9 +89,15 @@ void TDrawGrid::DrawOnCellNow(int col, int row, const std::function<void(QPainte
     repaint(cell);
 }
 
+QSize TDrawGrid::BackingSize() const
+{
+    const qreal ratio = devicePixelRatioF();
+    return QSize(qCeil(width() * ratio), qCeil(height() * ratio));
+}
+
 void TDrawGrid::EnsureBacking()
 {
-    if (FStale || FBacking.size() != size())
+    if (FStale || FBacking.size() != BackingSize() || FBacking.devicePixelRatio() != devicePixelRatioF())
         DrawAll();
 }
 
@@ -98,8 +105,12 @@ void TDrawGrid::DrawAll()
 {
     if (width() <= 0 || height() <= 0)
         return;
-    if (FBacking.size() != size())
-        FBacking = QImage(size(), QImage::Format_RGB32);
+    // The backing image has the screen's pixels, so that the cells' pictures stay sharp on a
+    // scaled screen; the painter draws on it in the grid's own units.
+    if (FBacking.size() != BackingSize() || FBacking.devicePixelRatio() != devicePixelRatioF()) {
+        FBacking = QImage(BackingSize(), QImage::Format_RGB32);
+        FBacking.setDevicePixelRatio(devicePixelRatioF());
+    }
     FStale = false;
     FBacking.fill(Color);
     QPainter painter(&FBacking);
@@ -126,7 +137,10 @@ void TDrawGrid::paintEvent(QPaintEvent* event)
 {
     RunGuarded([this] { EnsureBacking(); });
     QPainter painter(this);
-    painter.drawImage(event->rect(), FBacking, event->rect());
+    const qreal ratio = FBacking.devicePixelRatio();
+    const QRectF source(event->rect().x() * ratio, event->rect().y() * ratio, event->rect().width() * ratio,
+                        event->rect().height() * ratio);
+    painter.drawImage(QRectF(event->rect()), FBacking, source);
 }
 
 void TDrawGrid::resizeEvent(QResizeEvent*)

@@ -61,6 +61,7 @@ protected:
 
 private:
     void DrawAll();
+    QSize BackingSize() const;  // the grid's size in the screen's pixels
     void EnsureBacking();   // redraws everything when the backing image is stale or no longer fits
     void KeyDown(QKeyEvent* event);     // OnKeyDown, then the grid's own keys
     void MoveCurrent(int col, int row);  // keyboard and mouse: no index error, click on change

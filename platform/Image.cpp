@@ -1,10 +1,12 @@
 #include "platform/Image.h"
 
 #include "platform/BitmapFile.h"
+#include "platform/DoubleSize.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <QtMath>
 
 namespace {
 
@@ -66,7 +68,7 @@ void TImage::SetPicture(QImage picture)
 
 void TImage::LoadFromFile(const QString& path)
 {
-    SetPicture(LoadBitmap(path));
+    SetPicture(WithDoubleSize(LoadBitmap(path), path, ScreenPixelRatio(), LoadBitmap));
 }
 
 void TImage::Clear()
@@ -77,7 +79,10 @@ void TImage::Clear()
 QImage& TImage::Canvas()
 {
     if (FPicture.isNull()) {
-        FPicture = QImage(qMax(1, width()), qMax(1, height()), QImage::Format_RGB32);
+        // At the screen's pixels, so that what is drawn on it stays sharp at any scale.
+        const qreal ratio = devicePixelRatioF();
+        FPicture = QImage(qMax(1, qCeil(width() * ratio)), qMax(1, qCeil(height() * ratio)), QImage::Format_RGB32);
+        FPicture.setDevicePixelRatio(ratio);
         FPicture.fill(Qt::white);
     }
     // Drawing through the canvas changes the picture: its opaque region is stale from here on.
@@ -118,7 +123,10 @@ void TImage::paintEvent(QPaintEvent*)
     if (FPicture.isNull())
         return;
     QPainter painter(this);
-    const QRect target = FStretch ? rect() : QRect(QPoint(0, 0), FPicture.size());
+    // A double-size picture takes the room of the normal one: its size in the window's units.
+    const QRect target = FStretch ? rect() : QRect(QPoint(0, 0), FPicture.deviceIndependentSize().toSize());
+    if (FPicture.devicePixelRatio() > 1.0)
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (FTransparent) {
         // Only the pixels not in the transparent colour are drawn: the picture is clipped to
         // them, so no second, masked copy of the picture is ever made.
@@ -127,7 +135,7 @@ void TImage::paintEvent(QPaintEvent*)
         painter.setTransform(QTransform::fromScale(double(target.width()) / FPicture.width(),
                                                    double(target.height()) / FPicture.height()));
         painter.setClipRegion(*FOpaque);
-        painter.drawImage(0, 0, FPicture);
+        painter.drawImage(QRect(QPoint(0, 0), FPicture.size()), FPicture);
         return;
     }
     painter.drawImage(target, FPicture);

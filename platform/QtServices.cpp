@@ -16,16 +16,18 @@ using namespace TarvoWidgets;
 
 namespace {
 
-// Shows a modal box centred on the screen with the application title as caption.
+// Shows a modal box centred on the screen with the application title as caption, owned by the
+// game's window so that the window system keeps it above that window.
 void ShowBox(QMessageBox::Icon icon, const QString& text)
 {
-    QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
+    QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, TApplication::BoxOwner(),
+                    TApplication::BoxFlags());
     box.adjustSize();
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect area = screen->availableGeometry();
         box.move(area.center() - box.rect().center());
     }
-    box.exec();
+    TApplication::ExecBox(box);
 }
 
 // Runs a private event loop for ms milliseconds with the given flags. The loop sleeps in the

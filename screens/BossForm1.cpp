@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <xcb/xcb.h>
 
 using namespace TarvoWidgets;
 
@@ -33,22 +34,49 @@ QIcon DecoyIcon()
     return QIcon(icon);
 }
 
-// Qt appends the application's display name (the game's title) to every window title it hands
-// to the window system, unless the title already ends with it; the decoy's title must carry
-// no trace of the game. While the guard lives the display name is empty, which appends nothing.
-class TNoDisplayName {
+// The identity that the decoy shows the desktop instead of the game's. Qt hands every window
+// the application's desktop file name (on Wayland the window's app id, which a desktop's window
+// list and task bar resolve to the game's desktop entry, its name and its icon) and appends the
+// display name (the game's title) to every window title, unless the title already ends with
+// it. While the guard lives, the desktop file name is the decoy's own, which no desktop entry
+// carries, and the display name is empty, which appends nothing. Both are read when the
+// window is shown, so the guard covers the whole showing.
+class TDecoyIdentity {
 public:
-    TNoDisplayName() : FName(QGuiApplication::applicationDisplayName())
+    TDecoyIdentity()
+        : FDisplayName(QGuiApplication::applicationDisplayName())
+        , FDesktopFileName(QGuiApplication::desktopFileName())
     {
         QGuiApplication::setApplicationDisplayName(QString(QLatin1String("")));
+        QGuiApplication::setDesktopFileName(TBossForm1::DecoyAppId);
     }
-    ~TNoDisplayName() { QGuiApplication::setApplicationDisplayName(FName); }
-    TNoDisplayName(const TNoDisplayName&) = delete;
-    TNoDisplayName& operator=(const TNoDisplayName&) = delete;
+    ~TDecoyIdentity()
+    {
+        QGuiApplication::setDesktopFileName(FDesktopFileName);
+        QGuiApplication::setApplicationDisplayName(FDisplayName);
+    }
+    TDecoyIdentity(const TDecoyIdentity&) = delete;
+    TDecoyIdentity& operator=(const TDecoyIdentity&) = delete;
 
 private:
-    const QString FName;
+    const QString FDisplayName;
+    const QString FDesktopFileName;
 };
+
+// On X the window manager and the task bar learn a window's application from its WM_CLASS,
+// which Qt gives every window from the program's name. The decoy's native window gets the
+// decoy's own before it is mapped (the manager reads it then).
+void GiveDecoyClass(QWidget& window)
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection())
+        return;
+    // Instance and class, each ending in a NUL.
+    const QByteArray wmClass = TBossForm1::DecoyAppId.toLatin1() + '\0' + QByteArray("N-BASIC") + '\0';
+    xcb_change_property(x11->connection(), XCB_PROP_MODE_REPLACE, xcb_window_t(window.winId()), XCB_ATOM_WM_CLASS,
+                        XCB_ATOM_STRING, 8, uint32_t(wmClass.size()), wmClass.constData());
+    xcb_flush(x11->connection());
+}
 
 } // namespace
 
@@ -84,21 +112,26 @@ TBossForm1::TBossForm1(QWidget* parent)
     setFocusProxy(Memo1);
     Memo1->setFocus();
 
-    // As laid out: 694 by 486, centred on the screen. Showing it maximises it.
+    // As laid out: 694 by 486, centred on the screen. Showing it makes it full screen.
     resize(694, 486);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void TBossForm1::ShowModalMaximised()
+const QString TBossForm1::DecoyAppId = QStringLiteral("n-basic");
+
+void TBossForm1::ShowModalFullScreen()
 {
-    // Maximised is the window manager's to carry out; cover the screen ourselves as well, so
-    // the screen is covered where no manager runs (a bare X server, a kiosk session).
-    const TNoDisplayName decoyTitle;
+    // Full screen covers the panels too, where maximised stops at them; on Wayland it is the
+    // only way to cover the screen, since a client's own geometry is ignored there. Full
+    // screen is the window manager's to carry out; the geometry covers the screen where no
+    // manager runs (a bare X server, a kiosk session).
+    const TDecoyIdentity decoy;
+    GiveDecoyClass(*this);
     const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
     if (shown)
         setGeometry(shown->geometry());
-    setWindowState(windowState() | Qt::WindowMaximized);
+    setWindowState((windowState() & ~Qt::WindowMaximized) | Qt::WindowFullScreen);
     exec();
 }
 

@@ -121,10 +121,13 @@ void TRewardSequence::FillRowTables()
 {
     FImage3.SetPicture(FImage3.Picture().convertToFormat(QImage::Format_RGB888));
     const QImage& source = FImage3.Picture();
+    // A double-size picture fades pixel for pixel too, and shows in the room of the normal one.
+    const qreal ratio = std::clamp(source.devicePixelRatio(), 1.0, 2.0);
     FFadeWidth = source.width();
-    FFadeRows = std::min(source.height(), MaxRows);
+    FFadeRows = std::min(source.height(), int(MaxRows * ratio));
 
     QImage faded(FFadeWidth, FFadeRows, QImage::Format_RGB888);
+    faded.setDevicePixelRatio(ratio);
     faded.fill(Qt::black);
     FImage2.SetPicture(std::move(faded));
     QImage& shown = FImage2.Canvas();

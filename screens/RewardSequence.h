@@ -35,6 +35,8 @@ public:
 
     // The rows that the tables hold. A taller picture fades (and shows) its first MaxRows rows.
     static constexpr int MaxRows = 480;
+    // A double-size picture (on a scaled screen) has twice the rows in the same room.
+    static constexpr int MaxPictureRows = 2 * MaxRows;
 
     TRewardSequence(TServices& services, TImage& image2, TImage& image3, TarvoWidgets::TZRKFadeButton& button1,
                     std::function<void(TPage)> showPage, std::function<TGame()> game);
@@ -62,8 +64,8 @@ private:
     std::function<TGame()> FGame;
 
     // Image3's rows are only read, so their table holds read-only addresses.
-    std::array<const uchar*, MaxRows> SrcLines{};
-    std::array<uchar*, MaxRows> DstLines{};
+    std::array<const uchar*, MaxPictureRows> SrcLines{};
+    std::array<uchar*, MaxPictureRows> DstLines{};
     int FFadeWidth = 0;   // pixels per row of the pictures in the tables
-    int FFadeRows = 0;    // rows in the tables, at most MaxRows
+    int FFadeRows = 0;    // rows in the tables, at most MaxRows of the window's units
 };

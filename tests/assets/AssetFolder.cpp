@@ -40,6 +40,19 @@ QList<DataFile> DataFiles()
     return files;
 }
 
+QString TwinName(const QString& name)
+{
+    return QString(name).replace(QStringLiteral(".bmp"), QStringLiteral("@2x.bmp"));
+}
+
+QList<DataFile> DataFilesWithTwins()
+{
+    QList<DataFile> files = DataFiles();
+    for (const DataFile& f : DataFiles())
+        files.append({TwinName(f.name), f.size * 2});
+    return files;
+}
+
 QImage Read(const QString& path)
 {
     QImageReader reader(path);

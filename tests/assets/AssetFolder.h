@@ -17,6 +17,10 @@ struct DataFile {
     QSize size;
 };
 QList<DataFile> DataFiles();
+// "name@2x.bmp", the double-size twin of the picture "name.bmp".
+QString TwinName(const QString& name);
+// DataFiles() and each one's twin at twice its size.
+QList<DataFile> DataFilesWithTwins();
 
 // A picture read from a file or resource; fails the current test when it cannot be read.
 QImage Read(const QString& path);

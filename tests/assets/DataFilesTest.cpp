@@ -24,8 +24,8 @@ int BitsPerPixel(const QString& path)
 
 TEST(DataFiles, EveryFileIsA24BitBitmapOfItsSize)
 {
-    const QList<DataFile> files = DataFiles();
-    ASSERT_EQ(files.size(), 2 + 17 + 3 + 12 * 6);
+    const QList<DataFile> files = DataFilesWithTwins();
+    ASSERT_EQ(files.size(), 2 * (2 + 17 + 3 + 12 * 6));
     for (const DataFile& f : files) {
         SCOPED_TRACE(f.name.toStdString());
         const QString path = DataPath(f.name);
@@ -38,7 +38,7 @@ TEST(DataFiles, EveryFileIsA24BitBitmapOfItsSize)
 TEST(DataFiles, FolderHoldsNothingElse)
 {
     QStringList expected;
-    for (const DataFile& f : DataFiles())
+    for (const DataFile& f : DataFilesWithTwins())
         expected << f.name;
     QStringList present = QDir(DataDir()).entryList(QDir::Files);
     expected.sort();
@@ -60,10 +60,23 @@ TEST(DataFiles, TitleBackgroundIsKeyedOnPurpleAroundItsEdge)
     EXPECT_NE(title.pixel(500, 380), purple);
 }
 
+// The twin is the same picture painted at twice the size: scaled down, it is the picture (up to
+// the edges that antialiasing draws differently at each size).
+TEST(DataFiles, EachTwinIsItsPictureAtTwiceTheSize)
+{
+    for (const DataFile& f : DataFiles()) {
+        SCOPED_TRACE(f.name.toStdString());
+        const QImage normal = Read(DataPath(f.name));
+        const QImage twin = Read(DataPath(TwinName(f.name)));
+        const QImage halved = twin.scaled(normal.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_LT(MeanDifference(halved, normal), 4.0);
+    }
+}
+
 TEST(DataFiles, PicturesAreNotBlank)
 {
     // A picture of a single colour would be a failed drawing; every picture has detail.
-    for (const DataFile& f : DataFiles()) {
+    for (const DataFile& f : DataFilesWithTwins()) {
         const QImage image = Read(DataPath(f.name));
         QSet<QRgb> colours;
         for (int y = 0; y < image.height() && colours.size() < 50; y += 3)

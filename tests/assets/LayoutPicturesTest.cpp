@@ -65,6 +65,22 @@ TEST(LayoutPictures, ResourcesAreLinkedIn)
     EXPECT_EQ(Read(":/layout/icon.png").size(), QSize(32, 32));
 }
 
+// The discs and the portrait have double-size twins in the resources too, each its picture
+// at twice the size.
+TEST(LayoutPictures, TheTwinsAreThePicturesAtTwiceTheSize)
+{
+    QStringList names{QStringLiteral(":/layout/portrait")};
+    for (int i = 0; i < 8; ++i)
+        names << QStringLiteral(":/layout/disc%1").arg(i);
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        const QImage normal = Read(name + QStringLiteral(".bmp"));
+        const QImage twin = Read(name + QStringLiteral("@2x.bmp"));
+        ASSERT_EQ(twin.size(), normal.size() * 2);
+        EXPECT_LT(MeanDifference(twin.scaled(normal.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation), normal), 6.0);
+    }
+}
+
 // The program reads its compiled-in bitmaps with its own decoder: the same pictures as Qt's
 // reader gives, and a path that names no resource is the file-open error.
 TEST(LayoutPictures, TheProgramsOwnReaderReadsThemAsQtDoes)

@@ -45,12 +45,17 @@ start_game() {
   APP_PID=$!
 }
 
+# The id of a mapped window whose title is exactly $1; nothing when there is none.
+find_window() {
+  xdotool search --onlyvisible --name "^${1}\$" 2>/dev/null | head -n1 || true
+}
+
 # Waits until a window whose title is exactly $1 is mapped; prints its id.
 wait_window() {
   local title=$1 timeout=${2:-20} id=""
   local deadline=$((SECONDS + timeout))
   while ((SECONDS < deadline)); do
-    id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1 || true)
+    id=$(find_window "$title")
     [[ -n "$id" ]] && { echo "$id"; return 0; }
     kill -0 "$APP_PID" 2>/dev/null || fail "the program ended while waiting for '$title'"
     sleep 0.2

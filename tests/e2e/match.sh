@@ -52,6 +52,10 @@ boss=$(wait_window 'BossForm1')
 named=$(xdotool search --onlyvisible --name 'タルヴォ' || true)
 [[ -z "$named" ]] || fail "windows still named after the game: $named"
 [[ "$(xprop -id "$boss" _NET_WM_ICON)" != "$(xprop -id "$win" _NET_WM_ICON)" ]] || fail "the decoy shows the game's icon"
+wm_class=$(xprop -id "$boss" WM_CLASS)
+[[ "${wm_class,,}" != *tarvo* ]] || fail "the decoy's $wm_class names the game"
+# Full screen, so that a window manager puts it over its panels too.
+[[ "$(xprop -id "$boss" _NET_WM_STATE)" == *_NET_WM_STATE_FULLSCREEN* ]] || fail "the decoy is not full screen"
 sleep 1.5   # well past the end of the pause: the computer still waits for the boss screen
 xdotool mousemove 60 12 click --repeat 2 --delay 80 1
 wait_board $gx $gy 20 'black > 5' after-boss

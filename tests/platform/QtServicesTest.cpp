@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <ctime>
 #include <gtest/gtest.h>
 #include <qpa/qwindowsysteminterface.h>
@@ -39,6 +40,10 @@ struct TBoxSeen {
     QMessageBox::Icon Icon = QMessageBox::NoIcon;
     QStringList Buttons;
     QPoint Centre;
+    QWidget* Owner = nullptr;
+    QWindow* TransientParent = nullptr;
+    Qt::WindowModality Modality = Qt::NonModal;
+    Qt::WindowFlags Flags;
 };
 
 // Runs show, which opens a modal box; notes what the box shows and presses its first button.
@@ -57,6 +62,10 @@ TBoxSeen SeeBox(const std::function<void()>& show)
         for (QAbstractButton* button : box->buttons())
             seen.Buttons << (box->standardButton(button) == QMessageBox::Ok ? QStringLiteral("OK") : button->text());
         seen.Centre = box->frameGeometry().center();
+        seen.Owner = box->parentWidget();
+        seen.TransientParent = box->windowHandle() ? box->windowHandle()->transientParent() : nullptr;
+        seen.Modality = box->windowModality();
+        seen.Flags = box->windowFlags();
         box->buttons().value(0)->click();
     });
     poll.start(10);
@@ -131,6 +140,74 @@ TEST(QtServices, TheBoxesShowTheApplicationTitleTheirIconAndOneOkButton)
     EXPECT_EQ(error.Text, QStringLiteral("ファイル /x は開けません.")) << "the closing full stop";
     EXPECT_EQ(error.Icon, QMessageBox::Critical);
     EXPECT_EQ(error.Buttons, QStringList{QStringLiteral("OK")});
+}
+
+// A box belongs to the game's window (X's transient-for, Wayland's parent surface): the window
+// system keeps it above that window, which it blocks, and gives it no buttons of a window of
+// its own. With the game's window not active (the pointer elsewhere), it still belongs to it.
+TEST(QtServices, TheBoxesBelongToTheGamesWindowAndAreModalToIt)
+{
+    TQtServices services;
+    QWidget game;
+    game.resize(300, 200);
+    game.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&game));
+    const std::vector<std::pair<const char*, std::function<void()>>> boxes = {
+        {"message", [&] { services.ShowMessage(QStringLiteral("ふぁいと!!")); }},
+        {"error", [&] { services.ShowError(QStringLiteral("ファイル /x は開けません")); }},
+    };
+    for (bool active : {true, false}) {
+        if (active) {
+            game.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&game));
+        } else {
+            QApplication::setActiveWindow(nullptr);
+        }
+        for (const auto& [name, show] : boxes) {
+            SCOPED_TRACE(std::string(name) + (active ? ", game active" : ", game not active"));
+            const TBoxSeen seen = SeeBox(show);
+            EXPECT_EQ(seen.Owner, &game);
+            EXPECT_EQ(seen.TransientParent, game.windowHandle());
+            EXPECT_NE(seen.Modality, Qt::NonModal);
+            EXPECT_EQ(seen.Flags & Qt::WindowType_Mask, Qt::Dialog);
+            EXPECT_FALSE(seen.Flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+            EXPECT_TRUE(seen.Flags & Qt::WindowCloseButtonHint);
+        }
+    }
+    // With no window shown (an error at start-up) the box stands alone.
+    game.hide();
+    EXPECT_EQ(SeeBox(boxes[1].second).Owner, nullptr);
+}
+
+// A Wayland compositor raises the game's window over the box when it is clicked; the box must
+// then come back on top (an activation request), or the game looks frozen behind it.
+TEST(QtServices, AnActivationOfTheGamesWindowPassesToTheBox)
+{
+    TQtServices services;
+    QWidget game;
+    game.resize(300, 200);
+    game.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&game));
+    bool gameWasActivated = false, boxActiveAgain = false;
+    QList<QWindow*> activated;
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, &game, [&](QWindow* window) { activated << window; });
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || QApplication::activeWindow() != box)
+            return;
+        poll.stop();
+        activated.clear();
+        game.activateWindow();   // what the compositor's raise on a click amounts to
+        boxActiveAgain = QTest::qWaitFor(
+            [&] { return activated.contains(game.windowHandle()) && QApplication::activeWindow() == box; }, 3000);
+        gameWasActivated = activated.contains(game.windowHandle());
+        box->buttons().value(0)->click();
+    });
+    poll.start(10);
+    services.ShowMessage(QStringLiteral("ふぁいと!!"));
+    EXPECT_TRUE(gameWasActivated) << "the test activated the game's window";
+    EXPECT_TRUE(boxActiveAgain) << "the box took the activation back";
 }
 
 // The WAV player is loaded from beside the program at the first sound; the module the build

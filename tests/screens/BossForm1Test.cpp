@@ -27,7 +27,7 @@ bool ShowBoss(TBossForm1& boss, const std::function<void()>& whileShown)
         boss.reject();
     });
     deadline.start(10000);
-    boss.ShowModalMaximised();
+    boss.ShowModalFullScreen();
     EXPECT_TRUE(ranInside) << "the test ran inside the modal showing";
     return !timedOut;
 }
@@ -66,23 +66,44 @@ TEST(BossForm1, LooksLikeABasicStartUpScreen)
     boss.hide();
 }
 
-TEST(BossForm1, IsModalAndMaximisedUntilItsTextIsDoubleClicked)
+TEST(BossForm1, IsModalAndFullScreenUntilItsTextIsDoubleClicked)
 {
     QWidget mainWindow;
     mainWindow.show();
     TBossForm1 boss;
-    bool modal = false, maximised = false, focused = false;
+    bool modal = false, fullScreen = false, focused = false;
     const bool closed = ShowBoss(boss, [&] {
         modal = QApplication::activeModalWidget() == &boss;
-        maximised = boss.isMaximized();
+        fullScreen = boss.windowState() == Qt::WindowFullScreen && boss.windowHandle()
+                     && boss.windowHandle()->windowStates() == Qt::WindowFullScreen;
         focused = QTest::qWaitFor([&] { return boss.Memo1->hasFocus(); }, 5000);
         QTest::mouseDClick(boss.Memo1->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
     });
     EXPECT_TRUE(closed) << "the double-click ends the modal showing";
     EXPECT_TRUE(modal);
-    EXPECT_TRUE(maximised);
+    EXPECT_TRUE(fullScreen) << "full screen (over the panels), not maximised";
     EXPECT_TRUE(focused) << "the memo takes the keyboard focus";
     EXPECT_FALSE(boss.isVisible());
+}
+
+// The window system learns a window's application from the desktop file name (Wayland's app
+// id) and sees the display name in every title: while the decoy shows, neither is the game's.
+TEST(BossForm1, ShowsNothingThatNamesTheGameAndRestoresTheGamesIdentity)
+{
+    QGuiApplication::setDesktopFileName(QStringLiteral("tarvo"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("タルヴォ!!"));
+    TBossForm1 boss;
+    QString appId, displayName;
+    ASSERT_TRUE(ShowBoss(boss, [&] {
+        appId = QGuiApplication::desktopFileName();
+        displayName = QGuiApplication::applicationDisplayName();
+        boss.close();
+    }));
+    EXPECT_EQ(appId, TBossForm1::DecoyAppId);
+    EXPECT_FALSE(appId.contains(QStringLiteral("tarvo"), Qt::CaseInsensitive));
+    EXPECT_TRUE(displayName.isEmpty()) << qPrintable(displayName);
+    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("tarvo")) << "the game's own again after";
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("タルヴォ!!"));
 }
 
 TEST(BossForm1, KeepsTheTypedTextAndIgnoresEscape)

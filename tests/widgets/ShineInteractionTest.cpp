@@ -30,6 +30,14 @@ public:
     using TShineSpeedButton::FActiveTimer;
     using TShineSpeedButton::FMouseInside;
     using TShineSpeedButton::FMousePressed;
+    using TShineSpeedButton::ActiveButtonTimerOnTimer;
+};
+
+// The platform cannot tell the pointer's global position (Wayland) while it lives.
+class TPointerPositionUnknown {
+public:
+    TPointerPositionUnknown() { TShineSpeedButton::SetPointerPositionKnown(false); }
+    ~TPointerPositionUnknown() { TShineSpeedButton::SetPointerPositionKnown(true); }
 };
 
 // Swallows the leave notifications of the control it filters.
@@ -210,6 +218,44 @@ TEST_F(ShineInteraction, ALostLeaveIsCaughtByTheHoverTimer)
     EXPECT_EQ(Events, (TLog{"0:leave"}));
     EXPECT_EQ(Buttons[0]->State(), B::sbUp);
     EXPECT_FALSE(Buttons[0]->FActiveTimer->Enabled());
+}
+
+// On Wayland QCursor::pos() is only the last position of an event the program saw; it is stale
+// after the pointer has entered a window and rests. There the hover follows the button's own
+// events: the watch keeps the light on while the pointer rests on the button whatever the
+// global position says, a click on it leaves it lit, and the leave ends it.
+TEST_F(ShineInteraction, WhereThePointerPositionIsUnknownTheHoverFollowsTheButtonsOwnEvents)
+{
+    const TPointerPositionUnknown wayland;
+    TProbe* button = Buttons[0];
+    PointerTo(button, {5, 5});
+    ASSERT_EQ(button->State(), B::sbUpActive);
+    // The global position says the pointer is far away; no event of it reaches the button.
+    TLeaveEater eater;
+    button->installEventFilter(&eater);
+    QCursor::setPos(-1000, -1000);
+    QCoreApplication::processEvents();
+    button->removeEventFilter(&eater);
+    ASSERT_EQ(QCursor::pos(), QPoint(-1000, -1000));
+    ASSERT_EQ(button->State(), B::sbUpActive);
+
+    Events.clear();
+    for (int tick = 0; tick < 3; ++tick)
+        button->ActiveButtonTimerOnTimer(nullptr);
+    EXPECT_EQ(button->State(), B::sbUpActive) << "the hover watch kept the light on";
+    EXPECT_TRUE(Events.empty());
+
+    PointerTo(button, {6, 6});
+    Events.clear();
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, 6));
+    EXPECT_EQ(button->State(), B::sbUpActive) << "lit after a click on it";
+    EXPECT_TRUE(button->FActiveTimer->Enabled());
+    EXPECT_EQ(Events, (TLog{"0:down", "0:up", "0:click", "0:enter"}));
+
+    PointerTo(&Host, {150, 70});
+    EXPECT_EQ(button->State(), B::sbUp) << "the leave ends the light";
+    EXPECT_FALSE(button->FActiveTimer->Enabled());
+    EXPECT_EQ(Events.back(), "0:leave");
 }
 
 TEST_F(ShineInteraction, ALeaveWithoutAHoverOnlyRaisesOnMouseLeave)

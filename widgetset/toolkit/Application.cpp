@@ -8,6 +8,30 @@
 
 namespace TarvoWidgets {
 
+namespace {
+
+// Passes an activation of the box's owner on to the box, after Qt has finished the activation
+// change it is in.
+class TActivationToBox : public QObject {
+public:
+    explicit TActivationToBox(QWidget& box) : FBox(box) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowActivate && FBox.isVisible()) {
+            QMetaObject::invokeMethod(
+                &FBox, [box = &FBox] { if (box->isVisible()) box->activateWindow(); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QWidget& FBox;
+};
+
+} // namespace
+
 TApplication::TApplication(int& argc, char** argv)
     : QApplication(argc, argv)
 {
@@ -30,7 +54,34 @@ QString TApplication::CurrentExceptionMessage()
 
 void TApplication::ShowException()
 {
-    QMessageBox::critical(activeWindow(), applicationDisplayName(), ErrorBoxText(CurrentExceptionMessage()));
+    QMessageBox box(QMessageBox::Critical, applicationDisplayName(), ErrorBoxText(CurrentExceptionMessage()),
+                    QMessageBox::Ok, BoxOwner(), BoxFlags());
+    ExecBox(box);
+}
+
+int TApplication::ExecBox(QMessageBox& box)
+{
+    TActivationToBox toBox(box);
+    if (QWidget* owner = box.parentWidget())
+        owner->installEventFilter(&toBox);
+    return box.exec();
+}
+
+QWidget* TApplication::BoxOwner()
+{
+    if (QWidget* active = activeWindow())
+        return active;
+    const QWidgetList windows = topLevelWidgets();
+    for (QWidget* window : windows) {
+        if (window->isVisible() && window->windowType() == Qt::Window)
+            return window;
+    }
+    return nullptr;
+}
+
+Qt::WindowFlags TApplication::BoxFlags()
+{
+    return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 }
 
 QString ErrorBoxText(const QString& message)

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QString>
 
+class QMessageBox;
+
 namespace TarvoWidgets {
 
 /// The application object, which holds the toolkit's default error handler: an error raised in
@@ -32,6 +34,25 @@ public:
     /// message box with the error's text (ErrorBoxText); a program with its own error box
     /// overrides it.
     virtual void ShowException();
+
+    /// The window that a message box of the program belongs to: the active window, else the
+    /// first visible top-level window; none while no window shows (an error at start-up). A
+    /// box owned by it is kept above it and is modal to it by the window system: on X its
+    /// transient-for, on Wayland its parent surface. Without an owner a box can fall behind
+    /// the window whose input it blocks.
+    static QWidget* BoxOwner();
+
+    /// The window flags of a message box: a dialog with a title and a close button, and no
+    /// minimise or maximise button of its own.
+    static Qt::WindowFlags BoxFlags();
+
+    /// Runs box (made with BoxOwner and BoxFlags) modally and returns its result. While it
+    /// shows, an activation of its owner passes on to the box: X keeps a box above its owner,
+    /// but a Wayland compositor may raise the owner over it on a click (the owner takes no
+    /// input then); the box then asks to be activated. What follows is the compositor's
+    /// policy: one that honours the request gives the box the keyboard back, and raises it
+    /// where it raises what it focuses (sway 1.7 focuses it but leaves it drawn below).
+    static int ExecBox(QMessageBox& box);
 };
 
 /// The text that the error box shows for an error message: a "." is appended when the last

@@ -18,6 +18,7 @@
 #include <QPointer>
 #include <QShortcutEvent>
 #include <algorithm>
+#include <optional>
 
 namespace TarvoWidgets {
 
@@ -908,15 +909,39 @@ void TShineSpeedButton::MouseLeave(TShiftState Shift, int X, int Y)
     Repaint();
 }
 
+namespace {
+
+// Unset until the first question, then the platform's answer or the program's setting.
+std::optional<bool> PointerPositionSetting;
+
+} // namespace
+
+bool TShineSpeedButton::PointerPositionKnown()
+{
+    if (!PointerPositionSetting)
+        PointerPositionSetting = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return *PointerPositionSetting;
+}
+
+void TShineSpeedButton::SetPointerPositionKnown(bool known)
+{
+    PointerPositionSetting = known;
+}
+
+QPoint TShineSpeedButton::PointerPos() const
+{
+    return PointerPositionKnown() ? mapFromGlobal(QCursor::pos()) : FPointerAt;
+}
+
 void TShineSpeedButton::CMMouseEnter()
 {
-    const QPoint at = mapFromGlobal(QCursor::pos());
+    const QPoint at = PointerPos();
     MouseEnter(CurrentShiftState(), at.x(), at.y());
 }
 
 void TShineSpeedButton::CMMouseLeave()
 {
-    const QPoint at = mapFromGlobal(QCursor::pos());
+    const QPoint at = PointerPos();
     MouseLeave(CurrentShiftState(), at.x(), at.y());
 }
 
@@ -931,8 +956,9 @@ void TShineSpeedButton::ActiveButtonTimerOnTimer(QObject*)
         FActiveTimer->SetEnabled(false);
         return;
     }
-    const QPoint at = mapFromGlobal(QCursor::pos());
-    if (Inside(this, at.x(), at.y()))
+    // Where the global position is unknown, only a leave ends the hover, and it always arrives.
+    const QPoint at = PointerPos();
+    if (PointerPositionKnown() ? Inside(this, at.x(), at.y()) : FPointerOver)
         return;
     MouseLeave(CurrentShiftState(), at.x(), at.y());
 }
@@ -965,7 +991,8 @@ void TShineSpeedButton::UpdateTracking()
     if (!isEnabled())
         return;
     // The widget under the pointer, disabled ones included.
-    if (QApplication::widgetAt(QCursor::pos()) == this) {
+    const bool over = PointerPositionKnown() ? QApplication::widgetAt(QCursor::pos()) == this : FPointerOver;
+    if (over) {
         FMouseInside = false;
         CMMouseEnter();
     } else {
@@ -1151,27 +1178,46 @@ void TShineSpeedButton::CMButtonPressed(TButtonPressedEvent& message)
 
 // Qt's entry points.
 
+void TShineSpeedButton::NotePointer(QPoint at)
+{
+    FPointerAt = at;
+    FPointerOver = Inside(this, at.x(), at.y());
+}
+
 void TShineSpeedButton::mousePressEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
+    NotePointer(at);
     MouseDown(event->button(), ShiftOf(event->buttons(), event->modifiers()), at.x(), at.y());
 }
 
 void TShineSpeedButton::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
+    NotePointer(at);
     MouseMove(ShiftOf(event->buttons(), event->modifiers()), at.x(), at.y());
 }
 
 void TShineSpeedButton::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
+    NotePointer(at);
     MouseUp(event->button(), ShiftOf(event->buttons(), event->modifiers()), at.x(), at.y());
 }
 
 void TShineSpeedButton::mouseDoubleClickEvent(QMouseEvent* event) { WMLButtonDblClick(event); }
-void TShineSpeedButton::enterEvent(QEnterEvent*) { CMMouseEnter(); }
-void TShineSpeedButton::leaveEvent(QEvent*) { CMMouseLeave(); }
+void TShineSpeedButton::enterEvent(QEnterEvent* event)
+{
+    FPointerAt = event->position().toPoint();
+    FPointerOver = true;
+    CMMouseEnter();
+}
+
+void TShineSpeedButton::leaveEvent(QEvent*)
+{
+    FPointerOver = false;
+    CMMouseLeave();
+}
 
 void TShineSpeedButton::changeEvent(QEvent* event)
 {

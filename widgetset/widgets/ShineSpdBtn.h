@@ -154,6 +154,16 @@ public:
     /// Frees the hover timer, the glyph, the colour sets and the fonts, in this order.
     ~TShineSpeedButton() override;
 
+    /// Whether the window system tells the pointer's global position at any moment. X does.
+    /// Wayland does not: a program learns where the pointer is only from its own windows'
+    /// events, and QCursor::pos() is merely the last of those, stale once the pointer has
+    /// entered a window without moving. Where it cannot tell, the hover follows the enter and
+    /// leave notifications (which Wayland always sends) and the button's own mouse events.
+    /// Found from the platform at first use; a program on another platform (or a test) may
+    /// set it.
+    static bool PointerPositionKnown();
+    static void SetPointerPositionKnown(bool known);
+
     /// The base control's.
     int Tag() const { return FTag; }
     void SetTag(int value);
@@ -360,6 +370,11 @@ protected:
     virtual void Click();
     /// Brings the hover state in line with where the pointer really is.
     void UpdateTracking();
+    /// Where the pointer is, in client coordinates: asked of the window system where it can
+    /// tell, else the last position that this button's own events reported.
+    QPoint PointerPos() const;
+    /// Notes the position of a mouse event of this button.
+    void NotePointer(QPoint at);
     void ActiveButtonTimerOnTimer(QObject* Sender);
     /// Stores index as GroupIndex and tells the siblings of the group this button's state.
     void GroupUpdateStatus(int index);
@@ -423,6 +438,10 @@ protected:
     /// The private state.
     bool FMouseInside = false;
     bool FMousePressed = false;
+    /// What this button's own events said of the pointer (enter and leave, and the position of
+    /// its last mouse event): the hover's source where the global position is unknown.
+    bool FPointerOver = false;
+    QPoint FPointerAt;
     TShineButtonState FState = sbUp;
     TSpeedButton* FGroupProxy = nullptr;
     std::unique_ptr<TTimer> FActiveTimer;
