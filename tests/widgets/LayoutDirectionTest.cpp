@@ -73,15 +73,18 @@ TEST_P(ShineSizeHint, ARowLayoutGivesRoomForTheGlyphAndTheWholeCaption)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&row));
     const QRect inside = button->rect().adjusted(2, 2, -2, -2);
     const auto [glyph, text] = button->Placed();
-    if (c.GlyphSide)
+    if (c.GlyphSide) {
         EXPECT_TRUE(inside.contains(glyph)) << glyph.x() << "," << glyph.y() << " in " << button->width() << "x" << button->height();
-    if (!c.Caption.isEmpty())
+    }
+    if (!c.Caption.isEmpty()) {
         EXPECT_TRUE(inside.contains(text)) << text.x() << "," << text.y() << " " << text.width() << "x" << text.height()
                                            << " in " << button->width() << "x" << button->height();
+    }
     EXPECT_GE(button->width(), 25);
     EXPECT_GE(button->height(), 25);
-    if (c.Caption.isEmpty() && c.GlyphSide <= 16 && c.Margin < 0)
+    if (c.Caption.isEmpty() && c.GlyphSide <= 16 && c.Margin < 0) {
         EXPECT_EQ(button->size(), QSize(25, 25));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

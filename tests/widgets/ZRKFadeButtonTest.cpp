@@ -320,8 +320,9 @@ TEST_F(FadeButton, EveryPairOfColoursFadesChannelByChannelAndEndsAtTheRestColour
         Move();
         std::vector<TShown> ticks = Ticks();
         ASSERT_LT(ticks.size(), 1000u) << c.name << ": the fade-in ends";
-        if (c.ticks)
+        if (c.ticks) {
             EXPECT_EQ(ticks.size(), c.ticks) << c.name;
+        }
         TColor previous = ColorToRGB(c.color);
         for (const TShown& shown : ticks) {
             for (TColor (*channel)(TColor) : {+[](TColor v) { return TColor(RedOf(v)); },
