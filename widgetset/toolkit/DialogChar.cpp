@@ -1,6 +1,7 @@
 #include "toolkit/DialogChar.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QPointer>
 #include <QWidget>
@@ -52,6 +53,16 @@ QChar TAccelerator::CharacterOf(int shortcutId) const
     if (shortcutId != 0 && (shortcutId == FIds[0] || shortcutId == FIds[1]))
         return FCharacter;
     return QChar();
+}
+
+bool TAccelerator::HandleShortcut(QWidget* owner, QEvent* event) const
+{
+    if (event->type() != QEvent::Shortcut)
+        return false;
+    const QChar character = CharacterOf(static_cast<QShortcutEvent*>(event)->shortcutId());
+    if (!character.isNull())
+        DispatchDialogChar(owner->window(), character);
+    return true;
 }
 
 } // namespace TarvoWidgets

@@ -33,10 +33,16 @@ class TAccelerator {
 public:
     /// Registers the shortcuts of caption's accelerator for owner, releasing the previous ones.
     void Follow(QWidget* owner, const QString& caption);
+    /// Handles a shortcut event that Qt gave owner: the window offers the accelerator character
+    /// to its controls in order, and the first that takes it acts, whichever of them Qt picked
+    /// (Qt delivers a shortcut only to an enabled control shown in the active window). True when
+    /// event was a shortcut event; then it is done with, and owner may have been freed.
+    bool HandleShortcut(QWidget* owner, QEvent* event) const;
+
+private:
     /// The accelerator character of the shortcut id, or a null character when it is not ours.
     QChar CharacterOf(int shortcutId) const;
 
-private:
     int FIds[2] = {0, 0};
     QChar FCharacter;
 };

@@ -244,14 +244,8 @@ bool TSpeedButton::event(QEvent* event)
         ButtonPressed(static_cast<const TButtonPressedEvent&>(*event));
         return true;
     }
-    if (event->type() == QEvent::Shortcut) {
-        // Qt delivers the shortcut only to an enabled button that is shown in the active window;
-        // the window then offers the character to its controls in order (DialogChar.h).
-        const QChar character = FAccelerator.CharacterOf(static_cast<QShortcutEvent*>(event)->shortcutId());
-        if (!character.isNull())
-            DispatchDialogChar(window(), character);
+    if (FAccelerator.HandleShortcut(this, event))
         return true;
-    }
     if (event->type() == TDialogCharEvent::EventType()) {
         auto& offer = static_cast<TDialogCharEvent&>(*event);
         offer.Taken = TakesDialogChar(offer.Character);

@@ -1251,14 +1251,8 @@ bool TShineSpeedButton::event(QEvent* event)
         CMButtonPressed(static_cast<TButtonPressedEvent&>(*event));
         return true;
     }
-    if (event->type() == QEvent::Shortcut) {
-        // The window offers the character to its controls in order; the first that takes it
-        // acts, whichever of them Qt picked for the shortcut.
-        const QChar character = FAccelerator.CharacterOf(static_cast<QShortcutEvent*>(event)->shortcutId());
-        if (!character.isNull())
-            DispatchDialogChar(window(), character);
+    if (FAccelerator.HandleShortcut(this, event))
         return true;
-    }
     if (event->type() == TDialogCharEvent::EventType()) {
         auto& offer = static_cast<TDialogCharEvent&>(*event);
         offer.Taken = CMDialogChar(offer.Character);
