@@ -324,10 +324,10 @@ protected:
 TEST_F(ShineButtonLayout, FreshButtonStoresOnlyBothColoursAndItsFonts)
 {
     const QString fresh = Written();
-    for (const char* present : {R"(<property name="Colors.Color" stdset="0"><string>clBtnFace</string>)",
-                                R"(<property name="PressedColors.Color" stdset="0"><string>clBtnHighlight</string>)",
-                                R"(<property name="Font.Color" stdset="0"><string>clBtnText</string>)",
-                                R"(<property name="ActiveFont.Color" stdset="0"><string>clHighlight</string>)",
+    for (const char* present : {R"(<property name="Colors.Color" stdset="0"><string notr="true">clBtnFace</string>)",
+                                R"(<property name="PressedColors.Color" stdset="0"><string notr="true">clBtnHighlight</string>)",
+                                R"(<property name="Font.Color" stdset="0"><string notr="true">clBtnText</string>)",
+                                R"(<property name="ActiveFont.Color" stdset="0"><string notr="true">clHighlight</string>)",
                                 "<header>widgets/ShineSpdBtn.h</header>"})
         EXPECT_TRUE(fresh.contains(QLatin1String(present))) << present;
     // Everything else of a fresh button is at its published default.

@@ -221,7 +221,7 @@ TEST_F(StoredLayout, WritesNoPropertyAtItsDeclaredDefaultAndEveryOtherOne)
     const QString changed = Written(&form);
     for (const char* present : {R"(<property name="Tag" stdset="0"><number>3</number>)",
                                 R"(<property name="Anchors" stdset="0"><set>akRight</set>)",
-                                R"(<property name="Color" stdset="0"><string>clBtnFace</string>)",
+                                R"(<property name="Color" stdset="0"><string notr="true">clBtnFace</string>)",
                                 R"(<property name="DestColor" stdset="0"><color><red>18</red><green>52</green><blue>86</blue></color>)"})
         EXPECT_TRUE(changed.contains(QLatin1String(present))) << present;
 }
@@ -267,7 +267,7 @@ TEST_F(StoredLayout, StoresAnOwnedObjectWithItsOwnerAndReadsItBackIntoTheSameObj
     EXPECT_FALSE(Written(&form).contains(QLatin1String("Colors."))) << "a set at its defaults adds nothing";
 
     probe->Colors()->SetFace(clr::Highlight);
-    EXPECT_TRUE(Written(&form).contains(QLatin1String(R"(<property name="Colors.Face" stdset="0"><string>clHighlight</string>)")));
+    EXPECT_TRUE(Written(&form).contains(QLatin1String(R"(<property name="Colors.Face" stdset="0"><string notr="true">clHighlight</string>)")));
 
     std::unique_ptr<QWidget> read(TStoredLayout::Read(Folder.filePath(QStringLiteral("written.ui"))));
     auto* copy = read->findChild<TLoadProbe*>(QStringLiteral("Probe"));
@@ -341,6 +341,27 @@ TEST_F(StoredLayout, ReadsTheFormsThatQtDesignerSaves)
                      QStringLiteral(R"(<property name="Font.Style"><string>fsHeavy</string></property>)")),
                      QStringLiteral("bad.ui"))),
                  EToolkitError);
+}
+
+// The writer stores an owned object's set in that same form, so that a written form opens in
+// Qt Designer without a warning and keeps the set through its save.
+TEST_F(StoredLayout, WritesTheSetOfAnOwnedObjectAsTheTextQtDesignerReads)
+{
+    QWidget form;
+    form.setObjectName(QStringLiteral("Form"));
+    auto* shine = new TShineSpeedButton(&form);
+    shine->setObjectName(QStringLiteral("Shine"));
+    shine->Font()->SetStyle(TFont::fsBold | TFont::fsItalic);
+
+    const QString written = Written(&form);
+    // Not for translation: uic would pass the identifiers through QCoreApplication::translate.
+    EXPECT_TRUE(written.contains(QLatin1String(R"(<property name="Font.Style" stdset="0"><string notr="true">fsBold|fsItalic</string></property>)")))
+        << written.toStdString();
+    EXPECT_FALSE(written.contains(QLatin1String("<set>"))) << written.toStdString();
+    std::unique_ptr<QWidget> read(TStoredLayout::Read(Folder.filePath(QStringLiteral("written.ui"))));
+    auto* copy = read->findChild<TShineSpeedButton*>(QStringLiteral("Shine"));
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->Font()->Style(), TFont::fsBold | TFont::fsItalic);
 }
 
 TEST_F(StoredLayout, EveryGalleryPageReads)

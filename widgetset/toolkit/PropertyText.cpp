@@ -117,10 +117,11 @@ TPropertyText TPropertyText::From(const QMetaProperty& meta, const QVariant& val
 QVariant TPropertyText::ValueFor(const QMetaProperty& meta, QString& why) const
 {
     const QString expected = KindOf(meta);
-    // Qt Designer writes the flag sets of owned objects ("Font.Style") as their identifiers
-    // in a <string>, as it can read a <set> only for a widget's own property.
-    const bool setAsText = meta.isFlagType() && Kind == String;
-    if (Kind != expected && !(IsColor(meta) && Kind == Color) && !setAsText) {
+    // The sets and enumerations of owned objects ("Font.Style") are stored as their
+    // identifiers in a <string>, as Qt Designer reads a <set> or an <enum> only for a widget's
+    // own property.
+    const bool identifiersAsText = (meta.isFlagType() || meta.isEnumType()) && Kind == String;
+    if (Kind != expected && !(IsColor(meta) && Kind == Color) && !identifiersAsText) {
         why = QStringLiteral("値の型 <%1> は無効です (<%2> が必要です)").arg(Kind, expected);
         return {};
     }

@@ -20,8 +20,9 @@ namespace TarvoWidgets {
 /// colour is read from a `<color>` or from any text that StringToColor takes ("clMaroon",
 /// "#800000"). An
 /// enumeration identifier may carry its scope ("TControlPlacement::alClient"), as Qt Designer
-/// writes it. A flag set is also read from a `<string>` of its identifiers, the form in which
-/// Qt Designer saves the sets of owned objects (`Font.Style`).
+/// writes it. A flag set or an enumeration is also read from a `<string>` of its identifiers,
+/// the form in which the sets and enumerations of owned objects (`Font.Style`) are stored, as
+/// Qt Designer reads a `<set>` or an `<enum>` only for a widget's own property.
 struct TPropertyText {
     QString Kind;
     QString Text;

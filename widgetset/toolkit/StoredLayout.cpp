@@ -66,6 +66,7 @@ const QMetaObject* RegisteredMeta(const TRegistered& registered)
 const QString WidgetTag = QStringLiteral("widget");
 const QString PropertyTag = QStringLiteral("property");
 const QString ColorTag = QStringLiteral("color");
+const QString StringTag = QStringLiteral("string");
 const QString RedTag = QStringLiteral("red");
 const QString GreenTag = QStringLiteral("green");
 const QString BlueTag = QStringLiteral("blue");
@@ -378,28 +379,27 @@ private:
             QDomElement stored = document.createElement(PropertyTag);
             stored.setAttribute(QStringLiteral("name"), property.Path());
             // uic sets a property without a Qt-style setter through setProperty, and one of an
-            // owned object through its path; an identifier of an owned object's enumeration is
-            // written with its class, which uic's code needs to name it.
-            if (!property.Meta().hasStdCppSet() || property.Object() != widget)
+            // owned object through its path. Qt Designer reads a <set> or an <enum> only for a
+            // widget's own property, so an owned object's set or enumeration ("Font.Style") is
+            // written as its identifiers in a <string>: uic passes it on as text, and Qt's
+            // property write turns the identifiers into the value.
+            const bool owned = property.Object() != widget;
+            if (!property.Meta().hasStdCppSet() || owned)
                 stored.setAttribute(QStringLiteral("stdset"), QStringLiteral("0"));
-            if (property.Object() != widget && (property.Meta().isEnumType() || property.Meta().isFlagType()))
-                text.Text = Qualified(text.Text, *property.Object()->metaObject());
-            stored.appendChild(ValueElement(document, text));
+            const bool identifiers = property.Meta().isFlagType() || property.Meta().isEnumType();
+            if (owned && identifiers)
+                text.Kind = StringTag;
+            QDomElement value = ValueElement(document, text);
+            // A colour's name and a set's identifiers are no text for a translator: uic would
+            // otherwise pass them through QCoreApplication::translate.
+            if (text.Kind == StringTag && (identifiers || TPropertyText::IsColor(property.Meta())))
+                value.setAttribute(QStringLiteral("notr"), QStringLiteral("true"));
+            stored.appendChild(value);
             if (before.isNull())
                 element.appendChild(stored);
             else
                 element.insertBefore(stored, before);
         }
-    }
-
-    // Each identifier of an enumeration or set text with its class in front ("fsBold|fsItalic"
-    // of TFont is "TarvoWidgets::TFont::fsBold|TarvoWidgets::TFont::fsItalic").
-    static QString Qualified(const QString& identifiers, const QMetaObject& owner)
-    {
-        QStringList qualified;
-        for (const QString& identifier : identifiers.split(QLatin1Char('|'), Qt::SkipEmptyParts))
-            qualified << QString::fromLatin1(owner.className()) + QStringLiteral("::") + identifier;
-        return qualified.join(QLatin1Char('|'));
     }
 
     static QDomElement ValueElement(QDomDocument& document, const TPropertyText& text)
