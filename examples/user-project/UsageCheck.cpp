@@ -1,0 +1,89 @@
+#include "UsageCheck.h"
+
+#include "ui_AllWidgets.h"
+
+#include <QDebug>
+#include <QPointer>
+#include <QTest>
+
+using namespace TarvoWidgets;
+
+namespace {
+
+bool Expect(bool held, const QString& what)
+{
+    if (!held)
+        qCritical().noquote() << "usage:" << what;
+    return held;
+}
+
+// A left click as the window system delivers it: a press, then a release.
+void Click(QWidget* widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+// A button of class TButton made with no parent, set up, then put on the form and shown; a
+// slot connected to its own clicked() deletes it.
+template <class TButton>
+bool MadeBeforeItsParentAndDeletedFromItsSlot(QWidget& form, const char* className)
+{
+    auto* button = new TButton(nullptr);
+    button->SetCaption(QStringLiteral("Made"));
+    button->setGeometry(20, 130, 80, 25);
+    button->setParent(&form);
+    button->show();
+    const QPointer<TButton> watched(button);
+    int clicks = 0;
+    QObject::connect(button, &TButton::clicked, button, [&clicks, button] {
+        ++clicks;
+        delete button;
+    });
+    Click(button);
+    return Expect(clicks == 1 && watched.isNull(),
+                  QStringLiteral("a %1 made before its parent: %2 clicks, %3 after the slot that deletes it")
+                      .arg(QLatin1String(className))
+                      .arg(clicks)
+                      .arg(watched ? QStringLiteral("still there") : QStringLiteral("gone")));
+}
+
+} // namespace
+
+bool CheckUsage()
+{
+    QWidget form;
+    Ui::AllWidgets ui;
+    ui.setupUi(&form);
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        return Expect(false, QStringLiteral("the form is not shown"));
+
+    QStringList heard;
+    QObject::connect(ui.MoreButton, &TZRKFadeButton::clicked, [&] { heard << QStringLiteral("MoreButton clicked"); });
+    QObject::connect(ui.OpenButton, &TShineSpeedButton::clicked, [&] { heard << QStringLiteral("OpenButton clicked"); });
+    QObject::connect(ui.OpenButton, &TShineSpeedButton::toggled,
+                     [&](bool down) { heard << QStringLiteral("OpenButton toggled %1").arg(down); });
+    QObject::connect(ui.SaveButton, &TSpeedButton::toggled,
+                     [&](bool down) { heard << QStringLiteral("SaveButton toggled %1").arg(down); });
+    QObject::connect(ui.OpenButton, &TShineSpeedButton::CaptionChanged,
+                     [&](const QString& caption) { heard << QStringLiteral("OpenButton caption ") + caption; });
+    QObject::connect(ui.SearchBox, &THistoryComboBox::textAdded,
+                     [&](const QString& text) { heard << QStringLiteral("SearchBox added ") + text; });
+
+    Click(ui.MoreButton);
+    Click(ui.OpenButton); // down already, in group 1: stays down
+    Click(ui.SaveButton); // the same group: takes it over
+    ui.OpenButton->SetCaption(QStringLiteral("Opened"));
+    ui.OpenButton->SetCaption(QStringLiteral("Opened")); // no change, no signal
+    ui.SearchBox->AddText(QStringLiteral("tarvo"));
+
+    const QStringList expected{QStringLiteral("MoreButton clicked"), QStringLiteral("OpenButton clicked"),
+                               QStringLiteral("OpenButton toggled 0"), QStringLiteral("SaveButton toggled 1"),
+                               QStringLiteral("OpenButton caption Opened"), QStringLiteral("SearchBox added tarvo")};
+    bool held = Expect(heard == expected, QStringLiteral("signals heard: ") + heard.join(QStringLiteral(", "))
+                                              + QStringLiteral("; expected: ") + expected.join(QStringLiteral(", ")));
+    held = MadeBeforeItsParentAndDeletedFromItsSlot<TZRKFadeButton>(form, "TZRKFadeButton") && held;
+    held = MadeBeforeItsParentAndDeletedFromItsSlot<TShineSpeedButton>(form, "TShineSpeedButton") && held;
+    held = MadeBeforeItsParentAndDeletedFromItsSlot<TSpeedButton>(form, "TSpeedButton") && held;
+    return held;
+}
