@@ -70,7 +70,9 @@ protected:
         // Designer keeps settings (recent plugins, window layout): none of the user's.
         static QTemporaryDir settings;
         qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
-        QCoreApplication::addLibraryPath(QStringLiteral(TARVO_DESIGNER_PLUGINS));
+        // This build's plugin alone: a copy installed in Qt's own plugin folder would register
+        // its own sheet factory beside it.
+        QCoreApplication::setLibraryPaths({QStringLiteral(TARVO_DESIGNER_PLUGINS)});
         Core = QDesignerComponents::createFormEditor(nullptr);
         QDesignerComponents::initializePlugins(Core);
         // What Designer's main window sets up before it opens a form.
