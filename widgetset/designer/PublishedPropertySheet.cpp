@@ -115,6 +115,9 @@ QString TPublishedPropertySheet::propertyGroup(int index) const
     // Grouped under their owner's property, as the editor shows a nested object.
     if (const TPublishedProperty* owned = Owned(index))
         return owned->Path().section(QLatin1Char('.'), 0, 0);
+    // A font's editor heads its own group, beside its colour.
+    if (FontAt(index))
+        return FBase->propertyName(index);
     // Beside the glyph that it sets.
     if (index == PictureRow())
         return FBase->propertyGroup(FBase->indexOf(GlyphName));
