@@ -243,6 +243,23 @@ TEST_F(DesignerSheet, ColoursArePlainInTheColourEditorAndSystemOnesByName)
     }
 }
 
+TEST_F(DesignerSheet, AResetTakesAPlainColourBackToTheNameItWasMadeWith)
+{
+    for (const char* name : {"DisabledShadow", "PressedColors.Color"}) {
+        SCOPED_TRACE(name);
+        const QString row = QString::fromLatin1(name);
+        const QVariant made = Shown(row);
+        ASSERT_EQ(made.metaType().id(), QMetaType::QString) << "a system colour by name";
+        Edit(row, QColor(9, 8, 7));
+        ASSERT_EQ(Shown(row), QColor(9, 8, 7));
+        ASSERT_TRUE(Sheet->hasReset(Sheet->indexOf(row)));
+        Sheet->reset(Sheet->indexOf(row));
+        Sheet->setChanged(Sheet->indexOf(row), false);
+        EXPECT_EQ(Shown(row), made);
+        EXPECT_TRUE(Saved(row).isEmpty());
+    }
+}
+
 TEST_F(DesignerSheet, FontStyleIsAFlagSetInTheFlagsEditor)
 {
     const QVariant shown = Shown(QStringLiteral("ActiveFont.Style"));

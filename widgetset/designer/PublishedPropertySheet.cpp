@@ -38,8 +38,13 @@ TPublishedPropertySheet::TPublishedPropertySheet(QDesignerPropertySheetExtension
     : QObject(parent), FBase(base), FWidget(widget), FGlyphOwner(qobject_cast<TShineSpeedButton*>(widget))
 {
     for (TPublishedProperty& property : TPublishedProperty::Of(widget))
-        if (property.Object() != widget && property.Meta().isWritable())
+        if (property.Object() != widget && property.Meta().isWritable()) {
+            FOwnedInitial.push_back(property.Value());
             FOwned.push_back(std::move(property));
+        }
+    for (int index = 0; index < base->count(); ++index)
+        if (const QMetaProperty meta = Meta(index); meta.isValid() && TPropertyText::IsColor(meta))
+            FColorInitial.insert(index, meta.read(widget));
 }
 
 bool TPublishedPropertySheet::Wants(const QObject* object)
@@ -132,12 +137,26 @@ void TPublishedPropertySheet::setPropertyGroup(int index, const QString& group)
 
 bool TPublishedPropertySheet::hasReset(int index) const
 {
-    return Owned(index) || index == PictureRow() || FontAt(index) ? false : FBase->hasReset(index);
+    if (Owned(index) || FColorInitial.contains(index))
+        return true;
+    return index == PictureRow() || FontAt(index) ? false : FBase->hasReset(index);
 }
 
 bool TPublishedPropertySheet::reset(int index)
 {
-    return Owned(index) || index == PictureRow() || FontAt(index) ? false : FBase->reset(index);
+    // An owned property or a colour goes back to the value the widget was made with (and a
+    // colour thus from a plain one back to its name, which its colour editor cannot give).
+    if (const TPublishedProperty* owned = Owned(index)) {
+        setProperty(index, TDesignerValues::Shown(owned->Meta(), FOwnedInitial[index - FBase->count()]));
+        FOwnedChanged.remove(index);
+        return true;
+    }
+    if (FColorInitial.contains(index)) {
+        setProperty(index, TDesignerValues::Shown(Meta(index), FColorInitial.value(index)));
+        FBase->setChanged(index, false);
+        return true;
+    }
+    return index == PictureRow() || FontAt(index) ? false : FBase->reset(index);
 }
 
 bool TPublishedPropertySheet::isVisible(int index) const

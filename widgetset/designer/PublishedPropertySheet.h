@@ -3,6 +3,7 @@
 #include "toolkit/PublishedProperty.h"
 
 #include <QExtensionFactory>
+#include <QHash>
 #include <QSet>
 #include <QtDesigner/QDesignerPropertySheetExtension>
 #include <optional>
@@ -88,6 +89,9 @@ private:
     QObject* FWidget;
     TarvoWidgets::TShineSpeedButton* FGlyphOwner;
     std::vector<TarvoWidgets::TPublishedProperty> FOwned;
+    // The owned properties' and the colours' values when the widget was made, for a reset.
+    std::vector<QVariant> FOwnedInitial;
+    QHash<int, QVariant> FColorInitial;
     QSet<int> FOwnedChanged;
     QString FPicturePath;
     // Glyph as it was before the first picture chosen in the editor, and whether it was changed.
