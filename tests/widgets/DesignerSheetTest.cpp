@@ -6,6 +6,7 @@
 #include "toolkit/Font.h"
 #include "widgets/ShineBtnColors.h"
 #include "widgets/ShineSpdBtn.h"
+#include "Warnings.h"
 
 #include <QCoreApplication>
 #include <QDesignerComponents>
@@ -29,23 +30,6 @@ using qdesigner_internal::PropertySheetFlagValue;
 using qdesigner_internal::PropertySheetPixmapValue;
 
 namespace {
-
-// The warnings that Qt's message log receives while it lives.
-class TWarnings {
-public:
-    TWarnings() { Previous = qInstallMessageHandler(&TWarnings::Keep); Current = this; }
-    ~TWarnings() { qInstallMessageHandler(Previous); Current = nullptr; }
-    QStringList Texts;
-
-private:
-    static void Keep(QtMsgType type, const QMessageLogContext&, const QString& text)
-    {
-        if (type == QtWarningMsg && Current)
-            Current->Texts << text;
-    }
-    static inline TWarnings* Current = nullptr;
-    QtMessageHandler Previous;
-};
 
 const char* const ButtonForm = R"(<?xml version="1.0" encoding="UTF-8"?>
 <ui version="4.0"><class>Form</class>
