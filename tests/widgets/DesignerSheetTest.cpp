@@ -119,6 +119,8 @@ TEST_F(DesignerSheet, GlyphPictureFromAFileOrAResourceIsStoredAsTheGlyph)
     QTemporaryDir folder;
     QImage picture(5, 3, QImage::Format_ARGB32);
     picture.fill(QColor(200, 20, 40));
+    // What a file carries beside its pixels is no part of the glyph.
+    picture.setText(QStringLiteral("Comment"), QStringLiteral("drawn by hand"));
     const QString file = folder.filePath(QStringLiteral("arrow.png"));
     ASSERT_TRUE(picture.save(file));
     // A picture that Qt's own resources hold, as a form's resource file would.
@@ -142,6 +144,8 @@ TEST_F(DesignerSheet, GlyphPictureFromAFileOrAResourceIsStoredAsTheGlyph)
         EXPECT_FALSE(Changed(QStringLiteral("GlyphPicture")));
         EXPECT_EQ(Saved(QStringLiteral("Glyph")), QStringLiteral("<string>%1</string>").arg(Button->GlyphText()));
         EXPECT_FALSE(Form->contents().contains(QStringLiteral("GlyphPicture")));
+        EXPECT_TRUE(Button->Glyph()->Image().textKeys().isEmpty());
+        EXPECT_FALSE(QByteArray::fromBase64(Button->GlyphText().toLatin1()).contains("tEXt"));
 
         // Undone back to no choice: the glyph as it was, stored as before.
         Edit(QStringLiteral("GlyphPicture"), QVariant::fromValue(PropertySheetPixmapValue()));

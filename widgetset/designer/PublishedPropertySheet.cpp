@@ -5,6 +5,7 @@
 #include "toolkit/PropertyText.h"
 #include "widgets/ShineSpdBtn.h"
 
+#include <QColorSpace>
 #include <QExtensionManager>
 #include <QImage>
 #include <QPixmap>
@@ -30,6 +31,19 @@ const QString GlyphName = QStringLiteral("Glyph");
 bool EditorTypeDiffers(const QMetaProperty& meta, const QVariant& a, const QVariant& b)
 {
     return TDesignerValues::Shown(meta, a).metaType() != TDesignerValues::Shown(meta, b).metaType();
+}
+
+// The picture at path as pixels alone, in sRGB: a file's text chunks (dates, comments) and colour
+// profile are no part of a glyph and would only swell the form.
+QImage PixelsOf(const QString& path)
+{
+    QImage picture(path);
+    if (picture.isNull())
+        return picture;
+    if (picture.colorSpace().isValid())
+        picture.convertToColorSpace(QColorSpace::SRgb);
+    picture.convertTo(QImage::Format_ARGB32);
+    return QImage(picture.constBits(), picture.width(), picture.height(), picture.bytesPerLine(), picture.format()).copy();
 }
 
 } // namespace
@@ -283,7 +297,7 @@ void TPublishedPropertySheet::WritePicture(const QVariant& value)
         FBase->setProperty(glyph, FGlyphBefore->first);
         FBase->setChanged(glyph, FGlyphBefore->second);
     } else {
-        const QImage picture(path);
+        const QImage picture = PixelsOf(path);
         if (picture.isNull()) {
             qWarning("%s: '%s' is no picture", qPrintable(PictureName), qPrintable(path));
             return;
