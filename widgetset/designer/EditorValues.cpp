@@ -43,12 +43,13 @@ bool IsPlainColor(TColor color)
     return (color & ~0xFFFFFF) == 0;
 }
 
-} // namespace
-
+// Whether a property is shown in a type of Designer's own rather than as its value.
 bool IsTranslated(const QMetaProperty& meta)
 {
     return TPropertyText::IsColor(meta) || meta.isFlagType();
 }
+
+} // namespace
 
 QVariant Shown(const QMetaProperty& meta, const QVariant& value)
 {

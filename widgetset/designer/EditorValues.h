@@ -25,7 +25,4 @@ QVariant Taken(const QMetaProperty& meta, const QVariant& value);
 // A value with a text that Designer wraps in its own type (for the translation settings)
 // taken out of the wrapper; other values as they are.
 QVariant Unwrapped(const QVariant& value);
-// Whether a property is shown in a type of Designer's own rather than as its value.
-bool IsTranslated(const QMetaProperty& meta);
-
 } // namespace TDesignerValues
