@@ -25,4 +25,5 @@ QVariant Taken(const QMetaProperty& meta, const QVariant& value);
 // A value with a text that Designer wraps in its own type (for the translation settings)
 // taken out of the wrapper; other values as they are.
 QVariant Unwrapped(const QVariant& value);
+
 } // namespace TDesignerValues
