@@ -2,7 +2,8 @@
 # A round trip through Qt Designer loses nothing: the real designer, with the widget set's
 # plugin, opens each form, saves it by its own save action (Ctrl+S, as a user does), and the
 # stored properties that a stored layout reads from the saved file are those of the original
-# (compared by ui_properties). Designer must say nothing while it reads and saves them.
+# (compared by ui_properties); the saved form opened and saved once more stores them still.
+# Designer must say nothing while it reads and saves them.
 #   designer-roundtrip.sh <plugin folder holding designer/> <ui_properties> <form.ui>...
 source "$(dirname "$0")/lib.sh"
 plugins=$1
@@ -11,22 +12,15 @@ shift 2
 designer=/usr/lib/qt6/bin/designer
 [[ -x "$designer" ]] || fail "no Qt Designer at $designer (package designer-qt6)"
 
-start_display
-status=0
-for form in "$@"; do
-  name=$(basename "$form" .ui)
-  out="$E2E_OUT/$name"
-  mkdir -p "$out/home"
-  cp "$form" "$out/$name.ui"
-  QT_QPA_PLATFORM=offscreen "$dump" "$out/$name.ui" >"$out/before.txt" 2>/dev/null \
-    || fail "$name: the stored layout does not read the original"
+# Opens <out>/<name>.ui in Designer and saves it there by Ctrl+S.
+save_in_designer() {
+  local out=$1 name=$2 window="" before deadline
   before=$(stat -c %Y.%s "$out/$name.ui")
   # A settings folder of its own: no earlier session's window layout or recent files.
   HOME="$out/home" XDG_CONFIG_HOME="$out/home/.config" QT_PLUGIN_PATH="$plugins" \
-    "$designer" "$out/$name.ui" >"$out/designer.log" 2>&1 &
+    "$designer" "$out/$name.ui" >>"$out/designer.log" 2>&1 &
   APP_PID=$!
   # Designer's main window holds the form (its first start docks the forms in it).
-  window=""
   deadline=$((SECONDS + 60))
   until window=$(xdotool search --onlyvisible --name '^Qt Designer$' 2>/dev/null | head -n1) && [[ -n "$window" ]]; do
     kill -0 "$APP_PID" 2>/dev/null || fail "$name: designer ended; see $out/designer.log"
@@ -49,13 +43,30 @@ for form in "$@"; do
   kill "$APP_PID" 2>/dev/null || true
   wait "$APP_PID" 2>/dev/null || true
   APP_PID=""
-  QT_QPA_PLATFORM=offscreen "$dump" "$out/$name.ui" >"$out/after.txt" 2>"$out/dump.log" \
-    || { echo "$name: the stored layout does not read the saved form: $(cat "$out/dump.log")" >&2; status=1; continue; }
-  if ! diff -u "$out/before.txt" "$out/after.txt" >"$out/diff.txt"; then
-    echo "$name: the saved form differs:" >&2
-    grep '^[-+][^-+]' "$out/diff.txt" >&2 || true
-    status=1
-  fi
+}
+
+start_display
+status=0
+for form in "$@"; do
+  name=$(basename "$form" .ui)
+  out="$E2E_OUT/$name"
+  mkdir -p "$out/home"
+  cp "$form" "$out/$name.ui"
+  QT_QPA_PLATFORM=offscreen "$dump" "$out/$name.ui" >"$out/before.txt" 2>/dev/null \
+    || fail "$name: the stored layout does not read the original"
+  # Saved twice: Designer must also read what it wrote itself (a flag set as a <set>, a plain
+  # colour as a <color>).
+  for pass in 1 2; do
+    save_in_designer "$out" "$name"
+    QT_QPA_PLATFORM=offscreen "$dump" "$out/$name.ui" >"$out/after.txt" 2>"$out/dump.log" \
+      || { echo "$name: the stored layout does not read the saved form: $(cat "$out/dump.log")" >&2; status=1; break; }
+    if ! diff -u "$out/before.txt" "$out/after.txt" >"$out/diff.txt"; then
+      echo "$name: the form saved $pass time(s) differs:" >&2
+      grep '^[-+][^-+]' "$out/diff.txt" >&2 || true
+      status=1
+      break
+    fi
+  done
   # Designer's own start-up lines are no warning of ours.
   if grep -v -e 'XDG_RUNTIME_DIR' "$out/designer.log" >"$out/warnings.txt"; then
     echo "$name: Designer warned:" >&2

@@ -6,6 +6,7 @@
 #include "widgets/ShineBtnColors.h"
 #include "widgets/ShineSpdBtn.h"
 #include "widgets/ZRKFadeButton.h"
+#include "Warnings.h"
 
 #include <QCursor>
 #include <QPointer>
@@ -16,23 +17,6 @@
 using namespace TarvoWidgets;
 
 namespace {
-
-// The warnings that Qt's message log receives while it lives.
-class TWarnings {
-public:
-    TWarnings() { Previous = qInstallMessageHandler(&TWarnings::Keep); Current = this; }
-    ~TWarnings() { qInstallMessageHandler(Previous); Current = nullptr; }
-    QStringList Texts;
-
-private:
-    static void Keep(QtMsgType type, const QMessageLogContext&, const QString& text)
-    {
-        if (type == QtWarningMsg && Current)
-            Current->Texts << text;
-    }
-    static inline TWarnings* Current = nullptr;
-    QtMessageHandler Previous = nullptr;
-};
 
 // A one-pixel PNG in base64, a glyph that Qt's property system may write.
 QString SomeGlyphText()

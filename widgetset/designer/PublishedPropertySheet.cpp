@@ -1,60 +1,64 @@
 #include "PublishedPropertySheet.h"
 
-#include "toolkit/Color.h"
+#include "EditorValues.h"
+#include "toolkit/Font.h"
 #include "toolkit/PropertyText.h"
+#include "widgets/ShineSpdBtn.h"
 
+#include <QColorSpace>
 #include <QExtensionManager>
+#include <QImage>
+#include <QPixmap>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <QtDesigner/QDesignerFormEditorInterface>
+#include <QtDesigner/QDesignerFormWindowInterface>
+#include <QtDesigner/QDesignerPropertyEditorInterface>
+#include <QtDesigner/private/qdesigner_utils_p.h>
 #include <exception>
 
 using namespace TarvoWidgets;
+using qdesigner_internal::PropertySheetPixmapValue;
+using qdesigner_internal::PropertySheetStringValue;
 
 namespace {
 
-// A property that Designer shows as its stored text rather than as its value.
-bool ShownAsText(const QMetaProperty& meta)
+const QString PictureName = QStringLiteral("GlyphPicture");
+const QString GlyphName = QStringLiteral("Glyph");
+
+// Whether two values of a property would be shown in editors of different types.
+bool EditorTypeDiffers(const QMetaProperty& meta, const QVariant& a, const QVariant& b)
 {
-    return TPropertyText::IsColor(meta) || meta.isFlagType();
+    return TDesignerValues::Shown(meta, a).metaType() != TDesignerValues::Shown(meta, b).metaType();
 }
 
-// The value that Designer shows for a property's value.
-QVariant Shown(const QMetaProperty& meta, const QVariant& value)
+// The picture at path as pixels alone, in sRGB: a file's text chunks (dates, comments) and colour
+// profile are no part of a glyph and would only swell the form.
+QImage PixelsOf(const QString& path)
 {
-    if (!ShownAsText(meta))
-        return value;
-    return TPropertyText::From(meta, value).Text;
-}
-
-// The property's value for what Designer hands back: the text as a layout holds it, a
-// QColor as the plain colour; an invalid QVariant for what is none of its values.
-QVariant Taken(const QMetaProperty& meta, const QVariant& value)
-{
-    if (TPropertyText::IsColor(meta) && value.metaType().id() == QMetaType::QColor)
-        return QVariant::fromValue(FromQColor(value.value<QColor>()));
-    if (!ShownAsText(meta) && value.metaType() != meta.metaType() && !value.canConvert(meta.metaType()))
-        return {};
-    if (!ShownAsText(meta))
-        return value;
-    const QString kind = TPropertyText::IsColor(meta) ? QStringLiteral("string") : QStringLiteral("set");
-    QString why;
-    return TPropertyText{kind, value.toString()}.ValueFor(meta, why);
-}
-
-bool IsPlain(const QVariant& value)
-{
-    const int type = value.metaType().id();
-    return type < QMetaType::User;
+    QImage picture(path);
+    if (picture.isNull())
+        return picture;
+    if (picture.colorSpace().isValid())
+        picture.convertToColorSpace(QColorSpace::SRgb);
+    picture.convertTo(QImage::Format_ARGB32);
+    return QImage(picture.constBits(), picture.width(), picture.height(), picture.bytesPerLine(), picture.format()).copy();
 }
 
 } // namespace
 
 TPublishedPropertySheet::TPublishedPropertySheet(QDesignerPropertySheetExtension* base, QObject* widget, QObject* parent)
-    : QObject(parent), FBase(base), FWidget(widget)
+    : QObject(parent), FBase(base), FWidget(widget), FGlyphOwner(qobject_cast<TShineSpeedButton*>(widget))
 {
     for (TPublishedProperty& property : TPublishedProperty::Of(widget))
-        if (property.Object() != widget && property.Meta().isWritable())
+        if (property.Object() != widget && property.Meta().isWritable()) {
+            FOwnedInitial.push_back(property.Value());
             FOwned.push_back(std::move(property));
+        }
+    for (int index = 0; index < base->count(); ++index)
+        if (const QMetaProperty meta = Meta(index); meta.isValid() && TPropertyText::IsColor(meta))
+            FColorInitial.insert(index, meta.read(widget));
 }
 
 bool TPublishedPropertySheet::Wants(const QObject* object)
@@ -80,9 +84,30 @@ QMetaProperty TPublishedPropertySheet::Meta(int index) const
     return meta->property(meta->indexOfProperty(FBase->propertyName(index).toUtf8().constData()));
 }
 
+TFont* TPublishedPropertySheet::FontAt(int index) const
+{
+    if (index < 0 || index >= FBase->count())
+        return nullptr;
+    const QMetaProperty meta = Meta(index);
+    if (!meta.isValid() || !TPublishedProperty::IsOwnedObject(meta))
+        return nullptr;
+    return qobject_cast<TFont*>(meta.read(FWidget).value<QObject*>());
+}
+
+bool TPublishedPropertySheet::CoveredByFontRow(const TPublishedProperty& owned)
+{
+    const QByteArray name = owned.Meta().name();
+    return qobject_cast<const TFont*>(owned.Object()) && (name == "Name" || name == "Size" || name == "Style");
+}
+
+int TPublishedPropertySheet::PictureRow() const
+{
+    return FGlyphOwner ? FBase->count() + int(FOwned.size()) : -1;
+}
+
 int TPublishedPropertySheet::count() const
 {
-    return FBase->count() + int(FOwned.size());
+    return FBase->count() + int(FOwned.size()) + (FGlyphOwner ? 1 : 0);
 }
 
 int TPublishedPropertySheet::indexOf(const QString& name) const
@@ -90,6 +115,8 @@ int TPublishedPropertySheet::indexOf(const QString& name) const
     for (std::size_t i = 0; i < FOwned.size(); ++i)
         if (FOwned[i].Path() == name)
             return FBase->count() + int(i);
+    if (FGlyphOwner && name == PictureName)
+        return PictureRow();
     return FBase->indexOf(name);
 }
 
@@ -97,6 +124,8 @@ QString TPublishedPropertySheet::propertyName(int index) const
 {
     if (const TPublishedProperty* owned = Owned(index))
         return owned->Path();
+    if (index == PictureRow())
+        return PictureName;
     return FBase->propertyName(index);
 }
 
@@ -105,30 +134,52 @@ QString TPublishedPropertySheet::propertyGroup(int index) const
     // Grouped under their owner's property, as the editor shows a nested object.
     if (const TPublishedProperty* owned = Owned(index))
         return owned->Path().section(QLatin1Char('.'), 0, 0);
+    // A font's editor heads its own group, beside its colour.
+    if (FontAt(index))
+        return FBase->propertyName(index);
+    // Beside the glyph that it sets.
+    if (index == PictureRow())
+        return FBase->propertyGroup(FBase->indexOf(GlyphName));
     return FBase->propertyGroup(index);
 }
 
 void TPublishedPropertySheet::setPropertyGroup(int index, const QString& group)
 {
-    if (!Owned(index))
+    if (!Owned(index) && index != PictureRow())
         FBase->setPropertyGroup(index, group);
 }
 
 bool TPublishedPropertySheet::hasReset(int index) const
 {
-    return Owned(index) ? false : FBase->hasReset(index);
+    if (Owned(index) || FColorInitial.contains(index))
+        return true;
+    return index == PictureRow() || FontAt(index) ? false : FBase->hasReset(index);
 }
 
 bool TPublishedPropertySheet::reset(int index)
 {
-    return Owned(index) ? false : FBase->reset(index);
+    // An owned property or a colour goes back to the value the widget was made with (and a
+    // colour thus from a plain one back to its name, which its colour editor cannot give).
+    if (const TPublishedProperty* owned = Owned(index)) {
+        setProperty(index, TDesignerValues::Shown(owned->Meta(), FOwnedInitial[index - FBase->count()]));
+        FOwnedChanged.remove(index);
+        return true;
+    }
+    if (FColorInitial.contains(index)) {
+        setProperty(index, TDesignerValues::Shown(Meta(index), FColorInitial.value(index)));
+        FBase->setChanged(index, false);
+        return true;
+    }
+    return index == PictureRow() || FontAt(index) ? false : FBase->reset(index);
 }
 
 bool TPublishedPropertySheet::isVisible(int index) const
 {
-    if (Owned(index))
+    if (const TPublishedProperty* owned = Owned(index))
+        return !CoveredByFontRow(*owned);
+    if (index == PictureRow() || FontAt(index))
         return true;
-    // The owned objects are edited through their own properties.
+    // The colour sets are edited through their own properties.
     const QMetaProperty meta = Meta(index);
     if (meta.isValid() && TPublishedProperty::IsOwnedObject(meta))
         return false;
@@ -137,69 +188,69 @@ bool TPublishedPropertySheet::isVisible(int index) const
 
 void TPublishedPropertySheet::setVisible(int index, bool visible)
 {
-    if (!Owned(index))
+    if (!Owned(index) && index != PictureRow())
         FBase->setVisible(index, visible);
 }
 
 bool TPublishedPropertySheet::isAttribute(int index) const
 {
-    return Owned(index) ? false : FBase->isAttribute(index);
+    return Owned(index) || index == PictureRow() ? false : FBase->isAttribute(index);
 }
 
 void TPublishedPropertySheet::setAttribute(int index, bool attribute)
 {
-    if (!Owned(index))
+    if (!Owned(index) && index != PictureRow())
         FBase->setAttribute(index, attribute);
 }
 
 QVariant TPublishedPropertySheet::property(int index) const
 {
     if (const TPublishedProperty* owned = Owned(index))
-        return Shown(owned->Meta(), owned->Value());
+        return TDesignerValues::Shown(owned->Meta(), owned->Value());
+    if (index == PictureRow())
+        return QVariant::fromValue(PropertySheetPixmapValue(FPicturePath));
+    if (const TFont* font = FontAt(index))
+        return font->Face();
     const QMetaProperty meta = Meta(index);
     const QVariant value = FBase->property(index);
-    return meta.isValid() && TPropertyText::IsColor(meta) ? Shown(meta, value) : value;
+    return meta.isValid() && TPropertyText::IsColor(meta) ? TDesignerValues::Shown(meta, value) : value;
 }
 
-QVariant TPublishedPropertySheet::Unwrapped(const QVariant& value) const
-{
-    if (IsPlain(value))
-        return value;
-    // A text that Designer read from a form comes wrapped in a type of its own (for its
-    // translation settings) that only its own sheet opens: it goes through the widget's accessible
-    // name (a text property that Designer applies to the widget itself, as it does not the tool
-    // tip), which then gets its own value back.
-    const int conduit = FBase->indexOf(QStringLiteral("accessibleName"));
-    auto* widget = qobject_cast<QWidget*>(FWidget);
-    if (conduit < 0 || !widget)
-        return value;
-    const QVariant kept = FBase->property(conduit);
-    const bool keptChanged = FBase->isChanged(conduit);
-    FBase->setProperty(conduit, value);
-    const QString text = widget->accessibleName();
-    FBase->setProperty(conduit, kept);
-    FBase->setChanged(conduit, keptChanged);
-    return text;
-}
-
-void TPublishedPropertySheet::setProperty(int index, const QVariant& wrapped)
+void TPublishedPropertySheet::setProperty(int index, const QVariant& value)
 {
     // Designer calls here from its own frames: a value that a setter refuses stays unset.
     try {
         if (const TPublishedProperty* owned = Owned(index)) {
-            const QVariant taken = Taken(owned->Meta(), Unwrapped(wrapped));
-            if (taken.isValid())
-                owned->SetValue(taken);
+            const QVariant taken = TDesignerValues::Taken(owned->Meta(), value);
+            if (!taken.isValid())
+                return;
+            const bool retype = EditorTypeDiffers(owned->Meta(), owned->Value(), taken);
+            owned->SetValue(taken);
+            if (retype)
+                RefreshEditor();
+            return;
+        }
+        if (index == PictureRow()) {
+            WritePicture(value);
+            return;
+        }
+        if (FontAt(index)) {
+            if (value.metaType().id() == QMetaType::QFont)
+                WriteFont(index, value.value<QFont>());
             return;
         }
         const QMetaProperty meta = Meta(index);
         if (!meta.isValid() || !TPropertyText::IsColor(meta)) {
-            FBase->setProperty(index, wrapped);
+            FBase->setProperty(index, value);
             return;
         }
-        const QVariant taken = Taken(meta, Unwrapped(wrapped));
-        if (taken.isValid())
-            FBase->setProperty(index, taken);
+        const QVariant taken = TDesignerValues::Taken(meta, value);
+        if (!taken.isValid())
+            return;
+        const bool retype = EditorTypeDiffers(meta, FBase->property(index), taken);
+        FBase->setProperty(index, taken);
+        if (retype)
+            RefreshEditor();
     } catch (const std::exception& error) {
         qWarning("%s: %s", qPrintable(propertyName(index)), error.what());
     } catch (...) {
@@ -207,8 +258,80 @@ void TPublishedPropertySheet::setProperty(int index, const QVariant& wrapped)
     }
 }
 
+void TPublishedPropertySheet::WriteFont(int index, const QFont& face)
+{
+    const QString path = FBase->propertyName(index);
+    TFont::TFontStyles style;
+    style.setFlag(TFont::fsBold, face.bold());
+    style.setFlag(TFont::fsItalic, face.italic());
+    style.setFlag(TFont::fsUnderline, face.underline());
+    style.setFlag(TFont::fsStrikeOut, face.strikeOut());
+    // Only the parts that differ: writing a part marks the face as set, which stops it following
+    // the application's font.
+    const std::pair<QString, QVariant> parts[] = {
+        {QStringLiteral("Name"), face.family()},
+        {QStringLiteral("Size"), face.pointSize()},
+        {QStringLiteral("Style"), QVariant::fromValue(style)},
+    };
+    for (const auto& [name, part] : parts) {
+        const int row = indexOf(path + QLatin1Char('.') + name);
+        const TPublishedProperty* owned = Owned(row);
+        if (!owned || TPropertyText::Same(owned->Meta(), owned->Value(), part))
+            continue;
+        if (name == QLatin1String("Size") && part.toInt() <= 0)
+            continue; // a face in pixels has no point size to store
+        owned->SetValue(part);
+        FOwnedChanged.insert(row);
+    }
+}
+
+void TPublishedPropertySheet::WritePicture(const QVariant& value)
+{
+    const QString path = value.value<PropertySheetPixmapValue>().path();
+    const int glyph = FBase->indexOf(GlyphName);
+    if (glyph < 0)
+        return;
+    if (path.isEmpty()) {
+        if (!FGlyphBefore)
+            return;
+        FBase->setProperty(glyph, FGlyphBefore->first);
+        FBase->setChanged(glyph, FGlyphBefore->second);
+    } else {
+        const QImage picture = PixelsOf(path);
+        if (picture.isNull()) {
+            qWarning("%s: '%s' is no picture", qPrintable(PictureName), qPrintable(path));
+            return;
+        }
+        if (!FGlyphBefore)
+            FGlyphBefore.emplace(FBase->property(glyph), FBase->isChanged(glyph));
+        // The button encodes its glyph as the form stores it; Designer's sheet takes the text
+        // so that it saves it and its undo knows it.
+        FGlyphOwner->SetGlyphPixmap(QPixmap::fromImage(picture));
+        FBase->setProperty(glyph, QVariant::fromValue(PropertySheetStringValue(FGlyphOwner->GlyphText())));
+        FBase->setChanged(glyph, true);
+    }
+    FPicturePath = path;
+    RefreshEditor();
+}
+
+void TPublishedPropertySheet::RefreshEditor() const
+{
+    QDesignerFormWindowInterface* form = QDesignerFormWindowInterface::findFormWindow(FWidget);
+    if (!form)
+        return;
+    QPointer<QObject> widget = FWidget;
+    QPointer<QDesignerPropertyEditorInterface> editor = form->core()->propertyEditor();
+    QTimer::singleShot(0, editor, [widget, editor] {
+        if (widget && editor && editor->object() == widget)
+            editor->setObject(widget);
+    });
+}
+
 bool TPublishedPropertySheet::isChanged(int index) const
 {
+    // The font and picture rows are never stored: what they edit is.
+    if (index == PictureRow() || FontAt(index))
+        return false;
     if (Owned(index))
         return FOwnedChanged.contains(index);
     return FBase->isChanged(index);
@@ -216,6 +339,8 @@ bool TPublishedPropertySheet::isChanged(int index) const
 
 void TPublishedPropertySheet::setChanged(int index, bool changed)
 {
+    if (index == PictureRow() || FontAt(index))
+        return;
     if (!Owned(index)) {
         FBase->setChanged(index, changed);
         return;
@@ -228,7 +353,7 @@ void TPublishedPropertySheet::setChanged(int index, bool changed)
 
 bool TPublishedPropertySheet::isEnabled(int index) const
 {
-    return Owned(index) ? true : FBase->isEnabled(index);
+    return Owned(index) || index == PictureRow() || FontAt(index) ? true : FBase->isEnabled(index);
 }
 
 void TPublishedPropertySheetFactory::Install(QDesignerFormEditorInterface* core)

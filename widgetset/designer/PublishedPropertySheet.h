@@ -3,24 +3,37 @@
 #include "toolkit/PublishedProperty.h"
 
 #include <QExtensionFactory>
+#include <QHash>
 #include <QSet>
 #include <QtDesigner/QDesignerPropertySheetExtension>
+#include <optional>
+#include <utility>
 #include <vector>
 
 class QDesignerFormEditorInterface;
+namespace TarvoWidgets {
+class TFont;
+class TShineSpeedButton;
+} // namespace TarvoWidgets
 
 // Qt Designer's property sheet of a widget of the set: every property that a stored layout
 // carries, in the form that the layout file holds, so that a form saved from Designer stores
 // what it read.
-// - A toolkit colour is shown and edited as its stored text: a system colour by its name
-//   ("clBtnFace"), no colour as "clNone", a plain colour as "#RRGGBB". Designer writes it as a
-//   <string>, which a stored layout reads back as the same colour; a colour read as a <color>
-//   is taken as the plain colour.
+// - A toolkit colour, a flag set: in the editor of EditorValues.h (a plain colour in the colour
+//   editor, a system colour or clNone by its name, a set in the flags editor).
 // - The owned objects (colour sets, fonts) are added as properties of their own under the
 //   dotted names of the stored layout ("Colors.Color", "Font.Style"), grouped by their owner;
-//   the pointer-typed properties that publish them are hidden, as Designer cannot edit them.
-//   A flag set among them ("Font.Style") is shown and written as its identifiers
-//   ("fsBold|fsItalic").
+//   the pointer-typed property that publishes a colour set is hidden, as Designer cannot edit
+//   it.
+// - A font's pointer-typed property ("Font") is shown as a QFont, in Designer's font editor:
+//   a change writes the font's own dotted properties (Font.Name, Font.Size, Font.Style), which
+//   are what the form stores; the font row itself is never stored, and the dotted rows that it
+//   covers are hidden. The font's colour (Font.Color) stays a row of its own beside it.
+// - A shine button's glyph gets an editor-only row, "GlyphPicture", in Designer's pixmap editor
+//   (a file or a resource): the chosen picture is written to Glyph, which the form stores as
+//   it always has (a PNG in base64); the row itself is never stored. It shows the picture chosen
+//   in this session; an undo back to no choice gives Glyph its text from before the first
+//   choice.
 // Everything else goes to Designer's own sheet, which this one wraps.
 class TPublishedPropertySheet : public QObject, public QDesignerPropertySheetExtension {
     Q_OBJECT
@@ -54,14 +67,35 @@ private:
     const TarvoWidgets::TPublishedProperty* Owned(int index) const;
     // Designer's own property at index, if it is one of the widget's Q_PROPERTYs.
     QMetaProperty Meta(int index) const;
-    // A value as Designer hands it over, with a text read from a form taken out of Designer's
-    // own wrapper.
-    QVariant Unwrapped(const QVariant& value) const;
+    // The font that Designer's own property at index publishes, or none.
+    TarvoWidgets::TFont* FontAt(int index) const;
+    // Whether an owned property is one that its font's row edits.
+    static bool CoveredByFontRow(const TarvoWidgets::TPublishedProperty& owned);
+    // The index of the glyph's editor-only row, or -1 for a widget without a glyph.
+    int PictureRow() const;
+
+    // Writes the parts of a font that differ from the editor's value to its dotted
+    // properties, marked changed.
+    void WriteFont(int index, const QFont& face);
+    // Loads the picture at a pixmap value's path into the glyph; an empty path gives the glyph
+    // back its text from before the first choice.
+    void WritePicture(const QVariant& value);
+    // Has Designer's property editor build its rows anew from this sheet, once Designer is out of
+    // the call that got here: a row whose editor type changed (a colour between a name and a
+    // plain colour) or that changed along with another (Glyph with its picture).
+    void RefreshEditor() const;
 
     QDesignerPropertySheetExtension* FBase;
     QObject* FWidget;
+    TarvoWidgets::TShineSpeedButton* FGlyphOwner;
     std::vector<TarvoWidgets::TPublishedProperty> FOwned;
+    // The owned properties' and the colours' values when the widget was made, for a reset.
+    std::vector<QVariant> FOwnedInitial;
+    QHash<int, QVariant> FColorInitial;
     QSet<int> FOwnedChanged;
+    QString FPicturePath;
+    // Glyph as it was before the first picture chosen in the editor, and whether it was changed.
+    std::optional<std::pair<QVariant, bool>> FGlyphBefore;
 };
 
 // Gives the widgets of the set a TPublishedPropertySheet in place of Designer's own.

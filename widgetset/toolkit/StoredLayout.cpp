@@ -379,10 +379,11 @@ private:
             QDomElement stored = document.createElement(PropertyTag);
             stored.setAttribute(QStringLiteral("name"), property.Path());
             // uic sets a property without a Qt-style setter through setProperty, and one of an
-            // owned object through its path. Qt Designer reads a <set> or an <enum> only for a
-            // widget's own property, so an owned object's set or enumeration ("Font.Style") is
-            // written as its identifiers in a <string>: uic passes it on as text, and Qt's
-            // property write turns the identifiers into the value.
+            // owned object through its path. An owned object's set or enumeration ("Font.Style")
+            // is written as its identifiers in a <string>: uic passes it on as text and Qt's
+            // property write turns the identifiers into the value, so that the generated code
+            // needs no C++ name of the owned object's class (Qt Designer's own reader takes a
+            // <set> or an <enum> only for a widget's own property).
             const bool owned = property.Object() != widget;
             if (!property.Meta().hasStdCppSet() || owned)
                 stored.setAttribute(QStringLiteral("stdset"), QStringLiteral("0"));

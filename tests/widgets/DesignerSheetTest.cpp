@@ -1,0 +1,262 @@
+// The widget set's property sheet as Qt Designer uses it: a real form editor core that loads the
+// plugin from this build, a form read from .ui text, values set through the sheet as the
+// property editor sets them (setProperty, then setChanged), and the text that Designer saves.
+#include "toolkit/Bitmap.h"
+#include "toolkit/Color.h"
+#include "toolkit/Font.h"
+#include "widgets/ShineBtnColors.h"
+#include "widgets/ShineSpdBtn.h"
+#include "Warnings.h"
+
+#include <QCoreApplication>
+#include <QDesignerComponents>
+#include <QFile>
+#include <QDir>
+#include <QExtensionManager>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtDesigner/QDesignerFormEditorInterface>
+#include <QtDesigner/QDesignerFormWindowInterface>
+#include <QtDesigner/QDesignerFormWindowManagerInterface>
+#include <QtDesigner/QDesignerIntegration>
+#include <QtDesigner/QDesignerPropertyEditorInterface>
+#include <QtDesigner/QDesignerPropertySheetExtension>
+#include <QtDesigner/private/qdesigner_utils_p.h>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace TarvoWidgets;
+using qdesigner_internal::PropertySheetFlagValue;
+using qdesigner_internal::PropertySheetPixmapValue;
+
+namespace {
+
+const char* const ButtonForm = R"(<?xml version="1.0" encoding="UTF-8"?>
+<ui version="4.0"><class>Form</class>
+<widget class="QWidget" name="Form">
+ <property name="geometry"><rect><x>0</x><y>0</y><width>200</width><height>100</height></rect></property>
+ <widget class="TarvoWidgets::TShineSpeedButton" name="Button">
+  <property name="geometry"><rect><x>10</x><y>10</y><width>80</width><height>30</height></rect></property>
+  <property name="Caption" stdset="0"><string>Go</string></property>
+  <property name="Colors.Color" stdset="0"><string>clHighlight</string></property>
+  <property name="Font.Style" stdset="0"><set>fsBold|fsItalic</set></property>
+  <property name="ActiveFont.Style" stdset="0"><string>fsUnderline</string></property>
+ </widget>
+</widget>
+<customwidgets><customwidget><class>TarvoWidgets::TShineSpeedButton</class><extends>QWidget</extends>
+ <header>widgets/ShineSpdBtn.h</header></customwidget></customwidgets>
+</ui>)";
+
+class DesignerSheet : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        // Designer keeps settings (recent plugins, window layout): none of the user's.
+        static QTemporaryDir settings;
+        qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+        // This build's plugin alone: a copy installed in Qt's own plugin folder would register
+        // its own sheet factory beside it.
+        QCoreApplication::setLibraryPaths({QStringLiteral(TARVO_DESIGNER_PLUGINS)});
+        Core = QDesignerComponents::createFormEditor(nullptr);
+        QDesignerComponents::initializePlugins(Core);
+        // What Designer's main window sets up before it opens a form.
+        Core->setPropertyEditor(QDesignerComponents::createPropertyEditor(Core, nullptr));
+        new QDesignerIntegration(Core, Core);
+    }
+
+    void SetUp() override
+    {
+        Form.reset(Core->formWindowManager()->createFormWindow());
+        Form->setContents(QString::fromUtf8(ButtonForm));
+        Button = Form->findChild<TShineSpeedButton*>(QStringLiteral("Button"));
+        ASSERT_NE(Button, nullptr) << "the plugin was not loaded from " TARVO_DESIGNER_PLUGINS;
+        Sheet = qt_extension<QDesignerPropertySheetExtension*>(Core->extensionManager(), Button);
+        ASSERT_NE(Sheet, nullptr);
+    }
+
+    // A value given as Designer's property editor gives it.
+    void Edit(const QString& name, const QVariant& value)
+    {
+        const int index = Sheet->indexOf(name);
+        ASSERT_GE(index, 0) << name.toStdString();
+        Sheet->setProperty(index, value);
+        Sheet->setChanged(index, true);
+    }
+    QVariant Shown(const QString& name) const { return Sheet->property(Sheet->indexOf(name)); }
+    bool Changed(const QString& name) const { return Sheet->isChanged(Sheet->indexOf(name)); }
+    // The element that Designer saves for a property ("<string>clBtnFace</string>"), empty when
+    // it saves none.
+    QString Saved(const QString& name) const
+    {
+        const QString text = Form->contents();
+        const QString start = QStringLiteral("<property name=\"%1\"").arg(name);
+        const qsizetype at = text.indexOf(start);
+        if (at < 0)
+            return {};
+        const qsizetype from = text.indexOf(QLatin1Char('>'), at) + 1;
+        const qsizetype to = text.indexOf(QStringLiteral("</property>"), from);
+        return text.mid(from, to - from).simplified().remove(QLatin1Char(' '));
+    }
+
+    static inline QDesignerFormEditorInterface* Core = nullptr;
+    std::unique_ptr<QDesignerFormWindowInterface> Form;
+    TShineSpeedButton* Button = nullptr;
+    QDesignerPropertySheetExtension* Sheet = nullptr;
+};
+
+TEST_F(DesignerSheet, ReadsTheFormsSetsAndTextsWithoutAWord)
+{
+    TWarnings warnings;
+    SetUp();
+    EXPECT_EQ(Button->Font()->Style(), TFont::fsBold | TFont::fsItalic);
+    EXPECT_EQ(Button->ActiveFont()->Style(), TFont::TFontStyles(TFont::fsUnderline));
+    EXPECT_EQ(Button->Colors()->Color(), clr::Highlight);
+    EXPECT_TRUE(warnings.Texts.isEmpty()) << warnings.Texts.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(DesignerSheet, GlyphPictureFromAFileOrAResourceIsStoredAsTheGlyph)
+{
+    QTemporaryDir folder;
+    QImage picture(5, 3, QImage::Format_ARGB32);
+    picture.fill(QColor(200, 20, 40));
+    // What a file carries beside its pixels is no part of the glyph.
+    picture.setText(QStringLiteral("Comment"), QStringLiteral("drawn by hand"));
+    const QString file = folder.filePath(QStringLiteral("arrow.png"));
+    ASSERT_TRUE(picture.save(file));
+    // A picture that Qt's own resources hold, as a form's resource file would.
+    const QString resource = QStringLiteral(":/qt-project.org/styles/commonstyle/images/standardbutton-apply-16.png");
+    ASSERT_FALSE(QImage(resource).isNull());
+
+    for (const QString& path : {file, resource}) {
+        SCOPED_TRACE(path.toStdString());
+        SetUp();
+        const QVariant before = Shown(QStringLiteral("Glyph"));
+        Edit(QStringLiteral("GlyphPicture"), QVariant::fromValue(PropertySheetPixmapValue(path)));
+
+        const QImage chosen = QImage(path).convertToFormat(QImage::Format_ARGB32);
+        const QImage glyph = Button->Glyph()->Image().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(glyph.size(), chosen.size());
+        const QPoint middle(chosen.width() / 2, chosen.height() / 2);
+        EXPECT_EQ(glyph.pixel(middle), chosen.pixel(middle));
+        EXPECT_EQ(Shown(QStringLiteral("GlyphPicture")).value<PropertySheetPixmapValue>().path(), path);
+        // The form stores the glyph as it always has, and the editor's own row not at all.
+        EXPECT_TRUE(Changed(QStringLiteral("Glyph")));
+        EXPECT_FALSE(Changed(QStringLiteral("GlyphPicture")));
+        EXPECT_EQ(Saved(QStringLiteral("Glyph")), QStringLiteral("<string>%1</string>").arg(Button->GlyphText()));
+        EXPECT_FALSE(Form->contents().contains(QStringLiteral("GlyphPicture")));
+        EXPECT_TRUE(Button->Glyph()->Image().textKeys().isEmpty());
+        EXPECT_FALSE(QByteArray::fromBase64(Button->GlyphText().toLatin1()).contains("tEXt"));
+
+        // Undone back to no choice: the glyph as it was, stored as before.
+        Edit(QStringLiteral("GlyphPicture"), QVariant::fromValue(PropertySheetPixmapValue()));
+        EXPECT_TRUE(Button->Glyph()->Empty());
+        EXPECT_EQ(Shown(QStringLiteral("Glyph")), before);
+        EXPECT_FALSE(Changed(QStringLiteral("Glyph")));
+    }
+}
+
+TEST_F(DesignerSheet, AFileThatIsNoPictureLeavesTheGlyph)
+{
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("notes.png"));
+    QFile notes(file);
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("not a picture");
+    notes.close();
+    TWarnings warnings;
+    Edit(QStringLiteral("GlyphPicture"), QVariant::fromValue(PropertySheetPixmapValue(file)));
+    EXPECT_TRUE(Button->Glyph()->Empty());
+    EXPECT_FALSE(Changed(QStringLiteral("Glyph")));
+    EXPECT_EQ(warnings.Texts.size(), 1);
+}
+
+TEST_F(DesignerSheet, FontEditorWritesTheFontsDottedPropertiesThatDiffer)
+{
+    const QVariant shown = Shown(QStringLiteral("Font"));
+    ASSERT_EQ(shown.metaType().id(), QMetaType::QFont);
+    QFont face = shown.value<QFont>();
+    EXPECT_EQ(face.family(), Button->Font()->Name());
+    EXPECT_TRUE(face.bold() && face.italic());
+    // The editor's rows for the face stand in for the dotted ones; the colour stays beside it.
+    EXPECT_FALSE(Sheet->isVisible(Sheet->indexOf(QStringLiteral("Font.Name"))));
+    EXPECT_FALSE(Sheet->isVisible(Sheet->indexOf(QStringLiteral("Font.Style"))));
+    EXPECT_TRUE(Sheet->isVisible(Sheet->indexOf(QStringLiteral("Font.Color"))));
+    EXPECT_TRUE(Sheet->isVisible(Sheet->indexOf(QStringLiteral("Font"))));
+
+    face.setFamily(QStringLiteral("DejaVu Serif"));
+    face.setItalic(false);
+    face.setStrikeOut(true);
+    Edit(QStringLiteral("Font"), face);
+
+    EXPECT_EQ(Button->Font()->Name(), QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(Button->Font()->Style(), TFont::fsBold | TFont::fsStrikeOut);
+    EXPECT_EQ(Saved(QStringLiteral("Font.Name")), QStringLiteral("<string>DejaVuSerif</string>"));
+    EXPECT_EQ(Saved(QStringLiteral("Font.Style")), QStringLiteral("<set>fsBold|fsStrikeOut</set>"));
+    // The size was not touched: not stored, so it keeps following the application's font.
+    EXPECT_FALSE(Changed(QStringLiteral("Font.Size")));
+    EXPECT_TRUE(Saved(QStringLiteral("Font.Size")).isEmpty());
+    EXPECT_FALSE(Changed(QStringLiteral("Font")));
+    EXPECT_FALSE(Form->contents().contains(QStringLiteral("<font>")));
+}
+
+TEST_F(DesignerSheet, ColoursArePlainInTheColourEditorAndSystemOnesByName)
+{
+    struct Case {
+        const char* Name;
+        QVariant Edited;
+        TColor Value;
+        QVariant Shown;
+        QString Saved;
+    };
+    const Case cases[] = {
+        {"ShineColor", QColor(18, 52, 86), RGBColor(18, 52, 86), QColor(18, 52, 86),
+         QStringLiteral("<color><red>18</red><green>52</green><blue>86</blue></color>")},
+        {"ShineColor", QStringLiteral("clBtnFace"), clr::BtnFace, QStringLiteral("clBtnFace"), QStringLiteral("<string>clBtnFace</string>")},
+        {"ShineColor", QStringLiteral("#102030"), RGBColor(0x10, 0x20, 0x30), QColor(0x10, 0x20, 0x30),
+         QStringLiteral("<color><red>16</red><green>32</green><blue>48</blue></color>")},
+        {"Colors.Color", QColor(1, 2, 3), RGBColor(1, 2, 3), QColor(1, 2, 3),
+         QStringLiteral("<color><red>1</red><green>2</green><blue>3</blue></color>")},
+        {"Colors.Color", QStringLiteral("clNone"), clr::None, QStringLiteral("clNone"), QStringLiteral("<string>clNone</string>")},
+    };
+    for (const Case& c : cases) {
+        const QString name = QString::fromLatin1(c.Name);
+        SCOPED_TRACE(name.toStdString() + " = " + c.Edited.toString().toStdString());
+        Edit(name, c.Edited);
+        const QVariant value = name.startsWith(QStringLiteral("Colors."))
+            ? Button->Colors()->property("Color")
+            : Button->property(c.Name);
+        EXPECT_EQ(value.value<TColor>(), c.Value);
+        EXPECT_EQ(Shown(name), c.Shown);
+        EXPECT_EQ(Saved(name), c.Saved);
+    }
+}
+
+TEST_F(DesignerSheet, AResetTakesAPlainColourBackToTheNameItWasMadeWith)
+{
+    for (const char* name : {"DisabledShadow", "PressedColors.Color"}) {
+        SCOPED_TRACE(name);
+        const QString row = QString::fromLatin1(name);
+        const QVariant made = Shown(row);
+        ASSERT_EQ(made.metaType().id(), QMetaType::QString) << "a system colour by name";
+        Edit(row, QColor(9, 8, 7));
+        ASSERT_EQ(Shown(row), QColor(9, 8, 7));
+        ASSERT_TRUE(Sheet->hasReset(Sheet->indexOf(row)));
+        Sheet->reset(Sheet->indexOf(row));
+        Sheet->setChanged(Sheet->indexOf(row), false);
+        EXPECT_EQ(Shown(row), made);
+        EXPECT_TRUE(Saved(row).isEmpty());
+    }
+}
+
+TEST_F(DesignerSheet, FontStyleIsAFlagSetInTheFlagsEditor)
+{
+    const QVariant shown = Shown(QStringLiteral("ActiveFont.Style"));
+    ASSERT_EQ(shown.metaType(), QMetaType::fromType<PropertySheetFlagValue>());
+    EXPECT_EQ(shown.value<PropertySheetFlagValue>().value, int(TFont::fsUnderline));
+    Edit(QStringLiteral("ActiveFont.Style"),
+         QVariant::fromValue(PropertySheetFlagValue(TFont::fsItalic | TFont::fsUnderline, shown.value<PropertySheetFlagValue>().metaFlags)));
+    EXPECT_EQ(Button->ActiveFont()->Style(), TFont::fsItalic | TFont::fsUnderline);
+    EXPECT_EQ(Saved(QStringLiteral("ActiveFont.Style")), QStringLiteral("<set>fsItalic|fsUnderline</set>"));
+}
+
+} // namespace
