@@ -23,8 +23,14 @@ fail() {
   exit 1
 }
 
-# Starts Xvfb on a free display number and exports DISPLAY.
+# Starts Xvfb on a free display number and exports DISPLAY; the program runs on X there.
 start_display() {
+  start_xvfb
+  unset QT_QPA_PLATFORM
+}
+
+# Starts Xvfb on a free display number and exports DISPLAY (a nested compositor's screen too).
+start_xvfb() {
   local fdfile="$E2E_OUT/display"
   exec 9>"$fdfile"
   Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$E2E_OUT/xvfb.log" 2>&1 &
@@ -36,7 +42,6 @@ start_display() {
   done
   DISPLAY=":$(head -n1 "$fdfile")"
   export DISPLAY
-  unset QT_QPA_PLATFORM
 }
 
 # Starts the program from its own folder, as `make run` does.
