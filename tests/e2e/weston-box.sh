@@ -12,34 +12,11 @@ game_geometry "$win"
 
 # "ふぁいと!!" comes up when a match starts.
 click_first_opponent
-deadline=$((SECONDS + 20))
-until box=$(windows_of_weston | awk -F'\t' -v w="$win" '$4 == "タルヴォ!!" && $1 != w { print $1 }'); [[ -n "$box" ]]; do
-  ((SECONDS < deadline)) || fail "no message box after the opponent was chosen"
-  sleep 0.1
-done
+box=$(wait_box "$win")
 
-# Weston places a new window anywhere on the output: the box is dragged over the middle of the
-# game's page, where the game would cover it once raised, away from the spot clicked below.
-drag_window "$box" $((px + 200)) $((py + 120))
-window_geometry "$box"
-box_area="${WIDTH}x${HEIGHT}+${X}+${Y}"
-pointer_to $((px + 60)) $((py + 420))
-shot box-before-click
-[[ "$(stacking)" == "$box $win" ]] || fail "the box is not above the game before the click: $(stacking)"
-
-# A click on the game's window beside the box: weston raises the game and, as its dialog, the
-# box above it. The pixels where the box lies still show the box.
-click_at $((px + 60)) $((py + 420))
-shot box-after-click
-[[ "$(stacking)" == "$box $win" ]] || fail "the game was raised over its box: $(stacking) (box $box, game $win)"
-for name in box-before-click box-after-click; do
-  convert "$E2E_OUT/$name.png" -crop "$box_area" +repage "$E2E_OUT/$name-area.png"
-done
-changed=$(compare -metric AE -fuzz 10% "$E2E_OUT/box-before-click-area.png" "$E2E_OUT/box-after-click-area.png" \
-  null: 2>&1 || true)
-[[ "$changed" =~ ^[0-9]+$ ]] || fail "the box's area could not be compared: $changed"
-(( changed * 20 < WIDTH * HEIGHT )) \
-  || fail "$changed of the box's $((WIDTH * HEIGHT)) pixels show something else after the click (see $E2E_OUT/box-*-click.png)"
+# Weston places a new window anywhere on the output: the box is put over the middle of the
+# game's page, and the game clicked beside it.
+box_stays_above "$box" "$win" $((px + 200)) $((py + 120)) $((px + 60)) $((py + 420))
 
 # Return closes the box, and the match begins.
 key Return

@@ -88,6 +88,20 @@ window_line() {
   windows_of_weston | awk -F'\t' -v id="$1" '$1 == id'
 }
 
+# Waits until a message box of window $1 is mapped (another window with $1's title); prints
+# its surface id.
+wait_box() {
+  local title box deadline=$((SECONDS + 20))
+  title=$(window_line "$1" | cut -f4)
+  until box=$(windows_of_weston | awk -F'\t' -v w="$1" -v t="$title" '$4 == t && $1 != w { print $1; exit }')
+        [[ -n "$box" ]]; do
+    ((SECONDS < deadline)) || fail "no message box over window $1 ('$title')"
+    kill -0 "$APP_PID" 2>/dev/null || fail "the program ended while waiting for a message box"
+    sleep 0.1
+  done
+  echo "$box"
+}
+
 # How many windows titled exactly $1 are mapped.
 count_windows() {
   windows_of_weston | awk -F'\t' -v t="$1" '$4 == t' | wc -l
@@ -171,4 +185,31 @@ drag_window() {
 # focused window.
 key() {
   xdotool key --delay 100 "$@"
+}
+
+# Puts box $1 with its client area's top-left corner at ($3, $4), over window $2, clicks window
+# $2 at ($5, $6) beside the box, and fails unless the box stays above the window: weston raises
+# what is clicked, and a desktop shell keeps a window's dialogs above it. Both weston's
+# stacking and the pixels where the box lies (screenshots box-before-click, box-after-click)
+# must show the box above.
+box_stays_above() {
+  local box=$1 win=$2 area changed name
+  drag_window "$box" "$3" "$4"
+  window_geometry "$box"
+  area="${WIDTH}x${HEIGHT}+${X}+${Y}"
+  pointer_to "$5" "$6"
+  shot box-before-click
+  [[ "$(stacking)" == "$box $win" ]] || fail "the box is not above its window before the click: $(stacking)"
+  click_at "$5" "$6"
+  shot box-after-click
+  [[ "$(stacking)" == "$box $win" ]] || fail "the window was raised over its box: $(stacking) (box $box, window $win)"
+  for name in box-before-click box-after-click; do
+    convert "$E2E_OUT/$name.png" -crop "$area" +repage "$E2E_OUT/$name-area.png"
+  done
+  changed=$(compare -metric AE -fuzz 10% "$E2E_OUT/box-before-click-area.png" "$E2E_OUT/box-after-click-area.png" \
+    null: 2>&1 || true)
+  [[ "$changed" =~ ^[0-9]+$ ]] || fail "the box's area could not be compared: $changed"
+  # The box's own look may change a little with the focus; covered, nearly all of it changes.
+  (( changed * 20 < WIDTH * HEIGHT )) \
+    || fail "$changed of the box's $((WIDTH * HEIGHT)) pixels show something else after the click (see $E2E_OUT/box-*-click.png)"
 }
