@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The game on Wayland under weston's desktop shell: a message box stays above the game's window
 # when the game is clicked beside it (weston raises what is clicked, and keeps a window's
-# dialogs above it), Return then closes it and the match goes on, and 終了 ends the program
-# with status 0; Qt prints no warning meanwhile.
+# dialogs above it) and when its own minimise button is clicked, Return then closes it and the
+# match goes on, and 終了 ends the program with status 0; Qt prints no warning meanwhile.
 source "$(dirname "$0")/weston-lib.sh"
 
 start_display
@@ -17,6 +17,21 @@ box=$(wait_box "$win")
 # Weston places a new window anywhere on the output: the box is put over the middle of the
 # game's page, and the game clicked beside it.
 box_stays_above "$box" "$win" $((px + 200)) $((py + 120)) $((px + 60)) $((py + 420))
+
+# Qt draws the box's frame here, with a minimise button whatever the box's flags say (Qt 6.4
+# puts it 61 pixels left of the client area's right edge, 16 above its top). Minimised, the box
+# would be out of sight for good and the game blocked behind it: the box comes back at once,
+# above the game. It comes back as a new surface (weston shows no minimised window again by
+# itself), which also shows that the click did minimise it.
+window_geometry "$box"
+click_at $((X + WIDTH - 61)) $((Y - 16))
+deadline=$((SECONDS + 10))
+until again=$(windows_of_weston | awk -F'\t' -v w="$win" -v b="$box" '$4 == "タルヴォ!!" && $1 != w && $1 != b { print $1 }')
+      [[ -n "$again" ]]; do
+  ((SECONDS < deadline)) || fail "the box did not come back after its minimise button: $(stacking) (box $box, game $win)"
+  sleep 0.1
+done
+[[ "$(stacking)" == "$again $win" ]] || fail "the box came back below the game: $(stacking) (box $again, game $win)"
 
 # Return closes the box, and the match begins.
 key Return

@@ -59,22 +59,28 @@ scene_graph() {
 }
 
 # Every top-level window, topmost first, as a line "surface id<TAB>app id<TAB>x y width
-# height (the client area on the output: the opaque part, without the decoration the toolkit
-# draws around it)<TAB>title".
+# height<TAB>title". The rectangle is the client area on the output (the opaque part, without
+# the frame that the toolkit draws around it), or the whole surface where nothing is declared
+# opaque.
 windows_of_weston() {
   scene_graph | python3 -c '
 import re, sys
-view = None
+view = whole = opaque = None
 for line in sys.stdin:
-    m = re.match(r"\s*View \d+ \(role xdg_toplevel, PID \d+, surface ID (\d+), top-level window \x27(.*)\x27 of (\S*), ", line)
-    if m:
-        view = m.groups()
-        continue
-    m = re.match(r"\s*\[opaque: \((-?\d+), (-?\d+)\) -> \((-?\d+), (-?\d+)\)\]", line)
-    if m and view:
-        x1, y1, x2, y2 = map(int, m.groups())
-        print("%s\t%s\t%d %d %d %d\t%s" % (view[0], view[2], x1, y1, x2 - x1, y2 - y1, view[1]))
+    m = re.match(r"\s*View \d+ \(role (\S+), PID \d+, surface ID (\d+), top-level window \x27(.*)\x27 of (\S*), ", line)
     if line.strip().startswith("View "):
+        view = m.groups()[1:] if m and m.group(1) == "xdg_toplevel" else None
+        whole = opaque = None
+        continue
+    m = re.match(r"\s*(position:|\[opaque:) \((-?\d+), (-?\d+)\) -> \((-?\d+), (-?\d+)\)", line)
+    if m:
+        x1, y1, x2, y2 = map(int, m.groups()[1:])
+        if m.group(1) == "position:":
+            whole = (x1, y1, x2 - x1, y2 - y1)
+        else:
+            opaque = (x1, y1, x2 - x1, y2 - y1)
+    if line.strip().startswith("outputs:") and view and whole:
+        print("%s\t%s\t%d %d %d %d\t%s" % ((view[0], view[2]) + (opaque or whole) + (view[1],)))
         view = None'
 }
 
