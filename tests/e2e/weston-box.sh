@@ -21,14 +21,16 @@ box_stays_above "$box" "$win" $((px + 200)) $((py + 120)) $((px + 60)) $((py + 4
 # Qt draws the box's frame here, with a minimise button whatever the box's flags say (Qt 6.4
 # puts it 61 pixels left of the client area's right edge, 16 above its top). Minimised, the box
 # would be out of sight for good and the game blocked behind it: the box comes back at once,
-# above the game. It comes back as a new surface (weston shows no minimised window again by
-# itself), which also shows that the click did minimise it.
+# above the game. Weston shows no minimised window again by itself: the box comes back as a
+# new window, which weston places anew (the program may give it the id of the one it
+# destroyed), and that also shows that the click did minimise it.
 window_geometry "$box"
+dragged=$(window_line "$box" | cut -f1,3)
 click_at $((X + WIDTH - 61)) $((Y - 16))
 deadline=$((SECONDS + 10))
-until again=$(windows_of_weston | awk -F'\t' -v w="$win" -v b="$box" '$4 == "タルヴォ!!" && $1 != w && $1 != b { print $1 }')
+until again=$(windows_of_weston | awk -F'\t' -v w="$win" -v d="$dragged" '$4 == "タルヴォ!!" && $1 != w && $1 "\t" $3 != d { print $1 }')
       [[ -n "$again" ]]; do
-  ((SECONDS < deadline)) || fail "the box did not come back after its minimise button: $(stacking) (box $box, game $win)"
+  ((SECONDS < deadline)) || fail "the box did not come back after its minimise button: $(windows_of_weston)"
   sleep 0.1
 done
 [[ "$(stacking)" == "$again $win" ]] || fail "the box came back below the game: $(stacking) (box $again, game $win)"
