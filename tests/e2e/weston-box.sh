@@ -44,12 +44,6 @@ until (( $(count_windows 'タルヴォ!!') == 1 )); do
 done
 wait_board "$gx" "$gy" 20 'black == 4 && white == 1' opening
 
-# 終了 from the menu with the keyboard ends the program with status 0.
-key alt+m x
-wait_exit 10
-(( EXIT_STATUS == 0 )) || fail "終了 ended the program with status $EXIT_STATUS"
-# Only the sound system's absence (no audio server here) may be reported.
-if grep -v -E '^$|^PulseAudioService: |^No audio device detected$' "$E2E_OUT/game.log"; then
-  fail "the program printed the warnings above"
-fi
+# 終了 from the menu ends the program with status 0, and nothing was printed.
+quit_through_menu
 echo "the box stayed above the game under weston; screenshots in $E2E_OUT"
