@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
-# Installs the build under a prefix of its own (with a space in its path, as a home folder may
-# have) and starts the game the way a desktop does: from the installed desktop entry's Exec
-# line (gio launch parses it by the desktop entry rules), in another folder, with nothing of
-# the prefix on the PATH. The game's main window must show its title page.
+# Installs the build under a prefix of its own (with a space and a % in its path, as a home
+# folder may have) and starts the game the way a desktop does: from the installed desktop
+# entry's Exec line (gio launch parses it by the desktop entry rules), in another folder, with
+# nothing of the prefix on the PATH. The game's main window must show its title page.
 #   installed-entry.sh <build tree> <work folder>
 source "$(dirname "$0")/../e2e/lib.sh"
 build=$1
 work=$2
 rm -rf "$work"
-prefix="$work/my games"
+prefix="$work/my games 100%"
 mkdir -p "$prefix"
 
 cmake --install "$build" --prefix "$prefix" >"$E2E_OUT/install.log"

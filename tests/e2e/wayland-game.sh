@@ -111,13 +111,7 @@ double_click_at 60 12
 win=$(wait_window 'タルヴォ!!')
 [[ "$(window_line "$win" | cut -f2)" == tarvo ]] || fail "the game came back without its own application id"
 
-# 終了 from the menu with the keyboard ends the program with status 0.
+# 終了 from the menu ends the program with status 0, and nothing was printed.
 wait_focused "$win"
-key alt+m x
-wait_exit 10
-(( EXIT_STATUS == 0 )) || fail "終了 ended the program with status $EXIT_STATUS"
-# Only the sound system's absence (no audio server here) may be reported.
-if grep -v -E '^$|^PulseAudioService: |^No audio device detected$' "$E2E_OUT/game.log"; then
-  fail "the program printed the warnings above"
-fi
+quit_through_menu
 echo "the game ran on Wayland; screenshots in $E2E_OUT"

@@ -114,9 +114,7 @@ window_geometry() {
 
 game_geometry() {
   window_geometry "$1"
-  px=$X; py=$((Y + HEIGHT - PAGE_HEIGHT))
-  gx=$((px + GRID_X)); gy=$((py + GRID_Y))
-  tx=$((px + THUMB_X)); ty=$((py + THUMB_Y))
+  page_corners
 }
 
 shot() {

@@ -4,7 +4,9 @@
 #include "toolkit/ToolkitError.h"
 
 #include <QMessageBox>
+#include <QWindow>
 #include <exception>
+#include <utility>
 
 namespace TarvoWidgets {
 
@@ -28,6 +30,54 @@ protected:
 
 private:
     QWidget& FBox;
+};
+
+// Shows a box again that its own frame minimised. On Wayland, where the compositor draws no
+// frames (weston, GNOME), Qt draws the box's frame itself, with minimise and maximise buttons
+// whatever the box's flags say; a minimised box is out of sight with no way back, and the
+// window that it blocks looks frozen. Wayland has no request to bring a window back from
+// minimised, so the box is hidden, which ends its modal run, and run again: shown anew, the
+// compositor maps it above its owner. (On X the window manager honours the flags, and a box
+// goes down with its owner when the owner is minimised, which is left alone.)
+class TMinimisedBoxReturns : public QObject {
+public:
+    explicit TMinimisedBoxReturns(QWidget& box) : FBox(box) {}
+
+    /// Whether the box's modal run ended only to show it again; clears the mark.
+    bool ShowAgain() { return std::exchange(FShowAgain, false); }
+
+protected:
+    // The frame minimises the box's native window, which tells the window (windowStateChanged)
+    // but not the widget; the native window is there once the box shows.
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && !FWatching && FBox.windowHandle()) {
+            FWatching = true;
+            connect(FBox.windowHandle(), &QWindow::windowStateChanged, this, [this](Qt::WindowState state) {
+                if (state == Qt::WindowMinimized && !FPending) {
+                    FPending = true;
+                    QMetaObject::invokeMethod(this, [this] { ShowAnew(); }, Qt::QueuedConnection);
+                }
+            });
+        }
+        return false;
+    }
+
+private:
+    void ShowAnew()
+    {
+        FPending = false;
+        if (!FBox.isVisible())
+            return; // closed meanwhile
+        FShowAgain = true;
+        FBox.setWindowState(FBox.windowState() & ~Qt::WindowMinimized);
+        FBox.hide();
+    }
+
+    QWidget& FBox;
+    bool FWatching = false;
+    bool FPending = false;
+    bool FShowAgain = false;
 };
 
 } // namespace
@@ -64,7 +114,14 @@ int TApplication::ExecBox(QMessageBox& box)
     TActivationToBox toBox(box);
     if (QWidget* owner = box.parentWidget())
         owner->installEventFilter(&toBox);
-    return box.exec();
+    TMinimisedBoxReturns returns(box);
+    if (platformName().startsWith(QLatin1String("wayland")))
+        box.installEventFilter(&returns);
+    int result = 0;
+    do {
+        result = box.exec();
+    } while (returns.ShowAgain());
+    return result;
 }
 
 QWidget* TApplication::BoxOwner()

@@ -52,6 +52,8 @@ public:
     /// input then); the box then asks to be activated. What follows is the compositor's
     /// policy: one that honours the request gives the box the keyboard back, and raises it
     /// where it raises what it focuses (sway 1.7 focuses it but leaves it drawn below).
+    /// On Wayland a box that its frame's minimise button put away (Qt draws that button where
+    /// the compositor draws no frames, whatever the flags) is shown again at once.
     static int ExecBox(QMessageBox& box);
 };
 
