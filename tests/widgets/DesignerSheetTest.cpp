@@ -20,6 +20,7 @@
 #include <QtDesigner/QDesignerFormWindowManagerInterface>
 #include <QtDesigner/QDesignerIntegration>
 #include <QtDesigner/QDesignerPropertyEditorInterface>
+#include <QtDesigner/QDesignerDynamicPropertySheetExtension>
 #include <QtDesigner/QDesignerPropertySheetExtension>
 #include <QtDesigner/private/qdesigner_utils_p.h>
 #include <gtest/gtest.h>
@@ -82,8 +83,25 @@ protected:
         Sheet->setProperty(index, value);
         Sheet->setChanged(index, true);
     }
+    // Whether the property editor shows the row: it goes through the sheet's rows, not by name.
+    bool ShownInEditor(const QString& name) const
+    {
+        for (int index = 0; index < Sheet->count(); ++index)
+            if (Sheet->propertyName(index) == name)
+                return Sheet->isVisible(index);
+        ADD_FAILURE() << "no row " << name.toStdString();
+        return false;
+    }
     QVariant Shown(const QString& name) const { return Sheet->property(Sheet->indexOf(name)); }
     bool Changed(const QString& name) const { return Sheet->isChanged(Sheet->indexOf(name)); }
+    // The attributes that Designer saves a property with (' stdset="0"'), or none if it saves none.
+    QString Attributes(const QString& name) const
+    {
+        const QString text = Form->contents();
+        const QString start = QStringLiteral("<property name=\"%1\"").arg(name);
+        const qsizetype at = text.indexOf(start);
+        return at < 0 ? QString() : text.mid(at + start.size(), text.indexOf(QLatin1Char('>'), at) - at - start.size());
+    }
     // The element that Designer saves for a property ("<string>clBtnFace</string>"), empty when
     // it saves none.
     QString Saved(const QString& name) const
@@ -178,10 +196,10 @@ TEST_F(DesignerSheet, FontEditorWritesTheFontsDottedPropertiesThatDiffer)
     EXPECT_EQ(face.family(), Button->Font()->Name());
     EXPECT_TRUE(face.bold() && face.italic());
     // The editor's rows for the face stand in for the dotted ones; the colour stays beside it.
-    EXPECT_FALSE(Sheet->isVisible(Sheet->indexOf(QStringLiteral("Font.Name"))));
-    EXPECT_FALSE(Sheet->isVisible(Sheet->indexOf(QStringLiteral("Font.Style"))));
-    EXPECT_TRUE(Sheet->isVisible(Sheet->indexOf(QStringLiteral("Font.Color"))));
-    EXPECT_TRUE(Sheet->isVisible(Sheet->indexOf(QStringLiteral("Font"))));
+    EXPECT_FALSE(ShownInEditor(QStringLiteral("Font.Name")));
+    EXPECT_FALSE(ShownInEditor(QStringLiteral("Font.Style")));
+    EXPECT_TRUE(ShownInEditor(QStringLiteral("Font.Color")));
+    EXPECT_TRUE(ShownInEditor(QStringLiteral("Font")));
 
     face.setFamily(QStringLiteral("DejaVu Serif"));
     face.setItalic(false);
@@ -257,6 +275,37 @@ TEST_F(DesignerSheet, FontStyleIsAFlagSetInTheFlagsEditor)
          QVariant::fromValue(PropertySheetFlagValue(TFont::fsItalic | TFont::fsUnderline, shown.value<PropertySheetFlagValue>().metaFlags)));
     EXPECT_EQ(Button->ActiveFont()->Style(), TFont::fsItalic | TFont::fsUnderline);
     EXPECT_EQ(Saved(QStringLiteral("ActiveFont.Style")), QStringLiteral("<set>fsItalic|fsUnderline</set>"));
+}
+
+TEST_F(DesignerSheet, WhatTheWidgetHasNoQtStyleSetterForIsSavedByNameOnlyWhenChanged)
+{
+    // uic sets a property without stdset="0" by "set" + its name: no such setter exists for an owned
+    // object's property nor for a property of the set's own classes.
+    Edit(QStringLiteral("Colors.GradColor"), QColor(1, 2, 3));
+    Edit(QStringLiteral("Margin"), 7);
+    QFont face = Shown(QStringLiteral("Font")).value<QFont>();
+    face.setFamily(QStringLiteral("DejaVu Serif"));
+    Edit(QStringLiteral("Font"), face);
+    Edit(QStringLiteral("toolTip"), QStringLiteral("a tip"));
+    for (const char* name : {"Colors.GradColor", "Margin", "Caption", "Font.Style", "Font.Name", "ActiveFont.Style"})
+        EXPECT_EQ(Attributes(QString::fromLatin1(name)), QStringLiteral(" stdset=\"0\"")) << name;
+    // Qt's own properties keep their setters.
+    for (const char* name : {"geometry", "toolTip"})
+        EXPECT_EQ(Attributes(QString::fromLatin1(name)), QString()) << name;
+    // Unchanged ones, the hidden ones behind the font's row among them, are not saved.
+    for (const char* name : {"Colors.Highlight", "Spacing", "Font.Size", "ActiveFont.Name", "PressedColors.Color"})
+        EXPECT_FALSE(Form->contents().contains(QStringLiteral("\"%1\"").arg(QString::fromLatin1(name)))) << name;
+    // The rows stay where they were in the editor: in their group, and hidden behind the font's row.
+    const int margin = Sheet->indexOf(QStringLiteral("Margin"));
+    EXPECT_EQ(Sheet->propertyGroup(Sheet->indexOf(QStringLiteral("Colors.GradColor"))), QStringLiteral("Colors"));
+    EXPECT_EQ(Sheet->propertyGroup(margin), QStringLiteral("TarvoWidgets::TShineSpeedButton"));
+    EXPECT_FALSE(ShownInEditor(QStringLiteral("Font.Name")));
+    // Dynamic only for the writer: none of them can be removed as a property of Designer's own.
+    auto* dynamic = qt_extension<QDesignerDynamicPropertySheetExtension*>(Core->extensionManager(), Button);
+    ASSERT_NE(dynamic, nullptr);
+    EXPECT_FALSE(dynamic->removeDynamicProperty(margin));
+    EXPECT_FALSE(dynamic->canAddDynamicProperty(QStringLiteral("Colors.GradColor")));
+    EXPECT_EQ(Sheet->indexOf(QStringLiteral("Margin")), margin);
 }
 
 } // namespace

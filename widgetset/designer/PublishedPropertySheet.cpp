@@ -48,8 +48,11 @@ QImage PixelsOf(const QString& path)
 
 } // namespace
 
-TPublishedPropertySheet::TPublishedPropertySheet(QDesignerPropertySheetExtension* base, QObject* widget, QObject* parent)
-    : QObject(parent), FBase(base), FWidget(widget), FGlyphOwner(qobject_cast<TShineSpeedButton*>(widget))
+TPublishedPropertySheet::TPublishedPropertySheet(QDesignerPropertySheetExtension* base,
+                                                 QDesignerDynamicPropertySheetExtension* baseDynamic, QObject* widget,
+                                                 QObject* parent)
+    : QObject(parent), FBase(base), FBaseDynamic(baseDynamic), FWidget(widget),
+      FGlyphOwner(qobject_cast<TShineSpeedButton*>(widget))
 {
     for (TPublishedProperty& property : TPublishedProperty::Of(widget))
         if (property.Object() != widget && property.Meta().isWritable()) {
@@ -74,8 +77,21 @@ bool TPublishedPropertySheet::Wants(const QObject* object)
 
 const TPublishedProperty* TPublishedPropertySheet::Owned(int index) const
 {
-    const int owned = index - FBase->count();
-    return owned >= 0 && owned < int(FOwned.size()) ? &FOwned[owned] : nullptr;
+    const int place = OwnedPlace(index);
+    return place >= 0 ? &FOwned[place] : nullptr;
+}
+
+int TPublishedPropertySheet::OwnedPlace(int index) const
+{
+    int place = index - FBase->count();
+    if (IsWriterRow(index))
+        place = index - count();
+    return place >= 0 && place < int(FOwned.size()) ? place : -1;
+}
+
+bool TPublishedPropertySheet::IsWriterRow(int index) const
+{
+    return index >= count() && index < count() + int(FOwned.size());
 }
 
 QMetaProperty TPublishedPropertySheet::Meta(int index) const
@@ -114,7 +130,7 @@ int TPublishedPropertySheet::indexOf(const QString& name) const
 {
     for (std::size_t i = 0; i < FOwned.size(); ++i)
         if (FOwned[i].Path() == name)
-            return FBase->count() + int(i);
+            return (CoveredByFontRow(FOwned[i]) ? count() : FBase->count()) + int(i);
     if (FGlyphOwner && name == PictureName)
         return PictureRow();
     return FBase->indexOf(name);
@@ -161,8 +177,8 @@ bool TPublishedPropertySheet::reset(int index)
     // An owned property or a colour goes back to the value the widget was made with (and a
     // colour thus from a plain one back to its name, which its colour editor cannot give).
     if (const TPublishedProperty* owned = Owned(index)) {
-        setProperty(index, TDesignerValues::Shown(owned->Meta(), FOwnedInitial[index - FBase->count()]));
-        FOwnedChanged.remove(index);
+        setProperty(index, TDesignerValues::Shown(owned->Meta(), FOwnedInitial[OwnedPlace(index)]));
+        FOwnedChanged.remove(OwnedPlace(index));
         return true;
     }
     if (FColorInitial.contains(index)) {
@@ -176,7 +192,7 @@ bool TPublishedPropertySheet::reset(int index)
 bool TPublishedPropertySheet::isVisible(int index) const
 {
     if (const TPublishedProperty* owned = Owned(index))
-        return !CoveredByFontRow(*owned);
+        return IsWriterRow(index) || !CoveredByFontRow(*owned);
     if (index == PictureRow() || FontAt(index))
         return true;
     // The colour sets are edited through their own properties.
@@ -281,7 +297,7 @@ void TPublishedPropertySheet::WriteFont(int index, const QFont& face)
         if (name == QLatin1String("Size") && part.toInt() <= 0)
             continue; // a face in pixels has no point size to store
         owned->SetValue(part);
-        FOwnedChanged.insert(row);
+        FOwnedChanged.insert(OwnedPlace(row));
     }
 }
 
@@ -333,7 +349,7 @@ bool TPublishedPropertySheet::isChanged(int index) const
     if (index == PictureRow() || FontAt(index))
         return false;
     if (Owned(index))
-        return FOwnedChanged.contains(index);
+        return FOwnedChanged.contains(OwnedPlace(index));
     return FBase->isChanged(index);
 }
 
@@ -346,9 +362,9 @@ void TPublishedPropertySheet::setChanged(int index, bool changed)
         return;
     }
     if (changed)
-        FOwnedChanged.insert(index);
+        FOwnedChanged.insert(OwnedPlace(index));
     else
-        FOwnedChanged.remove(index);
+        FOwnedChanged.remove(OwnedPlace(index));
 }
 
 bool TPublishedPropertySheet::isEnabled(int index) const
@@ -356,21 +372,71 @@ bool TPublishedPropertySheet::isEnabled(int index) const
     return Owned(index) || index == PictureRow() || FontAt(index) ? true : FBase->isEnabled(index);
 }
 
+bool TPublishedPropertySheet::HasStandardSetter(int index) const
+{
+    if (index < 0 || index >= FBase->count())
+        return false;
+    const QMetaProperty meta = Meta(index);
+    if (!meta.isValid())
+        return true; // one of Designer's own, which its writer and uic know
+    // Qt's classes name their setters "set" + the property; the set's classes name them in their
+    // own style ("SetCaption"), so what they declare is set by name.
+    const QMetaObject* qtBase = FWidget->metaObject();
+    while (qtBase && !QByteArray(qtBase->className()).startsWith('Q'))
+        qtBase = qtBase->superClass();
+    return qtBase && meta.propertyIndex() < qtBase->propertyCount();
+}
+
+bool TPublishedPropertySheet::dynamicPropertiesAllowed() const
+{
+    return FBaseDynamic && FBaseDynamic->dynamicPropertiesAllowed();
+}
+
+int TPublishedPropertySheet::addDynamicProperty(const QString& name, const QVariant& value)
+{
+    return canAddDynamicProperty(name) ? FBaseDynamic->addDynamicProperty(name, value) : -1;
+}
+
+bool TPublishedPropertySheet::removeDynamicProperty(int index)
+{
+    return index < FBase->count() && FBaseDynamic && FBaseDynamic->removeDynamicProperty(index);
+}
+
+bool TPublishedPropertySheet::isDynamicProperty(int index) const
+{
+    if (index < FBase->count() && FBaseDynamic && FBaseDynamic->isDynamicProperty(index))
+        return true;
+    return isChanged(index) && !HasStandardSetter(index);
+}
+
+bool TPublishedPropertySheet::canAddDynamicProperty(const QString& name) const
+{
+    const int index = indexOf(name);
+    return FBaseDynamic && (index < 0 || index < FBase->count()) && FBaseDynamic->canAddDynamicProperty(name);
+}
+
 void TPublishedPropertySheetFactory::Install(QDesignerFormEditorInterface* core)
 {
     QExtensionManager* manager = core->extensionManager();
     if (manager->findChild<TPublishedPropertySheetFactory*>())
         return;
-    manager->registerExtensions(new TPublishedPropertySheetFactory(manager), Q_TYPEID(QDesignerPropertySheetExtension));
+    auto* factory = new TPublishedPropertySheetFactory(manager);
+    manager->registerExtensions(factory, Q_TYPEID(QDesignerPropertySheetExtension));
+    manager->registerExtensions(factory, Q_TYPEID(QDesignerDynamicPropertySheetExtension));
 }
 
 QObject* TPublishedPropertySheetFactory::createExtension(QObject* object, const QString& iid, QObject* parent) const
 {
-    if (FFetchingBase || iid != QLatin1String(Q_TYPEID(QDesignerPropertySheetExtension))
-        || !TPublishedPropertySheet::Wants(object))
+    if (FFetchingBase || !TPublishedPropertySheet::Wants(object))
+        return nullptr;
+    // One sheet answers as both: the dynamic sheet's indices are the property sheet's.
+    if (iid == QLatin1String(Q_TYPEID(QDesignerDynamicPropertySheetExtension)))
+        return extension(object, QString(Q_TYPEID(QDesignerPropertySheetExtension)));
+    if (iid != QLatin1String(Q_TYPEID(QDesignerPropertySheetExtension)))
         return nullptr;
     FFetchingBase = true;
     auto* base = qt_extension<QDesignerPropertySheetExtension*>(extensionManager(), object);
+    auto* baseDynamic = qt_extension<QDesignerDynamicPropertySheetExtension*>(extensionManager(), object);
     FFetchingBase = false;
-    return base ? new TPublishedPropertySheet(base, object, parent) : nullptr;
+    return base ? new TPublishedPropertySheet(base, baseDynamic, object, parent) : nullptr;
 }
