@@ -3,12 +3,17 @@
 # plugin, opens each form, saves it by its own save action (Ctrl+S, as a user does), and the
 # stored properties that a stored layout reads from the saved file are those of the original
 # (compared by ui_properties); the saved form opened and saved once more stores them still.
-# Designer must say nothing while it reads and saves them.
-#   designer-roundtrip.sh <plugin folder holding designer/> <ui_properties> <form.ui>...
+# Designer must say nothing while it reads and saves them. The saved form compiles: uic says
+# nothing, and its code builds against the widget headers (with the compiler and flags given).
+#   designer-roundtrip.sh <plugin folder holding designer/> <ui_properties> <uic> <c++ compiler>
+#                         <file of compile flags> <form.ui>...
 source "$(dirname "$0")/lib.sh"
 plugins=$1
 dump=$2
-shift 2
+uic=$3
+cxx=$4
+read -r -a cxx_flags <"$5"
+shift 5
 designer=/usr/lib/qt6/bin/designer
 [[ -x "$designer" ]] || fail "no Qt Designer at $designer (package designer-qt6)"
 
@@ -67,6 +72,16 @@ for form in "$@"; do
       break
     fi
   done
+  # uic's code of the saved form: no warning, and it compiles (setupUi is inline in the header).
+  if ! "$uic" -o "$out/ui_$name.h" "$out/$name.ui" 2>"$out/uic.log" || [[ -s "$out/uic.log" ]]; then
+    echo "$name: uic on the saved form:" >&2
+    cat "$out/uic.log" >&2
+    status=1
+  elif ! nice -n 19 "$cxx" "${cxx_flags[@]}" -fsyntax-only -x c++ "$out/ui_$name.h" 2>"$out/compile.log"; then
+    echo "$name: uic's code of the saved form does not compile:" >&2
+    grep -m 10 'error' "$out/compile.log" >&2 || cat "$out/compile.log" >&2
+    status=1
+  fi
   # Designer's own start-up lines are no warning of ours.
   if grep -v -e 'XDG_RUNTIME_DIR' "$out/designer.log" >"$out/warnings.txt"; then
     echo "$name: Designer warned:" >&2

@@ -209,7 +209,7 @@ TEST_F(DesignerSheet, FontEditorWritesTheFontsDottedPropertiesThatDiffer)
     EXPECT_EQ(Button->Font()->Name(), QStringLiteral("DejaVu Serif"));
     EXPECT_EQ(Button->Font()->Style(), TFont::fsBold | TFont::fsStrikeOut);
     EXPECT_EQ(Saved(QStringLiteral("Font.Name")), QStringLiteral("<string>DejaVuSerif</string>"));
-    EXPECT_EQ(Saved(QStringLiteral("Font.Style")), QStringLiteral("<set>fsBold|fsStrikeOut</set>"));
+    EXPECT_EQ(Saved(QStringLiteral("Font.Style")), QStringLiteral("<set>TarvoWidgets::TFont::fsBold|TarvoWidgets::TFont::fsStrikeOut</set>"));
     // The size was not touched: not stored, so it keeps following the application's font.
     EXPECT_FALSE(Changed(QStringLiteral("Font.Size")));
     EXPECT_TRUE(Saved(QStringLiteral("Font.Size")).isEmpty());
@@ -274,7 +274,7 @@ TEST_F(DesignerSheet, FontStyleIsAFlagSetInTheFlagsEditor)
     Edit(QStringLiteral("ActiveFont.Style"),
          QVariant::fromValue(PropertySheetFlagValue(TFont::fsItalic | TFont::fsUnderline, shown.value<PropertySheetFlagValue>().metaFlags)));
     EXPECT_EQ(Button->ActiveFont()->Style(), TFont::fsItalic | TFont::fsUnderline);
-    EXPECT_EQ(Saved(QStringLiteral("ActiveFont.Style")), QStringLiteral("<set>fsItalic|fsUnderline</set>"));
+    EXPECT_EQ(Saved(QStringLiteral("ActiveFont.Style")), QStringLiteral("<set>TarvoWidgets::TFont::fsItalic|TarvoWidgets::TFont::fsUnderline</set>"));
 }
 
 TEST_F(DesignerSheet, WhatTheWidgetHasNoQtStyleSetterForIsSavedByNameOnlyWhenChanged)
