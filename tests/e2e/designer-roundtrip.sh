@@ -4,7 +4,8 @@
 # stored properties that a stored layout reads from the saved file are those of the original
 # (compared by ui_properties); the saved form opened and saved once more stores them still.
 # Designer must say nothing while it reads and saves them. The saved form compiles: uic says
-# nothing, and its code builds against the widget headers. The user project's form check, built on
+# nothing, passes no colour name or glyph through the translator, and its code builds against the
+# widget headers. The user project's form check, built on
 # uic's code of the saved forms, finds the values that the stored layout reads from them.
 #   designer-roundtrip.sh <plugin folder holding designer/> <ui_properties> <uic-check.sh> <form.ui>...
 # uic-check.sh (written by CMake) gives uic, moc, cxx, cxx_flags, link_libs, user_project, gallery.
@@ -79,6 +80,10 @@ for form in "$@"; do
   if ! "$uic" -o "$E2E_OUT/compiled/ui_$class.h" "$out/$name.ui" 2>"$out/uic.log" || [[ -s "$out/uic.log" ]]; then
     echo "$name: uic on the saved form:" >&2
     cat "$out/uic.log" >&2
+    status=1
+  elif grep -E 'translate\(.*"(cl[A-Z][A-Za-z]*|#[0-9A-Fa-f]{6})"|setProperty\("Glyph".*translate\(' "$E2E_OUT/compiled/ui_$class.h" >"$out/translated.txt"; then
+    echo "$name: uic's code passes colour names or glyphs through the translator:" >&2
+    cut -c1-160 "$out/translated.txt" >&2
     status=1
   elif ! nice -n 19 "$cxx" "${cxx_flags[@]}" -fsyntax-only -x c++ "$E2E_OUT/compiled/ui_$class.h" 2>"$out/compile.log"; then
     echo "$name: uic's code of the saved form does not compile:" >&2

@@ -29,6 +29,7 @@
 using namespace TarvoWidgets;
 using qdesigner_internal::PropertySheetFlagValue;
 using qdesigner_internal::PropertySheetPixmapValue;
+using qdesigner_internal::PropertySheetStringValue;
 
 namespace {
 
@@ -47,6 +48,12 @@ const char* const ButtonForm = R"(<?xml version="1.0" encoding="UTF-8"?>
 <customwidgets><customwidget><class>TarvoWidgets::TShineSpeedButton</class><extends>QWidget</extends>
  <header>widgets/ShineSpdBtn.h</header></customwidget></customwidgets>
 </ui>)";
+
+// A colour's name as the editor shows it: a text that is not translated.
+QVariant Untranslated(const char* name)
+{
+    return QVariant::fromValue(PropertySheetStringValue(QString::fromLatin1(name), false));
+}
 
 class DesignerSheet : public ::testing::Test {
 protected:
@@ -160,7 +167,7 @@ TEST_F(DesignerSheet, GlyphPictureFromAFileOrAResourceIsStoredAsTheGlyph)
         // The form stores the glyph as it always has, and the editor's own row not at all.
         EXPECT_TRUE(Changed(QStringLiteral("Glyph")));
         EXPECT_FALSE(Changed(QStringLiteral("GlyphPicture")));
-        EXPECT_EQ(Saved(QStringLiteral("Glyph")), QStringLiteral("<string>%1</string>").arg(Button->GlyphText()));
+        EXPECT_EQ(Saved(QStringLiteral("Glyph")), QStringLiteral("<stringnotr=\"true\">%1</string>").arg(Button->GlyphText()));
         EXPECT_FALSE(Form->contents().contains(QStringLiteral("GlyphPicture")));
         EXPECT_TRUE(Button->Glyph()->Image().textKeys().isEmpty());
         EXPECT_FALSE(QByteArray::fromBase64(Button->GlyphText().toLatin1()).contains("tEXt"));
@@ -229,12 +236,14 @@ TEST_F(DesignerSheet, ColoursArePlainInTheColourEditorAndSystemOnesByName)
     const Case cases[] = {
         {"ShineColor", QColor(18, 52, 86), RGBColor(18, 52, 86), QColor(18, 52, 86),
          QStringLiteral("<color><red>18</red><green>52</green><blue>86</blue></color>")},
-        {"ShineColor", QStringLiteral("clBtnFace"), clr::BtnFace, QStringLiteral("clBtnFace"), QStringLiteral("<string>clBtnFace</string>")},
+        {"ShineColor", QStringLiteral("clBtnFace"), clr::BtnFace, Untranslated("clBtnFace"),
+         QStringLiteral("<stringnotr=\"true\">clBtnFace</string>")},
         {"ShineColor", QStringLiteral("#102030"), RGBColor(0x10, 0x20, 0x30), QColor(0x10, 0x20, 0x30),
          QStringLiteral("<color><red>16</red><green>32</green><blue>48</blue></color>")},
         {"Colors.Color", QColor(1, 2, 3), RGBColor(1, 2, 3), QColor(1, 2, 3),
          QStringLiteral("<color><red>1</red><green>2</green><blue>3</blue></color>")},
-        {"Colors.Color", QStringLiteral("clNone"), clr::None, QStringLiteral("clNone"), QStringLiteral("<string>clNone</string>")},
+        {"Colors.Color", Untranslated("clNone"), clr::None, Untranslated("clNone"),
+         QStringLiteral("<stringnotr=\"true\">clNone</string>")},
     };
     for (const Case& c : cases) {
         const QString name = QString::fromLatin1(c.Name);
@@ -255,7 +264,7 @@ TEST_F(DesignerSheet, AResetTakesAPlainColourBackToTheNameItWasMadeWith)
         SCOPED_TRACE(name);
         const QString row = QString::fromLatin1(name);
         const QVariant made = Shown(row);
-        ASSERT_EQ(made.metaType().id(), QMetaType::QString) << "a system colour by name";
+        ASSERT_EQ(made.metaType(), QMetaType::fromType<PropertySheetStringValue>()) << "a system colour by name";
         Edit(row, QColor(9, 8, 7));
         ASSERT_EQ(Shown(row), QColor(9, 8, 7));
         ASSERT_TRUE(Sheet->hasReset(Sheet->indexOf(row)));

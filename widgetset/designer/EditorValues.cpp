@@ -59,7 +59,7 @@ QVariant Shown(const QMetaProperty& meta, const QVariant& value)
         const TColor color = value.value<TColor>();
         if (IsPlainColor(color))
             return ToQColor(color);
-        return ColorToString(color);
+        return QVariant::fromValue(PropertySheetStringValue(ColorToString(color), false));
     }
     if (meta.isFlagType())
         return QVariant::fromValue(PropertySheetFlagValue(FlagNumber(value), FlagsOf(meta)));

@@ -229,6 +229,12 @@ QVariant TPublishedPropertySheet::property(int index) const
         return font->Face();
     const QMetaProperty meta = Meta(index);
     const QVariant value = FBase->property(index);
+    if (FGlyphOwner && value.canConvert<PropertySheetStringValue>() && FBase->propertyName(index) == GlyphName) {
+        // A picture's data, which uic's code must not pass through the translator.
+        PropertySheetStringValue text = value.value<PropertySheetStringValue>();
+        text.setTranslatable(false);
+        return QVariant::fromValue(text);
+    }
     return meta.isValid() && TPropertyText::IsColor(meta) ? TDesignerValues::Shown(meta, value) : value;
 }
 
@@ -321,9 +327,9 @@ void TPublishedPropertySheet::WritePicture(const QVariant& value)
         if (!FGlyphBefore)
             FGlyphBefore.emplace(FBase->property(glyph), FBase->isChanged(glyph));
         // The button encodes its glyph as the form stores it; Designer's sheet takes the text
-        // so that it saves it and its undo knows it.
+        // so that it saves it and its undo knows it, as no text to translate.
         FGlyphOwner->SetGlyphPixmap(QPixmap::fromImage(picture));
-        FBase->setProperty(glyph, QVariant::fromValue(PropertySheetStringValue(FGlyphOwner->GlyphText())));
+        FBase->setProperty(glyph, QVariant::fromValue(PropertySheetStringValue(FGlyphOwner->GlyphText(), false)));
         FBase->setChanged(glyph, true);
     }
     FPicturePath = path;
