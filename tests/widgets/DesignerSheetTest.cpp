@@ -315,6 +315,18 @@ TEST_F(DesignerSheet, WhatTheWidgetHasNoQtStyleSetterForIsSavedByNameOnlyWhenCha
     EXPECT_FALSE(dynamic->removeDynamicProperty(margin));
     EXPECT_FALSE(dynamic->canAddDynamicProperty(QStringLiteral("Colors.GradColor")));
     EXPECT_EQ(Sheet->indexOf(QStringLiteral("Margin")), margin);
+
+    // A dynamic property that the user adds moves the owned rows, which keep their changes.
+    ASSERT_TRUE(dynamic->dynamicPropertiesAllowed());
+    const int note = dynamic->addDynamicProperty(QStringLiteral("note"), QStringLiteral("seen"));
+    ASSERT_GE(note, 0);
+    Sheet->setChanged(note, true);
+    EXPECT_TRUE(Changed(QStringLiteral("Colors.GradColor")));
+    EXPECT_FALSE(Changed(QStringLiteral("Colors.Highlight")));
+    EXPECT_EQ(Attributes(QStringLiteral("note")), QStringLiteral(" stdset=\"0\""));
+    EXPECT_EQ(Saved(QStringLiteral("Colors.GradColor")), QStringLiteral("<color><red>1</red><green>2</green><blue>3</blue></color>"));
+    EXPECT_TRUE(dynamic->removeDynamicProperty(note));
+    EXPECT_EQ(Attributes(QStringLiteral("note")), QString());
 }
 
 } // namespace
