@@ -289,7 +289,7 @@ TEST_F(DesignerSheet, FontStyleIsAFlagSetInTheFlagsEditor)
 TEST_F(DesignerSheet, WhatTheWidgetHasNoQtStyleSetterForIsSavedByNameOnlyWhenChanged)
 {
     // uic sets a property without stdset="0" by "set" + its name: no such setter exists for an owned
-    // object's property nor for a property of the set's own classes.
+    // object's property nor for a property of the set's own classes (which Designer itself knows).
     Edit(QStringLiteral("Colors.GradColor"), QColor(1, 2, 3));
     Edit(QStringLiteral("Margin"), 7);
     QFont face = Shown(QStringLiteral("Font")).value<QFont>();

@@ -378,21 +378,6 @@ bool TPublishedPropertySheet::isEnabled(int index) const
     return Owned(index) || index == PictureRow() || FontAt(index) ? true : FBase->isEnabled(index);
 }
 
-bool TPublishedPropertySheet::HasStandardSetter(int index) const
-{
-    if (index < 0 || index >= FBase->count())
-        return false;
-    const QMetaProperty meta = Meta(index);
-    if (!meta.isValid())
-        return true; // one of Designer's own, which its writer and uic know
-    // Qt's classes name their setters "set" + the property; the set's classes name them in their
-    // own style ("SetCaption"), so what they declare is set by name.
-    const QMetaObject* qtBase = FWidget->metaObject();
-    while (qtBase && !QByteArray(qtBase->className()).startsWith('Q'))
-        qtBase = qtBase->superClass();
-    return qtBase && meta.propertyIndex() < qtBase->propertyCount();
-}
-
 bool TPublishedPropertySheet::dynamicPropertiesAllowed() const
 {
     return FBaseDynamic && FBaseDynamic->dynamicPropertiesAllowed();
@@ -410,9 +395,9 @@ bool TPublishedPropertySheet::removeDynamicProperty(int index)
 
 bool TPublishedPropertySheet::isDynamicProperty(int index) const
 {
-    if (index < FBase->count() && FBaseDynamic && FBaseDynamic->isDynamicProperty(index))
-        return true;
-    return isChanged(index) && !HasStandardSetter(index);
+    if (index < FBase->count())
+        return FBaseDynamic && FBaseDynamic->isDynamicProperty(index);
+    return isChanged(index);
 }
 
 bool TPublishedPropertySheet::canAddDynamicProperty(const QString& name) const

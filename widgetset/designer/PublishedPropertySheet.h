@@ -35,13 +35,13 @@ class TShineSpeedButton;
 //   it always has (a PNG in base64); the row itself is never stored. It shows the picture chosen
 //   in this session; an undo back to no choice gives Glyph its text from before the first
 //   choice.
-// - Designer saves a property with stdset="0" (set by name, not by a setter in the code that uic
-//   makes) only where the dynamic sheet reports it dynamic, and saves a dynamic property whether
-//   it was changed or not. So this sheet is the widget's dynamic sheet too and reports a property
-//   dynamic where uic would otherwise call a setter that does not exist: an owned property
-//   ("Colors.GradColor") or a Q_PROPERTY whose setter is not "set" + its name ("SetCaption") --
-//   and only while it is changed, so that it is saved only then. The property editor keeps such a
-//   row in its group; Designer's own dynamic properties stay its own.
+// - Designer saves a Q_PROPERTY of the set's classes with stdset="0" (set by name in uic's code,
+//   as their setters are not "set" + the name) by itself, but takes any other name for one with
+//   such a setter unless the dynamic sheet reports it dynamic; and it saves a dynamic property
+//   whether it was changed or not. So this sheet is the widget's dynamic sheet too and reports
+//   an owned property ("Colors.GradColor") dynamic while it is changed, so that it is saved only
+//   then, and by name. The property editor keeps such a row in its group; Designer's own dynamic
+//   properties stay its own.
 // Everything else goes to Designer's own sheet, which this one wraps.
 class TPublishedPropertySheet : public QObject,
                                 public QDesignerPropertySheetExtension,
@@ -92,9 +92,6 @@ private:
     bool IsWriterRow(int index) const;
     // Designer's own property at index, if it is one of the widget's Q_PROPERTYs.
     QMetaProperty Meta(int index) const;
-    // Whether uic's code may set the property at index by "set" + its name: one of Designer's own
-    // or a Q_PROPERTY of Qt's classes. Not so for a row of this sheet's own.
-    bool HasStandardSetter(int index) const;
     // The font that Designer's own property at index publishes, or none.
     TarvoWidgets::TFont* FontAt(int index) const;
     // Whether an owned property is one that its font's row edits.
