@@ -309,12 +309,24 @@ TEST_F(DesignerSheet, WhatTheWidgetHasNoQtStyleSetterForIsSavedByNameOnlyWhenCha
     EXPECT_EQ(Sheet->propertyGroup(Sheet->indexOf(QStringLiteral("Colors.GradColor"))), QStringLiteral("Colors"));
     EXPECT_EQ(Sheet->propertyGroup(margin), QStringLiteral("TarvoWidgets::TShineSpeedButton"));
     EXPECT_FALSE(ShownInEditor(QStringLiteral("Font.Name")));
-    // Dynamic only for the writer: none of them can be removed as a property of Designer's own.
+    // No Q_PROPERTY can be removed as a dynamic property, and no added row made anew.
     auto* dynamic = qt_extension<QDesignerDynamicPropertySheetExtension*>(Core->extensionManager(), Button);
     ASSERT_NE(dynamic, nullptr);
     EXPECT_FALSE(dynamic->removeDynamicProperty(margin));
     EXPECT_FALSE(dynamic->canAddDynamicProperty(QStringLiteral("Colors.GradColor")));
     EXPECT_EQ(Sheet->indexOf(QStringLiteral("Margin")), margin);
+
+    // The editor's "remove" of a changed added row (its undo adds it back): the row stays, stored
+    // no more, with the value it was made with; the undo gives it its value back, stored.
+    const int grad = Sheet->indexOf(QStringLiteral("Colors.GradColor"));
+    const TColor made = TShineSpeedButton(nullptr).Colors()->GradColor();
+    ASSERT_TRUE(dynamic->isDynamicProperty(grad));
+    EXPECT_TRUE(dynamic->removeDynamicProperty(grad));
+    EXPECT_EQ(Button->Colors()->GradColor(), made);
+    EXPECT_FALSE(dynamic->isDynamicProperty(grad));
+    EXPECT_TRUE(Saved(QStringLiteral("Colors.GradColor")).isEmpty());
+    EXPECT_EQ(dynamic->addDynamicProperty(QStringLiteral("Colors.GradColor"), QColor(1, 2, 3)), grad);
+    EXPECT_EQ(Button->Colors()->GradColor(), RGBColor(1, 2, 3));
 
     // A dynamic property that the user adds moves the owned rows, which keep their changes.
     ASSERT_TRUE(dynamic->dynamicPropertiesAllowed());

@@ -385,11 +385,22 @@ bool TPublishedPropertySheet::dynamicPropertiesAllowed() const
 
 int TPublishedPropertySheet::addDynamicProperty(const QString& name, const QVariant& value)
 {
+    // An added row comes back only through the undo of its removal (below): with its value, set.
+    const int index = indexOf(name);
+    if (Owned(index)) {
+        setProperty(index, value);
+        setChanged(index, true);
+        return index;
+    }
     return canAddDynamicProperty(name) ? FBaseDynamic->addDynamicProperty(name, value) : -1;
 }
 
 bool TPublishedPropertySheet::removeDynamicProperty(int index)
 {
+    // The editor offers to remove an added row while it is reported dynamic (changed): the row
+    // stays, and removing it means storing it no more, its value back to the one it was made with.
+    if (Owned(index))
+        return reset(index);
     return index < FBase->count() && FBaseDynamic && FBaseDynamic->removeDynamicProperty(index);
 }
 
