@@ -3,12 +3,17 @@
 # plugin, opens each form, saves it by its own save action (Ctrl+S, as a user does), and the
 # stored properties that a stored layout reads from the saved file are those of the original
 # (compared by ui_properties); the saved form opened and saved once more stores them still.
-# Designer must say nothing while it reads and saves them.
-#   designer-roundtrip.sh <plugin folder holding designer/> <ui_properties> <form.ui>...
+# Designer must say nothing while it reads and saves them. The saved form compiles: uic says
+# nothing, passes no colour name or glyph through the translator, and its code builds against the
+# widget headers. The user project's form check, built on
+# uic's code of the saved forms, finds the values that the stored layout reads from them.
+#   designer-roundtrip.sh <plugin folder holding designer/> <ui_properties> <uic-check.sh> <form.ui>...
+# uic-check.sh (written by CMake) gives uic, moc, cxx, cxx_flags, link_libs, user_project, gallery.
 source "$(dirname "$0")/lib.sh"
 plugins=$1
 dump=$2
-shift 2
+source "$3"
+shift 3
 designer=/usr/lib/qt6/bin/designer
 [[ -x "$designer" ]] || fail "no Qt Designer at $designer (package designer-qt6)"
 
@@ -67,6 +72,24 @@ for form in "$@"; do
       break
     fi
   done
+  # uic's code of the saved form: no warning, and it compiles (setupUi is inline in the header).
+  # Kept under the form's class name, as the user project includes it.
+  class=$(sed -n 's:^ *<class>\([A-Za-z_]*\)</class>.*:\1:p' "$out/$name.ui" | head -n1)
+  mkdir -p "$E2E_OUT/compiled"
+  cp "$out/$name.ui" "$E2E_OUT/compiled/$class.ui"
+  if ! "$uic" -o "$E2E_OUT/compiled/ui_$class.h" "$out/$name.ui" 2>"$out/uic.log" || [[ -s "$out/uic.log" ]]; then
+    echo "$name: uic on the saved form:" >&2
+    cat "$out/uic.log" >&2
+    status=1
+  elif grep -E 'translate\(.*"(cl[A-Z][A-Za-z]*|#[0-9A-Fa-f]{6})"|setProperty\("Glyph".*translate\(' "$E2E_OUT/compiled/ui_$class.h" >"$out/translated.txt"; then
+    echo "$name: uic's code passes colour names or glyphs through the translator:" >&2
+    cut -c1-160 "$out/translated.txt" >&2
+    status=1
+  elif ! nice -n 19 "$cxx" "${cxx_flags[@]}" -fsyntax-only -x c++ "$E2E_OUT/compiled/ui_$class.h" 2>"$out/compile.log"; then
+    echo "$name: uic's code of the saved form does not compile:" >&2
+    grep -m 10 'error' "$out/compile.log" >&2 || cat "$out/compile.log" >&2
+    status=1
+  fi
   # Designer's own start-up lines are no warning of ours.
   if grep -v -e 'XDG_RUNTIME_DIR' "$out/designer.log" >"$out/warnings.txt"; then
     echo "$name: Designer warned:" >&2
@@ -75,4 +98,26 @@ for form in "$@"; do
   fi
   echo "$name: $(wc -l <"$out/before.txt") stored values compared"
 done
+
+# The user project's program, built on uic's code of the saved forms (its four: AllWidgets and the
+# gallery's pages), sets each compiled form beside the same saved file read as a stored layout.
+form_check() {
+  local dir=$E2E_OUT/compiled source objects=()
+  "$moc" "$gallery/ShineStateSample.h" -o "$dir/moc_ShineStateSample.cpp" || return 1
+  for source in "$user_project/main.cpp" "$user_project/FormCheck.cpp" "$gallery/ShineStateSample.cpp" \
+    "$dir/moc_ShineStateSample.cpp"; do
+    objects+=("$dir/$(basename "$source" .cpp).o")
+    nice -n 19 "$cxx" "${cxx_flags[@]}" -I"$dir" -I"$user_project" -c "$source" -o "${objects[-1]}" \
+      2>>"$dir/compile.log" || return 1
+  done
+  nice -n 19 "$cxx" "${objects[@]}" "${link_libs[@]}" -o "$dir/form-check" 2>>"$dir/compile.log" || return 1
+  QT_QPA_PLATFORM=offscreen "$dir/form-check" "$dir" "$dir" "$dir/pictures"
+}
+if ((status == 0)); then
+  if ! form_check; then
+    echo "the forms that Designer saved, compiled by uic, differ from their stored layouts" >&2
+    grep -m 10 'error' "$E2E_OUT/compiled/compile.log" >&2 || true
+    status=1
+  fi
+fi
 exit "$status"

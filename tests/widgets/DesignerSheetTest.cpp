@@ -20,6 +20,7 @@
 #include <QtDesigner/QDesignerFormWindowManagerInterface>
 #include <QtDesigner/QDesignerIntegration>
 #include <QtDesigner/QDesignerPropertyEditorInterface>
+#include <QtDesigner/QDesignerDynamicPropertySheetExtension>
 #include <QtDesigner/QDesignerPropertySheetExtension>
 #include <QtDesigner/private/qdesigner_utils_p.h>
 #include <gtest/gtest.h>
@@ -28,6 +29,7 @@
 using namespace TarvoWidgets;
 using qdesigner_internal::PropertySheetFlagValue;
 using qdesigner_internal::PropertySheetPixmapValue;
+using qdesigner_internal::PropertySheetStringValue;
 
 namespace {
 
@@ -46,6 +48,12 @@ const char* const ButtonForm = R"(<?xml version="1.0" encoding="UTF-8"?>
 <customwidgets><customwidget><class>TarvoWidgets::TShineSpeedButton</class><extends>QWidget</extends>
  <header>widgets/ShineSpdBtn.h</header></customwidget></customwidgets>
 </ui>)";
+
+// A colour's name as the editor shows it: a text that is not translated.
+QVariant Untranslated(const char* name)
+{
+    return QVariant::fromValue(PropertySheetStringValue(QString::fromLatin1(name), false));
+}
 
 class DesignerSheet : public ::testing::Test {
 protected:
@@ -82,8 +90,25 @@ protected:
         Sheet->setProperty(index, value);
         Sheet->setChanged(index, true);
     }
+    // Whether the property editor shows the row: it goes through the sheet's rows, not by name.
+    bool ShownInEditor(const QString& name) const
+    {
+        for (int index = 0; index < Sheet->count(); ++index)
+            if (Sheet->propertyName(index) == name)
+                return Sheet->isVisible(index);
+        ADD_FAILURE() << "no row " << name.toStdString();
+        return false;
+    }
     QVariant Shown(const QString& name) const { return Sheet->property(Sheet->indexOf(name)); }
     bool Changed(const QString& name) const { return Sheet->isChanged(Sheet->indexOf(name)); }
+    // The attributes that Designer saves a property with (' stdset="0"'), or none if it saves none.
+    QString Attributes(const QString& name) const
+    {
+        const QString text = Form->contents();
+        const QString start = QStringLiteral("<property name=\"%1\"").arg(name);
+        const qsizetype at = text.indexOf(start);
+        return at < 0 ? QString() : text.mid(at + start.size(), text.indexOf(QLatin1Char('>'), at) - at - start.size());
+    }
     // The element that Designer saves for a property ("<string>clBtnFace</string>"), empty when
     // it saves none.
     QString Saved(const QString& name) const
@@ -142,7 +167,7 @@ TEST_F(DesignerSheet, GlyphPictureFromAFileOrAResourceIsStoredAsTheGlyph)
         // The form stores the glyph as it always has, and the editor's own row not at all.
         EXPECT_TRUE(Changed(QStringLiteral("Glyph")));
         EXPECT_FALSE(Changed(QStringLiteral("GlyphPicture")));
-        EXPECT_EQ(Saved(QStringLiteral("Glyph")), QStringLiteral("<string>%1</string>").arg(Button->GlyphText()));
+        EXPECT_EQ(Saved(QStringLiteral("Glyph")), QStringLiteral("<stringnotr=\"true\">%1</string>").arg(Button->GlyphText()));
         EXPECT_FALSE(Form->contents().contains(QStringLiteral("GlyphPicture")));
         EXPECT_TRUE(Button->Glyph()->Image().textKeys().isEmpty());
         EXPECT_FALSE(QByteArray::fromBase64(Button->GlyphText().toLatin1()).contains("tEXt"));
@@ -178,10 +203,10 @@ TEST_F(DesignerSheet, FontEditorWritesTheFontsDottedPropertiesThatDiffer)
     EXPECT_EQ(face.family(), Button->Font()->Name());
     EXPECT_TRUE(face.bold() && face.italic());
     // The editor's rows for the face stand in for the dotted ones; the colour stays beside it.
-    EXPECT_FALSE(Sheet->isVisible(Sheet->indexOf(QStringLiteral("Font.Name"))));
-    EXPECT_FALSE(Sheet->isVisible(Sheet->indexOf(QStringLiteral("Font.Style"))));
-    EXPECT_TRUE(Sheet->isVisible(Sheet->indexOf(QStringLiteral("Font.Color"))));
-    EXPECT_TRUE(Sheet->isVisible(Sheet->indexOf(QStringLiteral("Font"))));
+    EXPECT_FALSE(ShownInEditor(QStringLiteral("Font.Name")));
+    EXPECT_FALSE(ShownInEditor(QStringLiteral("Font.Style")));
+    EXPECT_TRUE(ShownInEditor(QStringLiteral("Font.Color")));
+    EXPECT_TRUE(ShownInEditor(QStringLiteral("Font")));
 
     face.setFamily(QStringLiteral("DejaVu Serif"));
     face.setItalic(false);
@@ -191,7 +216,7 @@ TEST_F(DesignerSheet, FontEditorWritesTheFontsDottedPropertiesThatDiffer)
     EXPECT_EQ(Button->Font()->Name(), QStringLiteral("DejaVu Serif"));
     EXPECT_EQ(Button->Font()->Style(), TFont::fsBold | TFont::fsStrikeOut);
     EXPECT_EQ(Saved(QStringLiteral("Font.Name")), QStringLiteral("<string>DejaVuSerif</string>"));
-    EXPECT_EQ(Saved(QStringLiteral("Font.Style")), QStringLiteral("<set>fsBold|fsStrikeOut</set>"));
+    EXPECT_EQ(Saved(QStringLiteral("Font.Style")), QStringLiteral("<set>TarvoWidgets::TFont::fsBold|TarvoWidgets::TFont::fsStrikeOut</set>"));
     // The size was not touched: not stored, so it keeps following the application's font.
     EXPECT_FALSE(Changed(QStringLiteral("Font.Size")));
     EXPECT_TRUE(Saved(QStringLiteral("Font.Size")).isEmpty());
@@ -211,12 +236,14 @@ TEST_F(DesignerSheet, ColoursArePlainInTheColourEditorAndSystemOnesByName)
     const Case cases[] = {
         {"ShineColor", QColor(18, 52, 86), RGBColor(18, 52, 86), QColor(18, 52, 86),
          QStringLiteral("<color><red>18</red><green>52</green><blue>86</blue></color>")},
-        {"ShineColor", QStringLiteral("clBtnFace"), clr::BtnFace, QStringLiteral("clBtnFace"), QStringLiteral("<string>clBtnFace</string>")},
+        {"ShineColor", QStringLiteral("clBtnFace"), clr::BtnFace, Untranslated("clBtnFace"),
+         QStringLiteral("<stringnotr=\"true\">clBtnFace</string>")},
         {"ShineColor", QStringLiteral("#102030"), RGBColor(0x10, 0x20, 0x30), QColor(0x10, 0x20, 0x30),
          QStringLiteral("<color><red>16</red><green>32</green><blue>48</blue></color>")},
         {"Colors.Color", QColor(1, 2, 3), RGBColor(1, 2, 3), QColor(1, 2, 3),
          QStringLiteral("<color><red>1</red><green>2</green><blue>3</blue></color>")},
-        {"Colors.Color", QStringLiteral("clNone"), clr::None, QStringLiteral("clNone"), QStringLiteral("<string>clNone</string>")},
+        {"Colors.Color", Untranslated("clNone"), clr::None, Untranslated("clNone"),
+         QStringLiteral("<stringnotr=\"true\">clNone</string>")},
     };
     for (const Case& c : cases) {
         const QString name = QString::fromLatin1(c.Name);
@@ -237,7 +264,7 @@ TEST_F(DesignerSheet, AResetTakesAPlainColourBackToTheNameItWasMadeWith)
         SCOPED_TRACE(name);
         const QString row = QString::fromLatin1(name);
         const QVariant made = Shown(row);
-        ASSERT_EQ(made.metaType().id(), QMetaType::QString) << "a system colour by name";
+        ASSERT_EQ(made.metaType(), QMetaType::fromType<PropertySheetStringValue>()) << "a system colour by name";
         Edit(row, QColor(9, 8, 7));
         ASSERT_EQ(Shown(row), QColor(9, 8, 7));
         ASSERT_TRUE(Sheet->hasReset(Sheet->indexOf(row)));
@@ -256,7 +283,62 @@ TEST_F(DesignerSheet, FontStyleIsAFlagSetInTheFlagsEditor)
     Edit(QStringLiteral("ActiveFont.Style"),
          QVariant::fromValue(PropertySheetFlagValue(TFont::fsItalic | TFont::fsUnderline, shown.value<PropertySheetFlagValue>().metaFlags)));
     EXPECT_EQ(Button->ActiveFont()->Style(), TFont::fsItalic | TFont::fsUnderline);
-    EXPECT_EQ(Saved(QStringLiteral("ActiveFont.Style")), QStringLiteral("<set>fsItalic|fsUnderline</set>"));
+    EXPECT_EQ(Saved(QStringLiteral("ActiveFont.Style")), QStringLiteral("<set>TarvoWidgets::TFont::fsItalic|TarvoWidgets::TFont::fsUnderline</set>"));
+}
+
+TEST_F(DesignerSheet, WhatTheWidgetHasNoQtStyleSetterForIsSavedByNameOnlyWhenChanged)
+{
+    // uic sets a property without stdset="0" by "set" + its name: no such setter exists for an owned
+    // object's property nor for a property of the set's own classes (which Designer itself knows).
+    Edit(QStringLiteral("Colors.GradColor"), QColor(1, 2, 3));
+    Edit(QStringLiteral("Margin"), 7);
+    QFont face = Shown(QStringLiteral("Font")).value<QFont>();
+    face.setFamily(QStringLiteral("DejaVu Serif"));
+    Edit(QStringLiteral("Font"), face);
+    Edit(QStringLiteral("toolTip"), QStringLiteral("a tip"));
+    for (const char* name : {"Colors.GradColor", "Margin", "Caption", "Font.Style", "Font.Name", "ActiveFont.Style"})
+        EXPECT_EQ(Attributes(QString::fromLatin1(name)), QStringLiteral(" stdset=\"0\"")) << name;
+    // Qt's own properties keep their setters.
+    for (const char* name : {"geometry", "toolTip"})
+        EXPECT_EQ(Attributes(QString::fromLatin1(name)), QString()) << name;
+    // Unchanged ones, the hidden ones behind the font's row among them, are not saved.
+    for (const char* name : {"Colors.Highlight", "Spacing", "Font.Size", "ActiveFont.Name", "PressedColors.Color"})
+        EXPECT_FALSE(Form->contents().contains(QStringLiteral("\"%1\"").arg(QString::fromLatin1(name)))) << name;
+    // The rows stay where they were in the editor: in their group, and hidden behind the font's row.
+    const int margin = Sheet->indexOf(QStringLiteral("Margin"));
+    EXPECT_EQ(Sheet->propertyGroup(Sheet->indexOf(QStringLiteral("Colors.GradColor"))), QStringLiteral("Colors"));
+    EXPECT_EQ(Sheet->propertyGroup(margin), QStringLiteral("TarvoWidgets::TShineSpeedButton"));
+    EXPECT_FALSE(ShownInEditor(QStringLiteral("Font.Name")));
+    // No Q_PROPERTY can be removed as a dynamic property, and no added row made anew.
+    auto* dynamic = qt_extension<QDesignerDynamicPropertySheetExtension*>(Core->extensionManager(), Button);
+    ASSERT_NE(dynamic, nullptr);
+    EXPECT_FALSE(dynamic->removeDynamicProperty(margin));
+    EXPECT_FALSE(dynamic->canAddDynamicProperty(QStringLiteral("Colors.GradColor")));
+    EXPECT_EQ(Sheet->indexOf(QStringLiteral("Margin")), margin);
+
+    // The editor's "remove" of a changed added row (its undo adds it back): the row stays, stored
+    // no more, with the value it was made with; the undo gives it its value back, stored.
+    const int grad = Sheet->indexOf(QStringLiteral("Colors.GradColor"));
+    const TColor made = TShineSpeedButton(nullptr).Colors()->GradColor();
+    ASSERT_TRUE(dynamic->isDynamicProperty(grad));
+    EXPECT_TRUE(dynamic->removeDynamicProperty(grad));
+    EXPECT_EQ(Button->Colors()->GradColor(), made);
+    EXPECT_FALSE(dynamic->isDynamicProperty(grad));
+    EXPECT_TRUE(Saved(QStringLiteral("Colors.GradColor")).isEmpty());
+    EXPECT_EQ(dynamic->addDynamicProperty(QStringLiteral("Colors.GradColor"), QColor(1, 2, 3)), grad);
+    EXPECT_EQ(Button->Colors()->GradColor(), RGBColor(1, 2, 3));
+
+    // A dynamic property that the user adds moves the owned rows, which keep their changes.
+    ASSERT_TRUE(dynamic->dynamicPropertiesAllowed());
+    const int note = dynamic->addDynamicProperty(QStringLiteral("note"), QStringLiteral("seen"));
+    ASSERT_GE(note, 0);
+    Sheet->setChanged(note, true);
+    EXPECT_TRUE(Changed(QStringLiteral("Colors.GradColor")));
+    EXPECT_FALSE(Changed(QStringLiteral("Colors.Highlight")));
+    EXPECT_EQ(Attributes(QStringLiteral("note")), QStringLiteral(" stdset=\"0\""));
+    EXPECT_EQ(Saved(QStringLiteral("Colors.GradColor")), QStringLiteral("<color><red>1</red><green>2</green><blue>3</blue></color>"));
+    EXPECT_TRUE(dynamic->removeDynamicProperty(note));
+    EXPECT_EQ(Attributes(QStringLiteral("note")), QString());
 }
 
 } // namespace

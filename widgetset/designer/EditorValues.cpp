@@ -17,11 +17,13 @@ namespace TDesignerValues {
 
 namespace {
 
-// The identifiers of a flag set, unscoped, as a stored layout writes them.
+// The identifiers of a flag set, which Designer saves with their scope
+// ("TarvoWidgets::TFont::fsBold"): uic's code names them so, and a stored layout reads both.
 DesignerMetaFlags FlagsOf(const QMetaProperty& meta)
 {
     const QMetaEnum enumerator = meta.enumerator();
-    DesignerMetaFlags flags(QString::fromLatin1(enumerator.name()), QString(), QStringLiteral("::"));
+    DesignerMetaFlags flags(QString::fromLatin1(enumerator.name()), QString::fromLatin1(enumerator.scope()),
+                            QStringLiteral("::"));
     for (int i = 0; i < enumerator.keyCount(); ++i)
         flags.addKey(uint(enumerator.value(i)), QString::fromLatin1(enumerator.key(i)));
     return flags;
@@ -57,7 +59,7 @@ QVariant Shown(const QMetaProperty& meta, const QVariant& value)
         const TColor color = value.value<TColor>();
         if (IsPlainColor(color))
             return ToQColor(color);
-        return ColorToString(color);
+        return QVariant::fromValue(PropertySheetStringValue(ColorToString(color), false));
     }
     if (meta.isFlagType())
         return QVariant::fromValue(PropertySheetFlagValue(FlagNumber(value), FlagsOf(meta)));

@@ -8,11 +8,14 @@
 // Designer writes to the form:
 // - a plain colour is a QColor: Designer's colour editor, saved as a <color>, the form in which
 //   a stored layout writes a plain colour itself;
-// - a system colour or clNone stays its name ("clBtnFace", "clNone"): a text, saved as the
-//   <string> a stored layout holds. (Designer writes a choice list as an <enum>, which neither
-//   a stored layout nor uic's code takes for a colour, so names are typed, not picked.)
-// - a flag set is Designer's flag value: its flags editor, saved as a <set> of identifiers
-//   without scope; Designer can then also read a <set> of an owned object ("Font.Style").
+// - a system colour or clNone stays its name ("clBtnFace", "clNone"): a text that is not
+//   translated, saved as the <string notr="true"> a stored layout holds (uic's code would
+//   otherwise pass the name through the translator). (Designer writes a choice list as an
+//   <enum>, which neither a stored layout nor uic's code takes for a colour, so names are typed,
+//   not picked.)
+// - a flag set is Designer's flag value: its flags editor, saved as a <set> of identifiers with
+//   their scope, as uic's code names them; Designer can then also read a <set> of an owned
+//   object ("Font.Style"), scoped or not.
 // Designer's own types need its private headers: a plugin is tied to the Qt build it was made
 // with anyway (Designer refuses plugins of another build key).
 namespace TDesignerValues {

@@ -48,8 +48,11 @@ QImage PixelsOf(const QString& path)
 
 } // namespace
 
-TPublishedPropertySheet::TPublishedPropertySheet(QDesignerPropertySheetExtension* base, QObject* widget, QObject* parent)
-    : QObject(parent), FBase(base), FWidget(widget), FGlyphOwner(qobject_cast<TShineSpeedButton*>(widget))
+TPublishedPropertySheet::TPublishedPropertySheet(QDesignerPropertySheetExtension* base,
+                                                 QDesignerDynamicPropertySheetExtension* baseDynamic, QObject* widget,
+                                                 QObject* parent)
+    : QObject(parent), FBase(base), FBaseDynamic(baseDynamic), FWidget(widget),
+      FGlyphOwner(qobject_cast<TShineSpeedButton*>(widget))
 {
     for (TPublishedProperty& property : TPublishedProperty::Of(widget))
         if (property.Object() != widget && property.Meta().isWritable()) {
@@ -74,8 +77,21 @@ bool TPublishedPropertySheet::Wants(const QObject* object)
 
 const TPublishedProperty* TPublishedPropertySheet::Owned(int index) const
 {
-    const int owned = index - FBase->count();
-    return owned >= 0 && owned < int(FOwned.size()) ? &FOwned[owned] : nullptr;
+    const int place = OwnedPlace(index);
+    return place >= 0 ? &FOwned[place] : nullptr;
+}
+
+int TPublishedPropertySheet::OwnedPlace(int index) const
+{
+    int place = index - FBase->count();
+    if (IsWriterRow(index))
+        place = index - count();
+    return place >= 0 && place < int(FOwned.size()) ? place : -1;
+}
+
+bool TPublishedPropertySheet::IsWriterRow(int index) const
+{
+    return index >= count() && index < count() + int(FOwned.size());
 }
 
 QMetaProperty TPublishedPropertySheet::Meta(int index) const
@@ -114,7 +130,7 @@ int TPublishedPropertySheet::indexOf(const QString& name) const
 {
     for (std::size_t i = 0; i < FOwned.size(); ++i)
         if (FOwned[i].Path() == name)
-            return FBase->count() + int(i);
+            return (CoveredByFontRow(FOwned[i]) ? count() : FBase->count()) + int(i);
     if (FGlyphOwner && name == PictureName)
         return PictureRow();
     return FBase->indexOf(name);
@@ -161,8 +177,8 @@ bool TPublishedPropertySheet::reset(int index)
     // An owned property or a colour goes back to the value the widget was made with (and a
     // colour thus from a plain one back to its name, which its colour editor cannot give).
     if (const TPublishedProperty* owned = Owned(index)) {
-        setProperty(index, TDesignerValues::Shown(owned->Meta(), FOwnedInitial[index - FBase->count()]));
-        FOwnedChanged.remove(index);
+        setProperty(index, TDesignerValues::Shown(owned->Meta(), FOwnedInitial[OwnedPlace(index)]));
+        FOwnedChanged.remove(OwnedPlace(index));
         return true;
     }
     if (FColorInitial.contains(index)) {
@@ -176,7 +192,7 @@ bool TPublishedPropertySheet::reset(int index)
 bool TPublishedPropertySheet::isVisible(int index) const
 {
     if (const TPublishedProperty* owned = Owned(index))
-        return !CoveredByFontRow(*owned);
+        return IsWriterRow(index) || !CoveredByFontRow(*owned);
     if (index == PictureRow() || FontAt(index))
         return true;
     // The colour sets are edited through their own properties.
@@ -213,6 +229,12 @@ QVariant TPublishedPropertySheet::property(int index) const
         return font->Face();
     const QMetaProperty meta = Meta(index);
     const QVariant value = FBase->property(index);
+    if (FGlyphOwner && value.canConvert<PropertySheetStringValue>() && FBase->propertyName(index) == GlyphName) {
+        // A picture's data, which uic's code must not pass through the translator.
+        PropertySheetStringValue text = value.value<PropertySheetStringValue>();
+        text.setTranslatable(false);
+        return QVariant::fromValue(text);
+    }
     return meta.isValid() && TPropertyText::IsColor(meta) ? TDesignerValues::Shown(meta, value) : value;
 }
 
@@ -281,7 +303,7 @@ void TPublishedPropertySheet::WriteFont(int index, const QFont& face)
         if (name == QLatin1String("Size") && part.toInt() <= 0)
             continue; // a face in pixels has no point size to store
         owned->SetValue(part);
-        FOwnedChanged.insert(row);
+        FOwnedChanged.insert(OwnedPlace(row));
     }
 }
 
@@ -305,9 +327,9 @@ void TPublishedPropertySheet::WritePicture(const QVariant& value)
         if (!FGlyphBefore)
             FGlyphBefore.emplace(FBase->property(glyph), FBase->isChanged(glyph));
         // The button encodes its glyph as the form stores it; Designer's sheet takes the text
-        // so that it saves it and its undo knows it.
+        // so that it saves it and its undo knows it, as no text to translate.
         FGlyphOwner->SetGlyphPixmap(QPixmap::fromImage(picture));
-        FBase->setProperty(glyph, QVariant::fromValue(PropertySheetStringValue(FGlyphOwner->GlyphText())));
+        FBase->setProperty(glyph, QVariant::fromValue(PropertySheetStringValue(FGlyphOwner->GlyphText(), false)));
         FBase->setChanged(glyph, true);
     }
     FPicturePath = path;
@@ -333,7 +355,7 @@ bool TPublishedPropertySheet::isChanged(int index) const
     if (index == PictureRow() || FontAt(index))
         return false;
     if (Owned(index))
-        return FOwnedChanged.contains(index);
+        return FOwnedChanged.contains(OwnedPlace(index));
     return FBase->isChanged(index);
 }
 
@@ -346,9 +368,9 @@ void TPublishedPropertySheet::setChanged(int index, bool changed)
         return;
     }
     if (changed)
-        FOwnedChanged.insert(index);
+        FOwnedChanged.insert(OwnedPlace(index));
     else
-        FOwnedChanged.remove(index);
+        FOwnedChanged.remove(OwnedPlace(index));
 }
 
 bool TPublishedPropertySheet::isEnabled(int index) const
@@ -356,21 +378,67 @@ bool TPublishedPropertySheet::isEnabled(int index) const
     return Owned(index) || index == PictureRow() || FontAt(index) ? true : FBase->isEnabled(index);
 }
 
+bool TPublishedPropertySheet::dynamicPropertiesAllowed() const
+{
+    return FBaseDynamic && FBaseDynamic->dynamicPropertiesAllowed();
+}
+
+int TPublishedPropertySheet::addDynamicProperty(const QString& name, const QVariant& value)
+{
+    // An added row comes back only through the undo of its removal (below): with its value, set.
+    const int index = indexOf(name);
+    if (Owned(index)) {
+        setProperty(index, value);
+        setChanged(index, true);
+        return index;
+    }
+    return canAddDynamicProperty(name) ? FBaseDynamic->addDynamicProperty(name, value) : -1;
+}
+
+bool TPublishedPropertySheet::removeDynamicProperty(int index)
+{
+    // The editor offers to remove an added row while it is reported dynamic (changed): the row
+    // stays, and removing it means storing it no more, its value back to the one it was made with.
+    if (Owned(index))
+        return reset(index);
+    return index < FBase->count() && FBaseDynamic && FBaseDynamic->removeDynamicProperty(index);
+}
+
+bool TPublishedPropertySheet::isDynamicProperty(int index) const
+{
+    if (index < FBase->count())
+        return FBaseDynamic && FBaseDynamic->isDynamicProperty(index);
+    return isChanged(index);
+}
+
+bool TPublishedPropertySheet::canAddDynamicProperty(const QString& name) const
+{
+    const int index = indexOf(name);
+    return FBaseDynamic && (index < 0 || index < FBase->count()) && FBaseDynamic->canAddDynamicProperty(name);
+}
+
 void TPublishedPropertySheetFactory::Install(QDesignerFormEditorInterface* core)
 {
     QExtensionManager* manager = core->extensionManager();
     if (manager->findChild<TPublishedPropertySheetFactory*>())
         return;
-    manager->registerExtensions(new TPublishedPropertySheetFactory(manager), Q_TYPEID(QDesignerPropertySheetExtension));
+    auto* factory = new TPublishedPropertySheetFactory(manager);
+    manager->registerExtensions(factory, Q_TYPEID(QDesignerPropertySheetExtension));
+    manager->registerExtensions(factory, Q_TYPEID(QDesignerDynamicPropertySheetExtension));
 }
 
 QObject* TPublishedPropertySheetFactory::createExtension(QObject* object, const QString& iid, QObject* parent) const
 {
-    if (FFetchingBase || iid != QLatin1String(Q_TYPEID(QDesignerPropertySheetExtension))
-        || !TPublishedPropertySheet::Wants(object))
+    if (FFetchingBase || !TPublishedPropertySheet::Wants(object))
+        return nullptr;
+    // One sheet answers as both: the dynamic sheet's indices are the property sheet's.
+    if (iid == QLatin1String(Q_TYPEID(QDesignerDynamicPropertySheetExtension)))
+        return extension(object, QString(Q_TYPEID(QDesignerPropertySheetExtension)));
+    if (iid != QLatin1String(Q_TYPEID(QDesignerPropertySheetExtension)))
         return nullptr;
     FFetchingBase = true;
     auto* base = qt_extension<QDesignerPropertySheetExtension*>(extensionManager(), object);
+    auto* baseDynamic = qt_extension<QDesignerDynamicPropertySheetExtension*>(extensionManager(), object);
     FFetchingBase = false;
-    return base ? new TPublishedPropertySheet(base, object, parent) : nullptr;
+    return base ? new TPublishedPropertySheet(base, baseDynamic, object, parent) : nullptr;
 }

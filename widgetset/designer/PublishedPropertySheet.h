@@ -5,6 +5,7 @@
 #include <QExtensionFactory>
 #include <QHash>
 #include <QSet>
+#include <QtDesigner/QDesignerDynamicPropertySheetExtension>
 #include <QtDesigner/QDesignerPropertySheetExtension>
 #include <optional>
 #include <utility>
@@ -34,12 +35,22 @@ class TShineSpeedButton;
 //   it always has (a PNG in base64); the row itself is never stored. It shows the picture chosen
 //   in this session; an undo back to no choice gives Glyph its text from before the first
 //   choice.
+// - Designer saves a Q_PROPERTY of the set's classes with stdset="0" (set by name in uic's code,
+//   as their setters are not "set" + the name) by itself, but takes any other name for one with
+//   such a setter unless the dynamic sheet reports it dynamic; and it saves a dynamic property
+//   whether it was changed or not. So this sheet is the widget's dynamic sheet too and reports
+//   an owned property ("Colors.GradColor") dynamic while it is changed, so that it is saved only
+//   then, and by name. The property editor keeps such a row in its group; Designer's own dynamic
+//   properties stay its own.
 // Everything else goes to Designer's own sheet, which this one wraps.
-class TPublishedPropertySheet : public QObject, public QDesignerPropertySheetExtension {
+class TPublishedPropertySheet : public QObject,
+                                public QDesignerPropertySheetExtension,
+                                public QDesignerDynamicPropertySheetExtension {
     Q_OBJECT
-    Q_INTERFACES(QDesignerPropertySheetExtension)
+    Q_INTERFACES(QDesignerPropertySheetExtension QDesignerDynamicPropertySheetExtension)
 public:
-    TPublishedPropertySheet(QDesignerPropertySheetExtension* base, QObject* widget, QObject* parent);
+    TPublishedPropertySheet(QDesignerPropertySheetExtension* base, QDesignerDynamicPropertySheetExtension* baseDynamic,
+                            QObject* widget, QObject* parent);
 
     int count() const override;
     int indexOf(const QString& name) const override;
@@ -58,13 +69,27 @@ public:
     void setChanged(int index, bool changed) override;
     bool isEnabled(int index) const override;
 
+    bool dynamicPropertiesAllowed() const override;
+    int addDynamicProperty(const QString& name, const QVariant& value) override;
+    bool removeDynamicProperty(int index) override;
+    bool isDynamicProperty(int index) const override;
+    bool canAddDynamicProperty(const QString& name) const override;
+
     // Whether Designer should use this sheet for the object: it publishes a toolkit colour or
     // an owned object.
     static bool Wants(const QObject* object);
 
 private:
-    // The owned object's property at a sheet index past Designer's own, or none.
+    // The owned object's property at a sheet index past Designer's own (or at its writer's row),
+    // or none; and its place in FOwned, or -1.
     const TarvoWidgets::TPublishedProperty* Owned(int index) const;
+    int OwnedPlace(int index) const;
+    // Whether index is the writer's row of a property hidden behind its font's row: indexOf gives
+    // such a name an index past count(), which the editor never goes through, and there the row is
+    // visible. Designer's writer finds a property by name to check it and drops a dynamic property
+    // that is hidden (as it keeps its own internal ones out of the file); through this row it saves
+    // the font's part with stdset="0" while the editor's row stays hidden.
+    bool IsWriterRow(int index) const;
     // Designer's own property at index, if it is one of the widget's Q_PROPERTYs.
     QMetaProperty Meta(int index) const;
     // The font that Designer's own property at index publishes, or none.
@@ -86,12 +111,15 @@ private:
     void RefreshEditor() const;
 
     QDesignerPropertySheetExtension* FBase;
+    QDesignerDynamicPropertySheetExtension* FBaseDynamic;
     QObject* FWidget;
     TarvoWidgets::TShineSpeedButton* FGlyphOwner;
     std::vector<TarvoWidgets::TPublishedProperty> FOwned;
     // The owned properties' and the colours' values when the widget was made, for a reset.
     std::vector<QVariant> FOwnedInitial;
     QHash<int, QVariant> FColorInitial;
+    // The changed owned properties, by their place in FOwned: a dynamic property that Designer
+    // adds to its own sheet moves their sheet indices.
     QSet<int> FOwnedChanged;
     QString FPicturePath;
     // Glyph as it was before the first picture chosen in the editor, and whether it was changed.
