@@ -1,10 +1,9 @@
 // A program that uses the widget set as any Qt program would: its forms come from Qt Designer
 // and are compiled by uic. Run with the folder that holds the forms' .ui files (and an output
 // folder), it also reads each file as a stored layout and checks that both give the same
-// widgets, property values and pixels; then it uses the widgets from code (UsageCheck).
+// widgets, property values and pixels.
 #include "FormCheck.h"
 #include "ShineStateSample.h"
-#include "UsageCheck.h"
 
 #include "ui_AllWidgets.h"
 #include "ui_FadeButtonPage.h"
@@ -50,7 +49,5 @@ int main(int argc, char** argv)
     differing += !Check<Ui::ShineToolbarPage>(check, pages.filePath(QStringLiteral("ShineToolbarPage.ui")));
     std::printf("4 forms compiled by uic and read as stored layouts: %d widgets, %d properties compared; %d forms differ\n",
                 check.Widgets(), check.Properties(), differing);
-    const bool used = CheckUsage();
-    std::printf("signals, a button made before its parent, a button deleted from its own slot: %s\n", used ? "as expected" : "NOT as expected");
-    return differing == 0 && used ? 0 : 1;
+    return differing == 0 ? 0 : 1;
 }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build into a fresh prefix, builds examples/user-project against it with nothing
 # but find_package(TarvoWidgets), and runs it on the forms it was compiled from (every form the
-# same both ways; the widgets' signals, buttons made before their parent and deleted from their
-# own slot) and on a changed copy of one form (the change must be seen).
+# same both ways) and on a changed copy of one form (the change must be seen); its second
+# program uses the widgets from code (signals, buttons made before their parent and deleted from
+# their own slot).
 #   run.sh <build tree> <source tree> <work folder>
 set -euo pipefail
 build=$1
@@ -34,7 +35,8 @@ libraries=$(ldd "$program")
 
 export QT_QPA_PLATFORM=offscreen
 "$program" "$source/examples/user-project" "$source/examples/widget-gallery/pages" "$work/output" \
-  || fail "a form compiled by uic differs from the stored-layout reading of the same file, or the widgets' use from code failed (above)"
+  || fail "a form compiled by uic differs from the stored-layout reading of the same file (above)"
+"$work/build/user-usage" || fail "the widgets used from the program's code did not do as expected (above)"
 
 # The comparison sees a change: one property of the file changed after compiling.
 mkdir -p "$work/changed"

@@ -1,10 +1,17 @@
-#include "UsageCheck.h"
-
+// The widgets used as a program's own code uses them, on the form AllWidgets.ui compiled by
+// uic: it connects to their Qt signals with member function pointers, makes buttons in code
+// before they have a parent and gives them one afterwards, and deletes a button from a slot
+// connected to its own click. Each expectation that does not hold goes to the standard error;
+// the exit status is 0 when all held.
 #include "ui_AllWidgets.h"
 
+#include <widgets/WidgetSet.h>
+
+#include <QApplication>
 #include <QDebug>
 #include <QPointer>
 #include <QTest>
+#include <cstdio>
 
 using namespace TarvoWidgets;
 
@@ -47,8 +54,6 @@ bool MadeBeforeItsParentAndDeletedFromItsSlot(QWidget& form, const char* classNa
                       .arg(watched ? QStringLiteral("still there") : QStringLiteral("gone")));
 }
 
-} // namespace
-
 bool CheckUsage()
 {
     QWidget form;
@@ -86,4 +91,16 @@ bool CheckUsage()
     held = MadeBeforeItsParentAndDeletedFromItsSlot<TShineSpeedButton>(form, "TShineSpeedButton") && held;
     held = MadeBeforeItsParentAndDeletedFromItsSlot<TSpeedButton>(form, "TSpeedButton") && held;
     return held;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    TarvoWidgets::RegisterWidgetSet();
+    const bool used = CheckUsage();
+    std::printf("signals, buttons made before their parent, a button deleted from its own slot: %s\n",
+                used ? "as expected" : "NOT as expected");
+    return used ? 0 : 1;
 }
