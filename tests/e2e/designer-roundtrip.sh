@@ -12,7 +12,12 @@
 source "$(dirname "$0")/lib.sh"
 plugins=$1
 dump=$2
+# Named here so that a name the file leaves out is empty rather than unknown.
+uic='' moc='' cxx='' user_project='' gallery=''
+cxx_flags=() link_libs=()
+# shellcheck source=/dev/null
 source "$3"
+[[ -n "$uic" && -n "$moc" && -n "$cxx" && -n "$user_project" && -n "$gallery" ]] || fail "$3 does not name the tools and folders"
 shift 3
 designer=/usr/lib/qt6/bin/designer
 [[ -x "$designer" ]] || fail "no Qt Designer at $designer (package designer-qt6)"
