@@ -4,7 +4,7 @@
 // raise the peak beyond the decoder's size limit (16 MB of pixels).
 #include "platform/BitmapFile.h"
 #include "platform/BitmapDecoder.h"
-#include "toolkit/ToolkitError.h"
+#include "toolkit/base/ToolkitError.h"
 #include "platform/testkit/BitmapBuilder.h"
 #include "platform/testkit/BitmapSamples.h"
 

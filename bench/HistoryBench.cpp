@@ -13,7 +13,7 @@
 // bench_history's are.
 #include "CountingMalloc.h"
 #include "SideBySide.h"
-#include "toolkit/Registry.h"
+#include "toolkit/stores/Registry.h"
 #include "widgets/HistoryComboBox.h"
 
 #include <QComboBox>

@@ -7,7 +7,7 @@
 // button that shows the same as before copies the picture it kept; the first paint after a
 // change composes it, and is measured on its own.
 #include "SideBySide.h"
-#include "widgets/ShineSpdBtn.h"
+#include "widgets/ShineSpeedButton.h"
 
 #include <QIcon>
 #include <QImage>

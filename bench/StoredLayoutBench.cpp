@@ -5,7 +5,7 @@
 // Qt's loader knows nothing of and calls Loaded.
 #include "ShineStateSample.h"
 #include "SideBySide.h"
-#include "toolkit/StoredLayout.h"
+#include "toolkit/layouts/StoredLayout.h"
 #include "widgets/WidgetSet.h"
 
 #include <QFile>

@@ -3,7 +3,7 @@
 // (24-bit rows) use it. The only error allowed out of the loader is the toolkit's own.
 #include "platform/BitmapFile.h"
 #include "platform/ImageList.h"
-#include "toolkit/ToolkitError.h"
+#include "toolkit/base/ToolkitError.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // Writes seed files for the fuzz targets into a folder: "bitmaps" writes the test kit's
 // well-formed bitmaps of every accepted kind (the generated data pictures are all 24-bit);
 // "layouts" writes stored layouts of the widget set through the layout writer itself.
-#include "toolkit/Color.h"
-#include "toolkit/StoredLayout.h"
+#include "toolkit/graphics/Color.h"
+#include "toolkit/layouts/StoredLayout.h"
 #include "platform/testkit/BitmapSamples.h"
 #include "widgets/WidgetSet.h"
 #include "widgets/ZRKFadeButton.h"

@@ -1,8 +1,8 @@
 // Fuzz target of the INI reader: any bytes parse, read back and write back without a crash or
 // a hang, everything that was read comes back byte for byte, and a value written into the
 // parsed text reads back as written.
-#include "toolkit/IniFile.h"
-#include "toolkit/ProfileText.h"
+#include "toolkit/stores/IniFile.h"
+#include "toolkit/stores/ProfileText.h"
 
 #include <cstdint>
 #include <cstdlib>

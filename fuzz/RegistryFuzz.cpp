@@ -2,9 +2,9 @@
 // of a history (HistoryCount, History0 ...) are read from the first few keys in it. Reading may
 // raise the toolkit's errors (a value of another type, one that cannot be read); it must not
 // crash, hang or read past its data.
-#include "toolkit/ProfileText.h"
-#include "toolkit/Registry.h"
-#include "toolkit/ToolkitError.h"
+#include "toolkit/stores/ProfileText.h"
+#include "toolkit/stores/Registry.h"
+#include "toolkit/base/ToolkitError.h"
 
 #include <QFile>
 #include <QTemporaryDir>

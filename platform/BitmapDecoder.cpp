@@ -1,7 +1,7 @@
 #include "platform/BitmapDecoder.h"
 
 #include "platform/ImageMemory.h"
-#include "toolkit/ToolkitError.h"
+#include "toolkit/base/ToolkitError.h"
 
 #include <bit>
 

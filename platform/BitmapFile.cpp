@@ -1,7 +1,7 @@
 #include "platform/BitmapFile.h"
 
 #include "platform/BitmapDecoder.h"
-#include "toolkit/ToolkitError.h"
+#include "toolkit/base/ToolkitError.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "platform/DrawGrid.h"
 
-#include "toolkit/ErrorBoundary.h"
-#include "toolkit/ToolkitError.h"
+#include "toolkit/application/ErrorBoundary.h"
+#include "toolkit/base/ToolkitError.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

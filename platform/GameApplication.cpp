@@ -1,7 +1,7 @@
 #include "platform/GameApplication.h"
 
 #include "platform/Services.h"
-#include "toolkit/ToolkitError.h"
+#include "toolkit/base/ToolkitError.h"
 
 using namespace TarvoWidgets;
 

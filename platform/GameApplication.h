@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/Application.h"
+#include "toolkit/application/Application.h"
 
 class TServices;
 

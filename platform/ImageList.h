@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/Color.h"
+#include "toolkit/graphics/Color.h"
 
 #include <QImage>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "platform/QtServices.h"
 
-#include "toolkit/Application.h"
+#include "toolkit/application/Application.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,6 +1,6 @@
 #include "BossForm1.h"
 
-#include "toolkit/GothicFaces.h"
+#include "toolkit/graphics/GothicFaces.h"
 
 #include <QEvent>
 #include <QGuiApplication>

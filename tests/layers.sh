@@ -1,20 +1,31 @@
 #!/usr/bin/env bash
 # The layers of the tree, as each folder's includes show them: a folder may include its own
 # headers and those of the folders below it, and nothing else (no path climbing out with "..").
-#   widgetset/toolkit   toolkit
-#   widgetset/widgets   toolkit, widgets
-#   widgetset/designer  toolkit, widgets, its own files
-#   platform            toolkit, platform
-#   match               toolkit, platform, match
-#   screens             toolkit, widgets, platform, screens
-#   app                 everything of the game and the widget set
+#   widgetset/toolkit/base          base (Qt Core only)
+#   widgetset/toolkit/stores        base, stores (Qt Core only: the INI and registry stores)
+#   widgetset/toolkit/application   base, application
+#   widgetset/toolkit/graphics      base, graphics
+#   widgetset/toolkit/controls      base, application, graphics, controls
+#   widgetset/toolkit/layouts       base, application, graphics, layouts
+#   widgetset/widgets               the toolkit, widgets
+#   widgetset/designer              the toolkit, widgets, its own files
+#   platform                        the toolkit, platform
+#   match                           the toolkit, platform, match
+#   screens                         the toolkit, widgets, platform, screens
+#   app                             everything of the game and the widget set
 # The widget set never includes the game; its own build cannot see the game's headers either.
+# An entry names the first folder of an include path, or the first two for the toolkit's parts.
 #   layers.sh <source tree>
 set -euo pipefail
 cd "$1"
 
 declare -A allowed=(
-  [widgetset/toolkit]="toolkit"
+  [widgetset/toolkit/base]="toolkit/base"
+  [widgetset/toolkit/stores]="toolkit/base toolkit/stores"
+  [widgetset/toolkit/application]="toolkit/base toolkit/application"
+  [widgetset/toolkit/graphics]="toolkit/base toolkit/graphics"
+  [widgetset/toolkit/controls]="toolkit/base toolkit/application toolkit/graphics toolkit/controls"
+  [widgetset/toolkit/layouts]="toolkit/base toolkit/application toolkit/graphics toolkit/layouts"
   [widgetset/widgets]="toolkit widgets"
   [widgetset/designer]="toolkit widgets"
   [examples/widget-gallery]="toolkit widgets"
@@ -31,7 +42,9 @@ for folder in "${!allowed[@]}"; do
     header=$(sed -E 's/.*#include [<"]([^">]+)[">].*/\1/' <<<"$include")
     [[ "$header" == */* ]] || continue # the folder's own files
     top=${header%%/*}
-    if [[ "$header" == *..* || " ${allowed[$folder]} " != *" $top "* ]]; then
+    rest=${header#*/}
+    [[ "$top" == toolkit && "$rest" == */* ]] && part="toolkit/${rest%%/*}" || part=$top
+    if [[ "$header" == *..* || ( " ${allowed[$folder]} " != *" $top "* && " ${allowed[$folder]} " != *" $part "* ) ]]; then
       echo "$file:$line: $folder may not include $header" >&2
       status=1
     fi

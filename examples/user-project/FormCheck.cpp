@@ -1,8 +1,8 @@
 #include "FormCheck.h"
 
-#include <toolkit/PropertyText.h>
-#include <toolkit/PublishedProperty.h>
-#include <toolkit/StoredLayout.h>
+#include <toolkit/layouts/PropertyText.h>
+#include <toolkit/layouts/PublishedProperty.h>
+#include <toolkit/layouts/StoredLayout.h>
 
 #include <QDebug>
 #include <QFileInfo>

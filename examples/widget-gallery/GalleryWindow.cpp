@@ -2,7 +2,7 @@
 
 #include "HistorySection.h"
 
-#include "toolkit/StoredLayout.h"
+#include "toolkit/layouts/StoredLayout.h"
 
 #include <QDir>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "ShineStateSample.h"
 
-#include "toolkit/StoredLayout.h"
+#include "toolkit/layouts/StoredLayout.h"
 
 using namespace TarvoWidgets;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/ShineSpdBtn.h"
+#include "widgets/ShineSpeedButton.h"
 
 // A shine button for the gallery that shows its hover look while it rests, so that the lit
 // glyphs can be seen side by side without a pointer over each. Disabled, it shows the dimmed

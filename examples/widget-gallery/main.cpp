@@ -3,7 +3,7 @@
 #include "GalleryWindow.h"
 #include "ShineStateSample.h"
 
-#include "toolkit/Application.h"
+#include "toolkit/application/Application.h"
 #include "widgets/WidgetSet.h"
 
 #include <QShortcut>

@@ -2,7 +2,7 @@
 // layout_pictures, and the disc pictures exactly as the board expects them.
 #include "AssetFolder.h"
 #include "platform/BitmapFile.h"
-#include "toolkit/ToolkitError.h"
+#include "toolkit/base/ToolkitError.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // has it: its button raises a toolkit error from a click handler, which the application shows
 // in its default error box. The window is one plain dark colour, so that a test tells it from
 // the box at a glance.
-#include "toolkit/Application.h"
-#include "toolkit/ErrorBoundary.h"
-#include "toolkit/ToolkitError.h"
+#include "toolkit/application/Application.h"
+#include "toolkit/application/ErrorBoundary.h"
+#include "toolkit/base/ToolkitError.h"
 
 #include <QPalette>
 #include <QPushButton>

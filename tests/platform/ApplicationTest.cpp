@@ -3,7 +3,7 @@
 #include "FakeServices.h"
 #include "platform/GameApplication.h"
 #include "platform/DrawGrid.h"
-#include "toolkit/ToolkitError.h"
+#include "toolkit/base/ToolkitError.h"
 
 #include <QTest>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "HostileFiles.h"
 #include "platform/BitmapFile.h"
 #include "platform/BitmapDecoder.h"
-#include "toolkit/ToolkitError.h"
+#include "toolkit/base/ToolkitError.h"
 #include "platform/testkit/BitmapBuilder.h"
 #include "platform/testkit/BitmapSamples.h"
 

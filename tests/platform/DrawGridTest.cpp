@@ -1,6 +1,6 @@
 #include "AppServices.h"
 #include "platform/DrawGrid.h"
-#include "toolkit/ToolkitError.h"
+#include "toolkit/base/ToolkitError.h"
 
 #include <QPainter>
 #include <QTest>

@@ -1,9 +1,9 @@
 #include "FakeServices.h"
 #include "platform/GameApplication.h"
-#include "toolkit/Application.h"
+#include "toolkit/application/Application.h"
 #include "platform/BitmapFile.h"
 #include "platform/Services.h"
-#include "toolkit/ToolkitError.h"
+#include "toolkit/base/ToolkitError.h"
 
 #include <QBuffer>
 #include <QFile>

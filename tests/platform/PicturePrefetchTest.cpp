@@ -1,6 +1,6 @@
 #include "platform/BitmapFile.h"
 #include "platform/PicturePrefetch.h"
-#include "toolkit/ToolkitError.h"
+#include "toolkit/base/ToolkitError.h"
 #include "platform/testkit/BitmapBuilder.h"
 
 #include <QFile>

@@ -2,7 +2,7 @@
 
 #include "FakeServices.h"
 #include "platform/Image.h"
-#include "toolkit/ToolkitError.h"
+#include "toolkit/base/ToolkitError.h"
 #include "widgets/ZRKFadeButton.h"
 
 #include <QDir>

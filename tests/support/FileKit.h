@@ -2,8 +2,8 @@
 
 // Small helpers for tests of code that reads and writes files: the whole content of a file,
 // writing one, the text of the toolkit error an action raises, and a writer that stops half-way.
-#include "toolkit/ProfileFile.h"
-#include "toolkit/ToolkitError.h"
+#include "toolkit/stores/ProfileFile.h"
+#include "toolkit/base/ToolkitError.h"
 
 #include <QFile>
 #include <QString>

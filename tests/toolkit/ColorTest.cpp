@@ -1,4 +1,4 @@
-#include "toolkit/Color.h"
+#include "toolkit/graphics/Color.h"
 
 #include <QApplication>
 #include <QPalette>

@@ -1,5 +1,5 @@
 #include "FileKit.h"
-#include "toolkit/IniFile.h"
+#include "toolkit/stores/IniFile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
 #include "FileKit.h"
-#include "toolkit/Registry.h"
+#include "toolkit/stores/Registry.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -1,5 +1,5 @@
-#include "toolkit/Color.h"
-#include "toolkit/SpeedButton.h"
+#include "toolkit/graphics/Color.h"
+#include "toolkit/controls/SpeedButton.h"
 
 #include <QSignalSpy>
 #include <QTest>

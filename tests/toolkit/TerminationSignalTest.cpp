@@ -1,4 +1,4 @@
-#include "toolkit/TerminationSignal.h"
+#include "toolkit/application/TerminationSignal.h"
 
 #include <QCoreApplication>
 #include <QTimer>

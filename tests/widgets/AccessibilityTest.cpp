@@ -1,7 +1,7 @@
 // The buttons as a screen reader finds them through Qt's accessibility: role, name, states and
 // the press action.
-#include "toolkit/SpeedButton.h"
-#include "widgets/ShineSpdBtn.h"
+#include "toolkit/controls/SpeedButton.h"
+#include "widgets/ShineSpeedButton.h"
 #include "widgets/ZRKFadeButton.h"
 
 #include <QAccessible>

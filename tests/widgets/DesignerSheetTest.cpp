@@ -1,11 +1,11 @@
 // The widget set's property sheet as Qt Designer uses it: a real form editor core that loads the
 // plugin from this build, a form read from .ui text, values set through the sheet as the
 // property editor sets them (setProperty, then setChanged), and the text that Designer saves.
-#include "toolkit/Bitmap.h"
-#include "toolkit/Color.h"
-#include "toolkit/Font.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/Color.h"
+#include "toolkit/graphics/Font.h"
 #include "widgets/ShineBtnColors.h"
-#include "widgets/ShineSpdBtn.h"
+#include "widgets/ShineSpeedButton.h"
 #include "Warnings.h"
 
 #include <QCoreApplication>
@@ -46,7 +46,7 @@ const char* const ButtonForm = R"(<?xml version="1.0" encoding="UTF-8"?>
  </widget>
 </widget>
 <customwidgets><customwidget><class>TarvoWidgets::TShineSpeedButton</class><extends>QWidget</extends>
- <header>widgets/ShineSpdBtn.h</header></customwidget></customwidgets>
+ <header>widgets/ShineSpeedButton.h</header></customwidget></customwidgets>
 </ui>)";
 
 // A colour's name as the editor shows it: a text that is not translated.

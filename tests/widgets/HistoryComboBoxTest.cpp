@@ -1,7 +1,7 @@
 #include "FileKit.h"
 #include "LayoutRoundTrip.h"
-#include "toolkit/Registry.h"
-#include "toolkit/StoredLayout.h"
+#include "toolkit/stores/Registry.h"
+#include "toolkit/layouts/StoredLayout.h"
 #include "widgets/HistoryComboBox.h"
 #include "widgets/WidgetSet.h"
 

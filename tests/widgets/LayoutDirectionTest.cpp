@@ -1,7 +1,7 @@
 // The buttons in Qt layouts: size hints from the content, right-to-left mirroring, and the
 // application's palette and font reaching the buttons that kept the toolkit's defaults.
-#include "toolkit/SpeedButton.h"
-#include "widgets/ShineSpdBtn.h"
+#include "toolkit/controls/SpeedButton.h"
+#include "widgets/ShineSpeedButton.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -1,10 +1,10 @@
 #include "LayoutRoundTrip.h"
 
-#include "toolkit/ClassName.h"
-#include "toolkit/Color.h"
-#include "toolkit/PropertyText.h"
-#include "toolkit/PublishedProperty.h"
-#include "toolkit/StoredLayout.h"
+#include "toolkit/base/ClassName.h"
+#include "toolkit/graphics/Color.h"
+#include "toolkit/layouts/PropertyText.h"
+#include "toolkit/layouts/PublishedProperty.h"
+#include "toolkit/layouts/StoredLayout.h"
 
 #include <QMetaEnum>
 #include <QTemporaryDir>

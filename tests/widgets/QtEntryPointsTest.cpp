@@ -1,10 +1,10 @@
 // What reaches the widgets through Qt's own frames: property writes by name (Qt Designer,
 // setProperty, the code uic makes) and the handlers connected to the widgets' events.
-#include "toolkit/PublishedProperty.h"
-#include "toolkit/SpeedButton.h"
-#include "toolkit/ToolkitError.h"
+#include "toolkit/layouts/PublishedProperty.h"
+#include "toolkit/controls/SpeedButton.h"
+#include "toolkit/base/ToolkitError.h"
 #include "widgets/ShineBtnColors.h"
-#include "widgets/ShineSpdBtn.h"
+#include "widgets/ShineSpeedButton.h"
 #include "widgets/ZRKFadeButton.h"
 #include "Warnings.h"
 

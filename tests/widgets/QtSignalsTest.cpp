@@ -1,10 +1,10 @@
 // The Qt signals beside the toolkit's events: their order relative to the On… events, and a
 // change signal for every stored property that fires on a real change only.
-#include "toolkit/PropertyText.h"
-#include "toolkit/PublishedProperty.h"
-#include "toolkit/SpeedButton.h"
+#include "toolkit/layouts/PropertyText.h"
+#include "toolkit/layouts/PublishedProperty.h"
+#include "toolkit/controls/SpeedButton.h"
 #include "widgets/HistoryComboBox.h"
-#include "widgets/ShineSpdBtn.h"
+#include "widgets/ShineSpeedButton.h"
 #include "widgets/ZRKFadeButton.h"
 
 #include <QLineEdit>
@@ -27,8 +27,8 @@ template <class... TArgs> std::string Suffix(const TArgs&...) { return {}; }
 std::string Suffix(bool down) { return down ? "(1)" : "(0)"; }
 
 // Records a signal of an object as "<objectName>:<name>" each time it comes.
-template <class TObject, class... TArgs>
-void On(TObject* object, void (TObject::*signal)(TArgs...), const char* name, TLog& log)
+template <class TObject, class TSender, class... TArgs>
+void On(TObject* object, void (TSender::*signal)(TArgs...), const char* name, TLog& log)
 {
     const std::string entry = object->objectName().toStdString() + ":" + name;
     QObject::connect(object, signal, object, [&log, entry](TArgs... args) { log.push_back(entry + Suffix(args...)); });

@@ -1,5 +1,5 @@
-#include "toolkit/SpeedButton.h"
-#include "widgets/ShineSpdBtn.h"
+#include "toolkit/controls/SpeedButton.h"
+#include "widgets/ShineSpeedButton.h"
 
 #include <QCursor>
 #include <QMenu>
@@ -29,7 +29,6 @@ public:
     using TShineSpeedButton::TShineSpeedButton;
     using TShineSpeedButton::FActiveTimer;
     using TShineSpeedButton::FMouseInside;
-    using TShineSpeedButton::FMousePressed;
     using TShineSpeedButton::ActiveButtonTimerOnTimer;
 };
 
@@ -402,7 +401,7 @@ TEST_F(ShineInteraction, APressWhoseReleaseIsLostEndsWithoutAClickAndTheHoverRec
              ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
              WindowRelease(Buttons[0]);
              QTest::keyClick(menu, Qt::Key_Escape);
-             QTRY_VERIFY_WITH_TIMEOUT(!Buttons[0]->FMousePressed, 2000);
+             QTRY_VERIFY_WITH_TIMEOUT(!Buttons[0]->Held(), 2000);
          }},
     };
     for (const TCase& c : cases) {
@@ -419,7 +418,7 @@ TEST_F(ShineInteraction, APressWhoseReleaseIsLostEndsWithoutAClickAndTheHoverRec
         ASSERT_EQ(button->State(), B::sbDownActive) << c.Name;
         Events.clear();
         c.Lose();
-        EXPECT_FALSE(button->FMousePressed) << c.Name;
+        EXPECT_FALSE(button->Held()) << c.Name;
         EXPECT_FALSE(button->Down()) << c.Name;
         EXPECT_EQ(DownStates({Buttons[1]}), std::vector<bool>{true}) << c.Name << ": one button of the group down";
         EXPECT_EQ(std::count(Events.begin(), Events.end(), "0:click"), 0) << c.Name;

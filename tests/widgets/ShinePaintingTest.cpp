@@ -1,4 +1,4 @@
-#include "widgets/ShineSpdBtn.h"
+#include "widgets/ShineSpeedButton.h"
 
 #include <QApplication>
 #include <QPainter>

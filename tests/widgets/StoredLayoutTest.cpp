@@ -1,11 +1,11 @@
 #include "LayoutRoundTrip.h"
 #include "ShineStateSample.h"
 
-#include "toolkit/Loadable.h"
-#include "toolkit/PublishedProperty.h"
-#include "toolkit/StoredLayout.h"
-#include "toolkit/ToolkitError.h"
-#include "widgets/ShineSpdBtn.h"
+#include "toolkit/layouts/Loadable.h"
+#include "toolkit/layouts/PublishedProperty.h"
+#include "toolkit/layouts/StoredLayout.h"
+#include "toolkit/base/ToolkitError.h"
+#include "widgets/ShineSpeedButton.h"
 #include "widgets/WidgetSet.h"
 #include "widgets/ZRKFadeButton.h"
 

@@ -5,9 +5,9 @@
 // screen reader walks it: role, name and state of each node, indented by depth.
 //   ui_properties [--accessible] <form.ui>
 #include "ShineStateSample.h"
-#include "toolkit/PropertyText.h"
-#include "toolkit/PublishedProperty.h"
-#include "toolkit/StoredLayout.h"
+#include "toolkit/layouts/PropertyText.h"
+#include "toolkit/layouts/PublishedProperty.h"
+#include "toolkit/layouts/StoredLayout.h"
 #include "widgets/WidgetSet.h"
 
 #include <QAccessible>

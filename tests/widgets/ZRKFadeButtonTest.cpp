@@ -1,4 +1,4 @@
-#include "toolkit/GothicFaces.h"
+#include "toolkit/graphics/GothicFaces.h"
 #include "widgets/ZRKFadeButton.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "EditorValues.h"
 
-#include "toolkit/Color.h"
-#include "toolkit/PropertyText.h"
+#include "toolkit/graphics/Color.h"
+#include "toolkit/layouts/PropertyText.h"
 
 #include <QColor>
 #include <QMetaEnum>

@@ -1,9 +1,9 @@
 #include "PublishedPropertySheet.h"
 
 #include "EditorValues.h"
-#include "toolkit/Font.h"
-#include "toolkit/PropertyText.h"
-#include "widgets/ShineSpdBtn.h"
+#include "toolkit/graphics/Font.h"
+#include "toolkit/layouts/PropertyText.h"
+#include "widgets/ShineSpeedButton.h"
 
 #include <QColorSpace>
 #include <QExtensionManager>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/PublishedProperty.h"
+#include "toolkit/layouts/PublishedProperty.h"
 
 #include <QExtensionFactory>
 #include <QHash>

@@ -2,8 +2,8 @@
 
 #include "WidgetIcons.h"
 #include "WidgetPlugin.h"
-#include "toolkit/SpeedButton.h"
-#include "widgets/ShineSpdBtn.h"
+#include "toolkit/controls/SpeedButton.h"
+#include "widgets/ShineSpeedButton.h"
 #include "widgets/HistoryComboBox.h"
 #include "widgets/ZRKFadeButton.h"
 
@@ -42,13 +42,13 @@ TWidgetCollection::TWidgetCollection(QObject* parent)
         {ClassName<TZRKFadeButton>(), QStringLiteral("widgets/ZRKFadeButton.h"),
          QStringLiteral("A push button whose fill and outline fade to their hover colours"),
          QSize(150, 30), FadeButtonIcon, Create<TZRKFadeButton>},
-        {ClassName<TShineSpeedButton>(), QStringLiteral("widgets/ShineSpdBtn.h"),
+        {ClassName<TShineSpeedButton>(), QStringLiteral("widgets/ShineSpeedButton.h"),
          QStringLiteral("A speed button with a glyph lit while the pointer is over it and dimmed while disabled"),
          QSize(25, 25), ShineButtonIcon, Create<TShineSpeedButton>},
         {ClassName<THistoryComboBox>(), QStringLiteral("widgets/HistoryComboBox.h"),
          QStringLiteral("An editable combo box that keeps a most-recently-used history in an INI file or the registry"),
          QSize(200, 26), HistoryComboBoxIcon, CreateDesignTimeHistoryBox},
-        {ClassName<TSpeedButton>(), QStringLiteral("toolkit/SpeedButton.h"),
+        {ClassName<TSpeedButton>(), QStringLiteral("toolkit/controls/SpeedButton.h"),
          QStringLiteral("The toolkit's flat speed button; latches in groups together with the shine buttons"),
          QSize(23, 22), SpeedButtonIcon, Create<TSpeedButton>},
     };

@@ -1,10 +1,10 @@
 #include "widgets/HistoryComboBox.h"
 
-#include "toolkit/ChangeNotify.h"
-#include "toolkit/ErrorBoundary.h"
-#include "toolkit/IniFile.h"
-#include "toolkit/ProfileErrors.h"
-#include "toolkit/Registry.h"
+#include "toolkit/base/ChangeNotify.h"
+#include "toolkit/application/ErrorBoundary.h"
+#include "toolkit/stores/IniFile.h"
+#include "toolkit/stores/ProfileErrors.h"
+#include "toolkit/stores/Registry.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -150,7 +150,7 @@ void THistoryComboBox::SetSorted(bool value)
         clear();
         addItems(entries);
     }
-    emit SortedChanged(FSorted);
+    Q_EMIT SortedChanged(FSorted);
 }
 
 void THistoryComboBox::SetSaveMode(THistoryMode value)
@@ -206,7 +206,7 @@ bool THistoryComboBox::AddText(const QString& text)
         }
     }
     if (!newest.isNull())
-        emit textAdded(newest);
+        Q_EMIT textAdded(newest);
     return isNew;
 }
 

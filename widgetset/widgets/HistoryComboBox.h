@@ -1,7 +1,7 @@
 #pragma once
 
-#include "toolkit/Loadable.h"
-#include "toolkit/ProfileFile.h"
+#include "toolkit/layouts/Loadable.h"
+#include "toolkit/stores/ProfileFile.h"
 
 #include <QComboBox>
 #include <QStringList>
@@ -143,7 +143,7 @@ public:
     /// The stored layout that made the box failed to read: no automatic save.
     void ReadFailed() noexcept override;
 
-signals:
+Q_SIGNALS:
     /// AddText changed the history: text is now its newest entry, new or moved up from further
     /// down (as it was written there). Emitted after the combo box's own signals of the change,
     /// with the edit text as it was; not emitted for an empty text or one already on top.

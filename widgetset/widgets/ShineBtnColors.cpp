@@ -1,6 +1,6 @@
 #include "widgets/ShineBtnColors.h"
 
-#include "toolkit/ToolkitError.h"
+#include "toolkit/base/ToolkitError.h"
 
 namespace TarvoWidgets {
 
@@ -60,7 +60,7 @@ void TShineBtnColors::Changed()
 {
     if (OnChange)
         OnChange(this);
-    emit ValuesChanged();
+    Q_EMIT ValuesChanged();
 }
 
 } // namespace TarvoWidgets

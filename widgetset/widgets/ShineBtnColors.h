@@ -1,7 +1,7 @@
 #pragma once
 
-#include "toolkit/Color.h"
-#include "toolkit/NotifyEvent.h"
+#include "toolkit/graphics/Color.h"
+#include "toolkit/base/NotifyEvent.h"
 
 #include <QObject>
 
@@ -61,7 +61,7 @@ public:
 
     TNotifyEvent OnChange;
 
-signals:
+Q_SIGNALS:
     /// Qt's change signal of every value of the set, emitted right after OnChange: one signal
     /// for the group, as the button treats a set as one value.
     void ValuesChanged();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "toolkit/Bitmap.h"
-#include "widgets/ShineSpdBtn.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "widgets/ShineSpeedButton.h"
 
 #include <cstdint>
 #include <memory>

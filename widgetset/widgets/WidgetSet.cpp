@@ -1,8 +1,8 @@
 #include "widgets/WidgetSet.h"
 
-#include "toolkit/SpeedButton.h"
-#include "toolkit/StoredLayout.h"
-#include "widgets/ShineSpdBtn.h"
+#include "toolkit/controls/SpeedButton.h"
+#include "toolkit/layouts/StoredLayout.h"
+#include "widgets/ShineSpeedButton.h"
 #include "widgets/HistoryComboBox.h"
 #include "widgets/ZRKFadeButton.h"
 
@@ -25,10 +25,10 @@ void RegisterWidgetSet()
 {
     // One line per widget.
     Register<TZRKFadeButton>();
-    Register<TShineSpeedButton>("widgets/ShineSpdBtn.h");
+    Register<TShineSpeedButton>("widgets/ShineSpeedButton.h");
 
     // The toolkit's own speed button, which shares its groups with the shine button.
-    Register<TSpeedButton>("toolkit/SpeedButton.h");
+    Register<TSpeedButton>("toolkit/controls/SpeedButton.h");
     Register<THistoryComboBox>();
 }
 

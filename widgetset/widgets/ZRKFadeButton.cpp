@@ -1,6 +1,6 @@
 #include "widgets/ZRKFadeButton.h"
 
-#include "toolkit/ChangeNotify.h"
+#include "toolkit/base/ChangeNotify.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,7 +17,7 @@ constexpr TChannel Channels[] = {RedOf, GreenOf, BlueOf};
 } // namespace
 
 TZRKFadeButton::TZRKFadeButton(QWidget* owner)
-    : QWidget(owner)
+    : TCustomButton(owner)
 {
     // The toolkit's control starts without a size, so the paint of SetColor below draws
     // nothing, and it gets mouse moves with no button held.
@@ -44,8 +44,6 @@ TZRKFadeButton::TZRKFadeButton(QWidget* owner)
     SetSpeed(10);
 }
 
-void TZRKFadeButton::SetTag(int value) { StoreChanged(this, FTag, value, &TZRKFadeButton::TagChanged); }
-void TZRKFadeButton::SetShowHint(bool value) { StoreChanged(this, FShowHint, value, &TZRKFadeButton::ShowHintChanged); }
 void TZRKFadeButton::SetFadeOnLeave(bool value)
 {
     StoreChanged(this, FFadeOnLeave, value, &TZRKFadeButton::FadeOnLeaveChanged);
@@ -62,18 +60,6 @@ void TZRKFadeButton::SetCaptionOverColor(TColor value)
 }
 void TZRKFadeButton::SetFadeOnOver(bool value) { StoreChanged(this, FFadeOnOver, value, &TZRKFadeButton::FadeOnOverChanged); }
 
-void TZRKFadeButton::SetAlign(TControlPlacement::TAlign value)
-{
-    if (FPlacement.SetAlign(value))
-        emit AlignChanged(value);
-}
-
-void TZRKFadeButton::SetAnchors(TControlPlacement::TAnchors value)
-{
-    if (FPlacement.SetAnchors(value))
-        emit AnchorsChanged(value);
-}
-
 void TZRKFadeButton::SetFontColor(TColor value)
 {
     // As with any font change, the toolkit repaints the control later.
@@ -88,17 +74,13 @@ void TZRKFadeButton::SetColor(TColor value)
     FFadeColor = value;
     Paint();
     if (changed)
-        emit ColorChanged(FColor);
+        Q_EMIT ColorChanged(FColor);
 }
 
-void TZRKFadeButton::SetCaption(const QString& value)
+void TZRKFadeButton::CaptionSet()
 {
-    if (value == FCaption)
-        return;
-    FCaption = value;
     updateGeometry();
     Paint();
-    emit CaptionChanged(FCaption);
 }
 
 void TZRKFadeButton::SetBorderColor(TColor value)
@@ -108,7 +90,7 @@ void TZRKFadeButton::SetBorderColor(TColor value)
     FBorderColor = value;
     FFadeBorderColor = value;
     Paint();
-    emit BorderColorChanged(FBorderColor);
+    Q_EMIT BorderColorChanged(FBorderColor);
 }
 
 void TZRKFadeButton::SetShowBorder(bool value)
@@ -117,7 +99,7 @@ void TZRKFadeButton::SetShowBorder(bool value)
         return;
     FShowBorder = value;
     Paint();
-    emit ShowBorderChanged(FShowBorder);
+    Q_EMIT ShowBorderChanged(FShowBorder);
 }
 
 void TZRKFadeButton::SetBorderHeight(int value)
@@ -127,7 +109,7 @@ void TZRKFadeButton::SetBorderHeight(int value)
     updateGeometry();
     Paint();
     if (changed)
-        emit BorderHeightChanged(FBorderHeight);
+        Q_EMIT BorderHeightChanged(FBorderHeight);
 }
 
 void TZRKFadeButton::SetSpeed(int value)
@@ -180,7 +162,7 @@ QImage TZRKFadeButton::Frame(qreal devicePixelRatio) const
     // The caption is drawn on an opaque box in the fill colour.
     painter.fillRect(QRect(QPoint(x, y), caption), fill);
     painter.setPen(ToQColor(FFontColor));
-    painter.drawText(x, y + metrics.ascent(), FCaption);
+    painter.drawText(x, y + metrics.ascent(), Caption());
     return frame;
 }
 
@@ -194,7 +176,7 @@ int TZRKFadeButton::OutlineBand() const
 QSize TZRKFadeButton::CaptionSize() const
 {
     const QFontMetrics metrics(font());
-    return QSize(metrics.horizontalAdvance(FCaption), metrics.height());
+    return QSize(metrics.horizontalAdvance(Caption()), metrics.height());
 }
 
 QSize TZRKFadeButton::minimumSizeHint() const
@@ -212,7 +194,7 @@ void TZRKFadeButton::MouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers M
 {
     // The handler may free the button.
     QPointer<TZRKFadeButton> self(this);
-    emit onMouseMove(this, Buttons, Modifiers, X, Y);
+    Q_EMIT onMouseMove(this, Buttons, Modifiers, X, Y);
     if (!self)
         return;
     if (FFontColor != FCaptionOverColor) {
@@ -247,7 +229,7 @@ void TZRKFadeButton::MouseLeave()
             SetFontColor(*FSavedFontColor);
         Paint();
     }
-    emit onMouseLeave(this);
+    Q_EMIT onMouseLeave(this);
 }
 
 void TZRKFadeButton::Animate(QObject*)
@@ -295,63 +277,42 @@ TColor TZRKFadeButton::Faded(TColor shown, TColor from, TColor to) const
 
 void TZRKFadeButton::mouseMoveEvent(QMouseEvent* event)
 {
+    // A move with the left button up ends a press whose release went elsewhere.
+    QPointer<TZRKFadeButton> self(this);
+    EndLostPress(event->buttons().testFlag(Qt::LeftButton));
+    if (!self)
+        return;
     const QPoint at = event->position().toPoint();
     MouseMove(event->buttons(), event->modifiers(), at.x(), at.y());
 }
 
 void TZRKFadeButton::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        FClicked = true;
     const QPoint at = event->position().toPoint();
     QPointer<TZRKFadeButton> self(this);
-    emit onMouseDown(this, event->button(), event->buttons(), event->modifiers(), at.x(), at.y());
+    Q_EMIT onMouseDown(this, event->button(), event->buttons(), event->modifiers(), at.x(), at.y());
     if (self && event->button() == Qt::LeftButton)
-        emit pressed();
+        Press();
 }
 
 void TZRKFadeButton::mouseDoubleClickEvent(QMouseEvent* event)
 {
     // Qt delivers the second press of a double click as this event alone (press, release,
     // double click, release). In the toolkit that press is a double click and raises no click
-    // of its own.
-    if (event->button() == Qt::LeftButton)
-        FClicked = false;
-    // In the toolkit that second press still raises onMouseDown, so that downs and ups pair.
+    // of its own; it still raises onMouseDown, so that downs and ups pair.
     const QPoint at = event->position().toPoint();
-    emit onMouseDown(this, event->button(), event->buttons(), event->modifiers(), at.x(), at.y());
+    Q_EMIT onMouseDown(this, event->button(), event->buttons(), event->modifiers(), at.x(), at.y());
 }
 
 void TZRKFadeButton::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
     QPointer<TZRKFadeButton> self(this);
-    if (event->button() == Qt::LeftButton && FClicked) {
-        FClicked = false;
-        emit released();
-        if (self && rect().contains(at)) {
-            emit OnClick(this);
-            if (self)
-                emit clicked();
-        }
-    }
+    if (event->button() == Qt::LeftButton && Held())
+        ReleasePress(rect().contains(at), true);
     // The click handler may have freed the button.
     if (self)
-        emit onMouseUp(this, event->button(), event->buttons(), event->modifiers(), at.x(), at.y());
-}
-
-void TZRKFadeButton::click()
-{
-    if (!isEnabled())
-        return;
-    QPointer<TZRKFadeButton> self(this);
-    emit pressed();
-    if (self)
-        emit released();
-    if (self)
-        emit OnClick(this);
-    if (self)
-        emit clicked();
+        Q_EMIT onMouseUp(this, event->button(), event->buttons(), event->modifiers(), at.x(), at.y());
 }
 
 void TZRKFadeButton::leaveEvent(QEvent*)
@@ -362,9 +323,9 @@ void TZRKFadeButton::leaveEvent(QEvent*)
 bool TZRKFadeButton::event(QEvent* event)
 {
     // The hint shows only when ShowHint allows it, and then the button's own.
-    if (event->type() == QEvent::ToolTip && !FShowHint)
+    if (event->type() == QEvent::ToolTip && !ShowHint())
         return true;
-    return QWidget::event(event);
+    return TCustomButton::event(event);
 }
 
 } // namespace TarvoWidgets

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "toolkit/AccessibleButton.h"
-#include "toolkit/Color.h"
-#include "toolkit/ControlPlacement.h"
-#include "toolkit/Timer.h"
+#include "toolkit/controls/CustomButton.h"
+#include "toolkit/controls/Timer.h"
+#include "toolkit/graphics/Color.h"
 
-#include <QCursor>
 #include <QFont>
 #include <QImage>
 #include <QWidget>
@@ -22,34 +20,16 @@ namespace TarvoWidgets {
 /// It plays the toolkit's windowless control: it gets mouse moves with no button held, and its
 /// setters, the fade ticks and the mouse handlers draw at once rather than asking for a later
 /// repaint.
-class TZRKFadeButton : public QWidget, public TAccessibleButton {
+class TZRKFadeButton : public TCustomButton {
     Q_OBJECT
-    /// The properties a stored window layout carries, in its order: the base control's first.
-    /// Those that Qt's own widget properties carry in a .ui file (objectName, geometry, cursor,
-    /// font, enabled, toolTip) are not stored twice and not shown twice in Qt Designer.
-    Q_PROPERTY(QString Name READ objectName WRITE setObjectName STORED false DESIGNABLE false)
-    Q_PROPERTY(int Tag READ Tag WRITE SetTag NOTIFY TagChanged)
-    Q_CLASSINFO("Default:Tag", "0")
-    Q_PROPERTY(int Left READ x WRITE SetLeft STORED false DESIGNABLE false)
-    Q_PROPERTY(int Top READ y WRITE SetTop STORED false DESIGNABLE false)
-    Q_PROPERTY(int Width READ width WRITE SetWidth STORED false DESIGNABLE false)
-    Q_PROPERTY(int Height READ height WRITE SetHeight STORED false DESIGNABLE false)
-    Q_PROPERTY(QCursor Cursor READ cursor WRITE setCursor STORED false DESIGNABLE false)
-    Q_PROPERTY(TarvoWidgets::TControlPlacement::TAlign Align READ Align WRITE SetAlign NOTIFY AlignChanged)
-    Q_CLASSINFO("Default:Align", "alNone")
-    Q_PROPERTY(TarvoWidgets::TControlPlacement::TAnchors Anchors READ Anchors WRITE SetAnchors NOTIFY AnchorsChanged)
-    Q_CLASSINFO("Default:Anchors", "akLeft|akTop")
+    /// The placement properties, Caption and ShowHint are the button core's (TCustomButton).
+    /// Those that Qt's own widget properties carry in a .ui file (font) are not stored twice.
     Q_PROPERTY(QFont Font READ font WRITE setFont STORED false DESIGNABLE false)
     /// The caption colour; the toolkit keeps it in the font, which a QFont cannot hold.
     Q_PROPERTY(TColor FontColor READ FontColor WRITE SetFontColor NOTIFY FontColorChanged)
-    Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled STORED false DESIGNABLE false)
-    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint NOTIFY ShowHintChanged)
-    Q_CLASSINFO("Default:ShowHint", "false")
-    Q_PROPERTY(QString Hint READ toolTip WRITE setToolTip STORED false DESIGNABLE false)
     /// The button's own properties declare no default: a stored layout always carries them.
     Q_PROPERTY(TColor Color READ Color WRITE SetColor NOTIFY ColorChanged)
     Q_PROPERTY(bool FadeOnLeave READ FadeOnLeave WRITE SetFadeOnLeave NOTIFY FadeOnLeaveChanged)
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY CaptionChanged)
     Q_PROPERTY(int Step READ Step WRITE SetStep NOTIFY StepChanged)
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE SetBorderColor NOTIFY BorderColorChanged)
     Q_PROPERTY(TColor BorderDestColor READ BorderDestColor WRITE SetBorderDestColor NOTIFY BorderDestColorChanged)
@@ -68,27 +48,10 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-    /// What screen readers see (TAccessibleButton): the caption as drawn (it marks no
-    /// accelerator), pressed while the left button holds it.
-    QString AccessibleCaption() const override { return FCaption; }
-    bool Held() const override { return FClicked; }
-
-    int Tag() const { return FTag; }
-    void SetTag(int value);
-    void SetLeft(int value) { move(value, y()); }
-    void SetTop(int value) { move(x(), value); }
-    void SetWidth(int value) { resize(value, height()); }
-    void SetHeight(int value) { resize(width(), value); }
-    TControlPlacement::TAlign Align() const { return FPlacement.Align(); }
-    void SetAlign(TControlPlacement::TAlign value);
-    TControlPlacement::TAnchors Anchors() const { return FPlacement.Anchors(); }
-    void SetAnchors(TControlPlacement::TAnchors value);
     TColor FontColor() const { return FFontColor; }
     void SetFontColor(TColor value);
-    bool ShowHint() const { return FShowHint; }
-    void SetShowHint(bool value);
 
-    /// The setters that paint (SetColor, SetBorderColor, SetBorderHeight, SetCaption,
+    /// The setters that paint (SetColor, SetBorderColor, SetBorderHeight, the caption,
     /// SetShowBorder) store the new value and then draw at once through Paint; a button that
     /// cannot be shown yet (no parent, say) shows the values once it is.
     TColor Color() const { return FColor; }
@@ -96,8 +59,6 @@ public:
     void SetColor(TColor value);
     bool FadeOnLeave() const { return FFadeOnLeave; }
     void SetFadeOnLeave(bool value);
-    QString Caption() const { return FCaption; }
-    void SetCaption(const QString& value);
     int Step() const { return FStep; }
     /// Takes effect at the next hover or leave.
     void SetStep(int value);
@@ -119,11 +80,7 @@ public:
     int Speed() const { return FSpeed; }
     void SetSpeed(int value);
 
-public slots:
-    /// A click without the mouse: pressed(), released(), OnClick, clicked().
-    void click() override;
-
-signals:
+Q_SIGNALS:
     /// The toolkit's events, each with the button as sender. The mouse events carry the
     /// button that changed (down and up), the buttons held, the modifier keys and the position
     /// in the button.
@@ -134,26 +91,19 @@ signals:
     void onMouseMove(QObject* Sender, Qt::MouseButtons Buttons, Qt::KeyboardModifiers Modifiers,
                      int X, int Y);
     void onMouseLeave(QObject* Sender);
-    void OnClick(QObject* Sender);
 
-    /// Qt's button signals beside the toolkit's events. A left press emits pressed() after
-    /// onMouseDown; its release emits released(), then, over the button, OnClick followed by
-    /// clicked(), and onMouseUp last. The second press of a double click is no click: it emits
-    /// onMouseDown alone, and its release onMouseUp alone.
-    void pressed();
-    void released();
-    void clicked();
+    /// Qt's button signals (the core's) beside the toolkit's events: a left press emits
+    /// pressed() after onMouseDown; its release emits released(), then, over the button, OnClick
+    /// followed by clicked(), and onMouseUp last; a press that is lost (the button hidden or
+    /// disabled, the mouse taken) emits released() alone. The second press of a double click is
+    /// no click: it emits onMouseDown alone, and its release onMouseUp alone.
 
-    /// The change signals of the stored properties, emitted on a real change only (FontColor
-    /// also changes while the pointer is over the button: the caption takes CaptionOverColor).
-    void TagChanged(int value);
-    void AlignChanged(TarvoWidgets::TControlPlacement::TAlign value);
-    void AnchorsChanged(TarvoWidgets::TControlPlacement::TAnchors value);
+    /// The change signals of the button's own stored properties, emitted on a real change only
+    /// (FontColor also changes while the pointer is over the button: the caption takes
+    /// CaptionOverColor).
     void FontColorChanged(TarvoWidgets::TColor value);
-    void ShowHintChanged(bool value);
     void ColorChanged(TarvoWidgets::TColor value);
     void FadeOnLeaveChanged(bool value);
-    void CaptionChanged(const QString& value);
     void StepChanged(int value);
     void BorderColorChanged(TarvoWidgets::TColor value);
     void BorderDestColorChanged(TarvoWidgets::TColor value);
@@ -181,6 +131,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     bool event(QEvent* event) override;
+    void CaptionSet() override;
 
     /// The whole button as it looks now, composed off-screen at the given device pixel ratio, so
     /// that the caption and outline are drawn at the screen's own resolution.
@@ -203,13 +154,9 @@ private:
     /// The next fade step of a colour shown between from and to (RGB values).
     TColor Faded(TColor shown, TColor from, TColor to) const;
 
-    TControlPlacement FPlacement{this};
-    int FTag = 0;
-    bool FShowHint = false;
     TColor FFontColor = 0;
     TColor FColor = 0;
     bool FFadeOnLeave = false;
-    QString FCaption;
     int FStep = 0;
     TColor FBorderColor = 0;
     TColor FBorderDestColor = 0;
@@ -219,7 +166,6 @@ private:
     bool FFadeOnOver = false;
     int FBorderHeight = 0;
     int FSpeed = 0;
-    bool FClicked = false; // a left press on the button waits for its release
 };
 
 } // namespace TarvoWidgets

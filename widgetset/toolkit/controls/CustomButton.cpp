@@ -1,0 +1,312 @@
+#include "toolkit/controls/CustomButton.h"
+
+#include "toolkit/base/ChangeNotify.h"
+#include "toolkit/controls/DialogChar.h"
+
+#include <QApplication>
+#include <QKeySequence>
+#include <QPointer>
+
+namespace TarvoWidgets {
+
+class TCustomButtonPrivate {
+public:
+    explicit TCustomButtonPrivate(QWidget* control) : Placement(control) {}
+
+    TControlPlacement Placement;
+    int Tag = 0;
+    bool ShowHint = false;
+    QString Caption;
+    bool Held = false; // the left button went down on the button and its release is awaited
+};
+
+TCustomButton::TCustomButton(QWidget* owner)
+    : QWidget(owner), d(std::make_unique<TCustomButtonPrivate>(this))
+{
+}
+
+TCustomButton::~TCustomButton() = default;
+
+int TCustomButton::Tag() const { return d->Tag; }
+void TCustomButton::SetTag(int value) { StoreChanged(this, d->Tag, value, &TCustomButton::TagChanged); }
+void TCustomButton::SetLeft(int value) { move(value, y()); }
+void TCustomButton::SetTop(int value) { move(x(), value); }
+void TCustomButton::SetWidth(int value) { resize(value, height()); }
+void TCustomButton::SetHeight(int value) { resize(width(), value); }
+TControlPlacement::TAlign TCustomButton::Align() const { return d->Placement.Align(); }
+TControlPlacement::TAnchors TCustomButton::Anchors() const { return d->Placement.Anchors(); }
+bool TCustomButton::ShowHint() const { return d->ShowHint; }
+void TCustomButton::SetShowHint(bool value) { StoreChanged(this, d->ShowHint, value, &TCustomButton::ShowHintChanged); }
+QString TCustomButton::Caption() const { return d->Caption; }
+QString TCustomButton::AccessibleCaption() const { return d->Caption; }
+bool TCustomButton::Held() const { return d->Held; }
+
+void TCustomButton::SetAlign(TControlPlacement::TAlign value)
+{
+    if (d->Placement.SetAlign(value))
+        Q_EMIT AlignChanged(value);
+}
+
+void TCustomButton::SetAnchors(TControlPlacement::TAnchors value)
+{
+    if (d->Placement.SetAnchors(value))
+        Q_EMIT AnchorsChanged(value);
+}
+
+void TCustomButton::SetCaption(const QString& value)
+{
+    if (value == d->Caption)
+        return;
+    d->Caption = value;
+    CaptionSet();
+    Q_EMIT CaptionChanged(d->Caption);
+}
+
+namespace {
+
+// Whether a press on control can go on: it is enabled and not hidden by a hide of its own (a
+// hidden ancestor hides it with a hide event, which ends the press; a window not shown yet is
+// no reason to refuse the events that reach it).
+bool CanBeHeld(const QWidget* control)
+{
+    return control->isEnabled() && !(control->isHidden() && control->testAttribute(Qt::WA_WState_ExplicitShowHide));
+}
+
+} // namespace
+
+// Every handler below may free the button: after each signal nothing of it is touched unless
+// the guard says it is still there.
+
+bool TCustomButton::Press()
+{
+    // A handler of the button's own mouse-down event may have hidden or disabled it already;
+    // such a press would never see its release.
+    if (!CanBeHeld(this))
+        return false;
+    d->Held = true;
+    QPointer<TCustomButton> self(this);
+    PressStarted();
+    if (self)
+        Q_EMIT pressed();
+    return self;
+}
+
+bool TCustomButton::ReleasePress(bool inside, bool byMouse)
+{
+    d->Held = false;
+    QPointer<TCustomButton> self(this);
+    PressReleasing(inside, byMouse);
+    if (self)
+        Q_EMIT released();
+    if (self)
+        PressReleased(inside, byMouse);
+    if (self && inside)
+        Click();
+    return self;
+}
+
+bool TCustomButton::EndLostPress(bool leftHeld)
+{
+    if (!d->Held)
+        return false;
+    // The press goes on while the left button is held on the shown, enabled button and no other
+    // widget or popup has taken the mouse from it.
+    QWidget* grabber = QWidget::mouseGrabber();
+    const bool taken = (grabber && grabber != this) || QApplication::activePopupWidget();
+    if (leftHeld && CanBeHeld(this) && !taken)
+        return false;
+    d->Held = false;
+    QPointer<TCustomButton> self(this);
+    Q_EMIT released();
+    if (self)
+        PressLost();
+    return true;
+}
+
+void TCustomButton::PressReleasing(bool, bool) {}
+void TCustomButton::PressReleased(bool, bool) {}
+
+void TCustomButton::Click()
+{
+    QPointer<TCustomButton> self(this);
+    Q_EMIT OnClick(this);
+    if (self)
+        Q_EMIT clicked();
+}
+
+void TCustomButton::click()
+{
+    if (!isEnabled() || d->Held)
+        return;
+    QPointer<TCustomButton> self(this);
+    Q_EMIT pressed();
+    if (self)
+        ReleasePress(true, false);
+}
+
+void TCustomButton::changeEvent(QEvent* event)
+{
+    // A disabled button gets no release.
+    if (event->type() == QEvent::EnabledChange && !isEnabled())
+        EndLostPress(false);
+    QWidget::changeEvent(event);
+}
+
+void TCustomButton::hideEvent(QHideEvent* event)
+{
+    // A hidden button gets no release.
+    EndLostPress(false);
+    QWidget::hideEvent(event);
+}
+
+bool TCustomButton::event(QEvent* event)
+{
+    if (event->type() == QEvent::UngrabMouse)
+        EndLostPress(false);
+    return QWidget::event(event);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Groups and accelerators.
+
+QEvent::Type TButtonPressedEvent::EventType()
+{
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
+class TCustomSpeedButtonPrivate {
+public:
+    int GroupIndex = 0;
+    bool AllowAllUp = false;
+    bool Down = false;
+    TAccelerator Accelerator; // the window shortcuts of the caption's accelerator
+};
+
+TCustomSpeedButton::TCustomSpeedButton(QWidget* owner)
+    : TCustomButton(owner), d(std::make_unique<TCustomSpeedButtonPrivate>())
+{
+    connect(this, &TCustomSpeedButton::toggled, this, [this] { AccessibleCheckedChanged(this); });
+}
+
+TCustomSpeedButton::~TCustomSpeedButton() = default;
+
+int TCustomSpeedButton::GroupIndex() const { return d->GroupIndex; }
+bool TCustomSpeedButton::AllowAllUp() const { return d->AllowAllUp; }
+bool TCustomSpeedButton::Down() const { return d->Down; }
+bool TCustomSpeedButton::Latching() const { return d->GroupIndex != 0; }
+bool TCustomSpeedButton::LatchedDown() const { return d->Down; }
+QString TCustomSpeedButton::AccessibleCaption() const { return WithoutAcceleratorMarker(Caption()); }
+QKeySequence TCustomSpeedButton::Accelerator() const { return QKeySequence::mnemonic(Caption()); }
+
+void TCustomSpeedButton::SetGroupIndex(int value)
+{
+    if (value == d->GroupIndex)
+        return;
+    d->GroupIndex = value;
+    QPointer<TCustomSpeedButton> self(this);
+    PublishGroupStatus();
+    if (self)
+        Q_EMIT GroupIndexChanged(d->GroupIndex);
+}
+
+void TCustomSpeedButton::SetAllowAllUp(bool value)
+{
+    if (value == d->AllowAllUp)
+        return;
+    d->AllowAllUp = value;
+    QPointer<TCustomSpeedButton> self(this);
+    PublishGroupStatus();
+    if (self)
+        Q_EMIT AllowAllUpChanged(d->AllowAllUp);
+}
+
+void TCustomSpeedButton::SetDown(bool value)
+{
+    if (d->GroupIndex == 0)
+        value = false;
+    if (value == d->Down)
+        return;
+    // Only another button of the group releases the down button of an exclusive group.
+    if (d->Down && !d->AllowAllUp)
+        return;
+    d->Down = value;
+    // The group follows first: the released button's toggled(false) comes before this one's.
+    QPointer<TCustomSpeedButton> self(this);
+    PublishGroupStatus();
+    if (self)
+        LatchSet();
+    if (self)
+        Q_EMIT toggled(d->Down);
+}
+
+bool TCustomSpeedButton::DropDown()
+{
+    const bool wasDown = d->Down;
+    d->Down = false;
+    return wasDown;
+}
+
+void TCustomSpeedButton::PublishGroupStatus()
+{
+    if (d->GroupIndex == 0 || !parentWidget())
+        return;
+    TButtonPressedEvent notification(d->GroupIndex, this);
+    Broadcast(parentWidget(), notification);
+}
+
+void TCustomSpeedButton::ButtonPressed(const TButtonPressedEvent& notification)
+{
+    if (notification.GroupIndex != d->GroupIndex || !notification.Sender || notification.Sender == this)
+        return;
+    const bool released = notification.Sender->Down() && d->Down;
+    QPointer<TCustomSpeedButton> self(this);
+    if (released) {
+        d->Down = false;
+        GroupReleased();
+    }
+    // The group's buttons share AllowAllUp; it is this button's property all the same.
+    if (self)
+        StoreChanged(this, d->AllowAllUp, notification.Sender->AllowAllUp(), &TCustomSpeedButton::AllowAllUpChanged);
+    if (self && released)
+        Q_EMIT toggled(false);
+}
+
+void TCustomSpeedButton::CaptionSet()
+{
+    // The accelerator follows the caption.
+    d->Accelerator.Follow(this, Caption());
+}
+
+void TCustomSpeedButton::AcceleratorPressed()
+{
+    Click();
+}
+
+bool TCustomSpeedButton::TakesDialogChar(QChar character) const
+{
+    const QKeySequence accelerator = Accelerator();
+    if (accelerator.isEmpty() || QChar(accelerator[0].key()).toUpper() != character.toUpper())
+        return false;
+    return isEnabled() && isVisible();
+}
+
+bool TCustomSpeedButton::event(QEvent* event)
+{
+    if (event->type() == TButtonPressedEvent::EventType()) {
+        ButtonPressed(static_cast<const TButtonPressedEvent&>(*event));
+        return true;
+    }
+    if (d->Accelerator.HandleShortcut(this, event))
+        return true;
+    if (event->type() == TDialogCharEvent::EventType()) {
+        auto& offer = static_cast<TDialogCharEvent&>(*event);
+        offer.Taken = TakesDialogChar(offer.Character);
+        if (offer.Taken)
+            AcceleratorPressed(); // the last thing done: the click handler may free the button
+        return true;
+    }
+    return TCustomButton::event(event);
+}
+
+} // namespace TarvoWidgets

@@ -1,0 +1,214 @@
+#pragma once
+
+#include "toolkit/controls/AccessibleButton.h"
+#include "toolkit/controls/Broadcast.h"
+#include "toolkit/controls/ControlPlacement.h"
+
+#include <QCursor>
+#include <QWidget>
+#include <memory>
+
+namespace TarvoWidgets {
+
+class TCustomButtonPrivate;
+class TCustomSpeedButton;
+class TCustomSpeedButtonPrivate;
+
+/// What every button of the widget set shares, written once: the base control's placement
+/// properties (Tag, ShowHint, Align, Anchors, the position and size) and the caption with their
+/// change signals; the press of the left mouse button, from pressed() to released() and, over
+/// the button, OnClick and clicked(); the press whose release will never come (the button
+/// hidden or disabled, the mouse taken by another widget or a popup, the button released
+/// elsewhere); click() without the mouse; and what screen readers see.
+///
+/// A button keeps its painting, its own properties and its own mouse events. It starts a press
+/// with Press() and ends it with ReleasePress() from its own mouse handlers, in the order its
+/// events demand, and follows the press through the hooks below.
+class TCustomButton : public QWidget, public TAccessibleButton {
+    Q_OBJECT
+    /// The base control's properties. Those that Qt's own widget properties already carry into
+    /// a stored layout (objectName, geometry, cursor, enabled, toolTip) are not stored twice.
+    Q_PROPERTY(QString Name READ objectName WRITE setObjectName STORED false DESIGNABLE false)
+    Q_PROPERTY(int Tag READ Tag WRITE SetTag NOTIFY TagChanged)
+    Q_CLASSINFO("Default:Tag", "0")
+    Q_PROPERTY(int Left READ x WRITE SetLeft STORED false DESIGNABLE false)
+    Q_PROPERTY(int Top READ y WRITE SetTop STORED false DESIGNABLE false)
+    Q_PROPERTY(int Width READ width WRITE SetWidth STORED false DESIGNABLE false)
+    Q_PROPERTY(int Height READ height WRITE SetHeight STORED false DESIGNABLE false)
+    Q_PROPERTY(QCursor Cursor READ cursor WRITE setCursor STORED false DESIGNABLE false)
+    Q_PROPERTY(QString Hint READ toolTip WRITE setToolTip STORED false DESIGNABLE false)
+    Q_PROPERTY(TarvoWidgets::TControlPlacement::TAlign Align READ Align WRITE SetAlign NOTIFY AlignChanged)
+    Q_CLASSINFO("Default:Align", "alNone")
+    Q_PROPERTY(TarvoWidgets::TControlPlacement::TAnchors Anchors READ Anchors WRITE SetAnchors NOTIFY AnchorsChanged)
+    Q_CLASSINFO("Default:Anchors", "akLeft|akTop")
+    /// A button declares the caption's default itself where it has one.
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY CaptionChanged)
+    Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled STORED false DESIGNABLE false)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint NOTIFY ShowHintChanged)
+    Q_CLASSINFO("Default:ShowHint", "false")
+
+public:
+    explicit TCustomButton(QWidget* owner = nullptr);
+    ~TCustomButton() override;
+
+    int Tag() const;
+    void SetTag(int value);
+    void SetLeft(int value);
+    void SetTop(int value);
+    void SetWidth(int value);
+    void SetHeight(int value);
+    TControlPlacement::TAlign Align() const;
+    void SetAlign(TControlPlacement::TAlign value);
+    TControlPlacement::TAnchors Anchors() const;
+    void SetAnchors(TControlPlacement::TAnchors value);
+    bool ShowHint() const;
+    void SetShowHint(bool value);
+    QString Caption() const;
+    void SetCaption(const QString& value);
+
+    /// What screen readers see (TAccessibleButton): the caption as drawn, pressed while the left
+    /// mouse button holds the button.
+    QString AccessibleCaption() const override;
+    bool Held() const override;
+
+public Q_SLOTS:
+    /// A click without the mouse: pressed(), released() with the button's latch on either side
+    /// of it, OnClick and clicked(); nothing while disabled or held by the mouse.
+    void click() override;
+
+Q_SIGNALS:
+    /// The toolkit's click event, with the button as sender.
+    void OnClick(QObject* Sender);
+
+    /// Qt's button signals beside the toolkit's events (each button's header says where they
+    /// come among its own events).
+    void pressed();
+    void released();
+    void clicked();
+
+    /// The change signals of the stored properties, emitted on a real change only, after the
+    /// new value is in place.
+    void TagChanged(int value);
+    void AlignChanged(TarvoWidgets::TControlPlacement::TAlign value);
+    void AnchorsChanged(TarvoWidgets::TControlPlacement::TAnchors value);
+    void CaptionChanged(const QString& value);
+    void ShowHintChanged(bool value);
+
+protected:
+    /// Starts a press of the left mouse button on the enabled, shown button: PressStarted, then
+    /// pressed(). False when no press started, or when a handler freed the button.
+    bool Press();
+    /// Ends the press that the left button's release ends (byMouse) or that click() makes:
+    /// PressReleasing, released(), PressReleased and, when inside, Click. False when a handler
+    /// freed the button.
+    bool ReleasePress(bool inside, bool byMouse);
+    /// Ends a press whose release will never reach this button: it was hidden or disabled,
+    /// another widget or a popup took the mouse, or leftHeld says the left button is up. Then
+    /// released() and PressLost; true when such a press was ended.
+    bool EndLostPress(bool leftHeld);
+
+    /// The hooks of a press, each a button's own look of it; nothing by default.
+    virtual void PressStarted() {}
+    virtual void PressReleasing(bool inside, bool byMouse);
+    virtual void PressReleased(bool inside, bool byMouse);
+    virtual void PressLost() {}
+    /// A new caption is in place (before CaptionChanged).
+    virtual void CaptionSet() {}
+    /// The click of a press that ended over the button: OnClick, then clicked().
+    virtual void Click();
+
+    void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    friend class TCustomSpeedButton;
+    std::unique_ptr<TCustomButtonPrivate> const d;
+};
+
+/// The button-pressed notification of a latching group: a button broadcasts it to every control
+/// of its parent whenever its state in its group changes. A button whose group index matches
+/// releases itself when the sender and it are both down, and takes the sender's AllowAllUp.
+class TButtonPressedEvent : public TBroadcastEvent {
+public:
+    TButtonPressedEvent(int groupIndex, TCustomSpeedButton* sender)
+        : TBroadcastEvent(EventType()), GroupIndex(groupIndex), Sender(sender) {}
+
+    static QEvent::Type EventType();
+
+    int GroupIndex;
+    TCustomSpeedButton* Sender;
+};
+
+/// A button that latches down in a group and clicks on the accelerator of its caption: the
+/// toolkit's speed button and the shine speed button, which form one group on one parent. With
+/// a non-zero GroupIndex it latches; the buttons of one group are mutually exclusive, and with
+/// AllowAllUp the down one may also be released by a click of its own.
+class TCustomSpeedButton : public TCustomButton {
+    Q_OBJECT
+    Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex NOTIFY GroupIndexChanged)
+    Q_CLASSINFO("Default:GroupIndex", "0")
+    Q_PROPERTY(bool AllowAllUp READ AllowAllUp WRITE SetAllowAllUp NOTIFY AllowAllUpChanged)
+    Q_CLASSINFO("Default:AllowAllUp", "false")
+    /// After GroupIndex and AllowAllUp, so that a stored layout that reads them in this order
+    /// lets a grouped button go down.
+    Q_PROPERTY(bool Down READ Down WRITE SetDown NOTIFY toggled)
+    Q_CLASSINFO("Default:Down", "false")
+    Q_CLASSINFO("Default:Caption", "")
+
+public:
+    explicit TCustomSpeedButton(QWidget* owner = nullptr);
+    ~TCustomSpeedButton() override;
+
+    int GroupIndex() const;
+    /// A new index publishes the button's status to the new group.
+    void SetGroupIndex(int value);
+    bool AllowAllUp() const;
+    /// Publishes the status, so the whole group follows.
+    void SetAllowAllUp(bool value);
+    bool Down() const;
+    /// Going down publishes the status, which releases the group's other down button. Ignored
+    /// for going down outside a group, and for releasing the down button of a group without
+    /// AllowAllUp.
+    void SetDown(bool value);
+
+    /// What screen readers see: the caption without its accelerator marker, checkable in a
+    /// group, and the accelerator.
+    QString AccessibleCaption() const override;
+    bool Latching() const override;
+    bool LatchedDown() const override;
+    QKeySequence Accelerator() const override;
+
+Q_SIGNALS:
+    /// Follows every change of Down: by the mouse, SetDown, the accelerator, or the release by
+    /// another button of the group.
+    void toggled(bool down);
+    void GroupIndexChanged(int value);
+    void AllowAllUpChanged(bool value);
+
+protected:
+    /// Down changed by SetDown, after the group heard of it and before toggled().
+    virtual void LatchSet() {}
+    /// Another button of the group released this one, before toggled(false).
+    virtual void GroupReleased() {}
+    /// The caption's accelerator was pressed and the button takes it: by default a click.
+    virtual void AcceleratorPressed();
+    /// Releases Down without the group's rules; true when it was down. The caller emits
+    /// toggled(false) once its own state is in place.
+    bool DropDown();
+
+    void CaptionSet() override;
+
+    bool event(QEvent* event) override;
+
+private:
+    /// Tells every control of the parent this button's group status.
+    void PublishGroupStatus();
+    void ButtonPressed(const TButtonPressedEvent& notification);
+    /// Whether the character is the caption's accelerator and the button can take it now.
+    bool TakesDialogChar(QChar character) const;
+
+    std::unique_ptr<TCustomSpeedButtonPrivate> const d;
+};
+
+} // namespace TarvoWidgets

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+namespace TarvoWidgets {
+
+/// The toolkit's timer on Qt. Unlike a bare QTimer, an interval of 0 (or less) never ticks,
+/// and enabling a timer that is already enabled leaves its phase alone instead of restarting
+/// it. Enabled says whether the owner wants ticks; the ticks come only while it is enabled
+/// with a positive interval.
+class TTimer : public QObject {
+    Q_OBJECT
+public:
+    /// Created enabled with an interval of 1000 ms, as the toolkit's timer is.
+    explicit TTimer(QObject* owner = nullptr);
+
+    bool Enabled() const { return FEnabled; }
+    void SetEnabled(bool value);
+    int Interval() const { return FInterval; }
+    /// A new interval restarts a running timer from zero.
+    void SetInterval(int value);
+
+Q_SIGNALS:
+    void OnTimer(QObject* Sender);
+
+private:
+    void UpdateTimer();
+
+    QTimer FTicker;
+    bool FEnabled = true;
+    int FInterval = 1000;
+};
+
+} // namespace TarvoWidgets

@@ -1,0 +1,179 @@
+#include "toolkit/graphics/Bitmap.h"
+
+#include <QPainter>
+
+namespace TarvoWidgets {
+
+namespace {
+
+constexpr std::uint32_t RgbMask = 0x00FFFFFF;
+constexpr std::uint32_t QtOpaque = 0xFF000000;
+
+// The words of a 32-bit image with their top byte replaced: 0 for the widgets' own pixels,
+// 0xFF for Qt's. An image that nobody else holds is changed in place.
+QImage WithTopByte(QImage image, std::uint32_t top)
+{
+    image = std::move(image).convertToFormat(QImage::Format_RGB32);
+    const int width = image.width();
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            row[x] = (row[x] & RgbMask) | top;
+    }
+    return image;
+}
+
+// One bit per pixel, set where the pixel is light; the colour table makes a set bit white.
+QImage Monochrome(QImage image)
+{
+    const QImage rgb = std::move(image).convertToFormat(QImage::Format_RGB32);
+    QImage mono(rgb.size(), QImage::Format_Mono);
+    mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    mono.fill(0);
+    const int width = rgb.width();
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        uchar* bits = mono.scanLine(y);
+        for (int x = 0; x < width; ++x)
+            if (qGray(row[x]) >= 128)
+                bits[x >> 3] |= uchar(0x80 >> (x & 7));
+    }
+    return mono;
+}
+
+// A Qt image as Qt draws it: opaque words for the 32-bit ones.
+QImage Drawable(QImage image, TBitmap::TPixelFormat format)
+{
+    return format == TBitmap::pf32bit ? WithTopByte(std::move(image), QtOpaque) : image;
+}
+
+// The picture of source, held in format from, in format to.
+QImage Converted(QImage source, TBitmap::TPixelFormat from, TBitmap::TPixelFormat to)
+{
+    QImage drawable = Drawable(std::move(source), from);
+    switch (to) {
+    // Qt's conversions to RGB32 leave 0xFF in the top byte.
+    case TBitmap::pfDevice: return std::move(drawable).convertToFormat(QImage::Format_RGB32);
+    case TBitmap::pf32bit: return WithTopByte(std::move(drawable), 0);
+    case TBitmap::pf24bit: return std::move(drawable).convertToFormat(QImage::Format_RGB888);
+    case TBitmap::pf1bit: return Monochrome(std::move(drawable));
+    }
+    return drawable;
+}
+
+} // namespace
+
+TBitmap::TBitmap(QObject* owner)
+    : QObject(owner)
+{
+}
+
+void TBitmap::SetSize(int width, int height)
+{
+    if (width <= 0 || height <= 0) {
+        Clear();
+        return;
+    }
+    if (width == Width() && height == Height())
+        return;
+    // New pixels are black, in the format the bitmap has.
+    QImage blank(width, height, QImage::Format_RGB32);
+    blank.fill(Qt::black);
+    FImage = Converted(blank, pfDevice, FPixelFormat);
+    Changed();
+}
+
+void TBitmap::SetPixelFormat(TPixelFormat value)
+{
+    if (value == FPixelFormat)
+        return;
+    const TPixelFormat from = FPixelFormat;
+    FPixelFormat = value;
+    if (FImage.isNull())
+        return;
+    FImage = Converted(std::move(FImage), from, value);
+    Changed();
+}
+
+void TBitmap::Assign(const TBitmap& source)
+{
+    FImage = source.FImage;
+    FPixelFormat = source.FPixelFormat;
+    FTransparent = source.FTransparent;
+    FTransparentColor = source.FTransparentColor;
+    Changed();
+}
+
+void TBitmap::Clear()
+{
+    FImage = QImage();
+    Changed();
+}
+
+void TBitmap::SetImage(const QImage& image)
+{
+    switch (image.format()) {
+    case QImage::Format_Mono:
+    case QImage::Format_MonoLSB:
+        FImage = Monochrome(image);
+        FPixelFormat = pf1bit;
+        break;
+    case QImage::Format_RGB888:
+        FImage = image;
+        FPixelFormat = pf24bit;
+        break;
+    default:
+        FImage = image.isNull() ? QImage() : WithTopByte(image, QtOpaque);
+        FPixelFormat = pfDevice;
+        break;
+    }
+    Changed();
+}
+
+std::uint32_t* TBitmap::ScanLine(int row)
+{
+    Q_ASSERT(FImage.depth() == 32);
+    return reinterpret_cast<std::uint32_t*>(FImage.scanLine(row));
+}
+
+const std::uint32_t* TBitmap::ScanLine(int row) const
+{
+    Q_ASSERT(FImage.depth() == 32);
+    return reinterpret_cast<const std::uint32_t*>(FImage.constScanLine(row));
+}
+
+void TBitmap::Changed()
+{
+    if (OnChange)
+        OnChange(this);
+}
+
+TColor TBitmap::Pixel(int x, int y) const
+{
+    const QRgb rgb = FImage.pixel(x, y);
+    return RGBColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
+
+void TBitmap::Draw(QPainter& canvas, int x, int y) const
+{
+    if (!FImage.isNull())
+        canvas.drawImage(x, y, DrawnImage());
+}
+
+QImage TBitmap::DrawnImage() const
+{
+    if (FImage.isNull() || !FTransparent)
+        return Drawable(FImage, FPixelFormat);
+    QImage masked = Drawable(FImage, FPixelFormat).convertToFormat(QImage::Format_ARGB32);
+    const std::uint32_t key = (RedOf(FTransparentColor) << 16) | (GreenOf(FTransparentColor) << 8)
+        | BlueOf(FTransparentColor);
+    for (int row = 0; row < masked.height(); ++row) {
+        auto* line = reinterpret_cast<std::uint32_t*>(masked.scanLine(row));
+        for (int col = 0; col < masked.width(); ++col)
+            if ((line[col] & RgbMask) == key)
+                line[col] = 0;
+    }
+    return masked;
+}
+
+} // namespace TarvoWidgets

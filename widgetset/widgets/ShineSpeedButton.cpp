@@ -1,0 +1,714 @@
+#include "widgets/ShineSpeedButton.h"
+
+#include "toolkit/base/ToolkitError.h"
+#include "toolkit/layouts/PropertyWrite.h"
+#include "toolkit/layouts/PublishedProperty.h"
+#include "widgets/ShinePaintCache.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QCursor>
+#include <QMouseEvent>
+#include <QPointer>
+#include <optional>
+
+namespace TarvoWidgets {
+
+// ---------------------------------------------------------------------------------------------
+// Construction, properties and the owned objects.
+
+TShineSpeedButton::TShineSpeedButton(QWidget* owner)
+    : TCustomSpeedButton(owner), FPaintCache(std::make_unique<TShinePaintCache>())
+{
+    // The control style: Qt already grabs the mouse while a button is held on a widget and
+    // delivers double clicks as such; the opaque declaration is the one flag to set.
+    setAttribute(Qt::WA_OpaquePaintEvent, true);
+    FClickDownHook = false;
+    FAccelCharDown = false;
+    FActiveImage = aiFrameLight;
+    FDisabledImage = diDefault;
+    FDisabledHighlight = clr::BtnHighlight;
+    FDisabledShadow = clr::BtnShadow;
+    FShineColor = clr::Yellow;
+    FState = sbUp;
+    FActiveFrame = true;
+    FUpFrame = true;
+    FDownFrame = true;
+    FTransparent = false;
+    FFrameType = ftNormalFrame;
+    FSpacing = 4;
+    FMargin = -1;
+    FLayout = blGlyphLeft;
+
+    const TNotifyEvent fontsAndColorsOnChange = [this](QObject* sender) { FontsAndColorsOnChange(sender); };
+    FColors = std::make_unique<TShineBtnColors>();
+    FColors->SetColor(clr::BtnFace);
+    FColors->OnChange = fontsAndColorsOnChange;
+    FPressedColors = std::make_unique<TShineBtnColors>();
+    FPressedColors->SetColor(clr::BtnHighlight);
+    FPressedColors->OnChange = fontsAndColorsOnChange;
+    FFont = std::make_unique<TFont>();
+    FFont->SetColor(clr::BtnText);
+    FFont->OnChange = fontsAndColorsOnChange;
+    FActiveFont = std::make_unique<TFont>();
+    FActiveFont->SetColor(clr::Highlight);
+    FActiveFont->OnChange = fontsAndColorsOnChange;
+    FFontHighlight = clr::None;
+    FFontShadow = clr::None;
+    FGlyph = std::make_unique<TBitmap>();
+    FGlyph->OnChange = [this](QObject* sender) { GlyphOnChange(sender); };
+    FMouseInside = false;
+    // The toolkit's parent forwards every mouse move to the control under the pointer, with
+    // or without a button held.
+    setMouseTracking(true);
+    resize(25, 25);
+    FActiveTimer = std::make_unique<TTimer>(this);
+    FActiveTimer->SetInterval(200);
+    FActiveTimer->SetEnabled(false);
+    connect(FActiveTimer.get(), &TTimer::OnTimer, this, &TShineSpeedButton::ActiveButtonTimerOnTimer);
+}
+
+TShineSpeedButton::~TShineSpeedButton()
+{
+    FActiveTimer.reset();
+    FGlyph.reset();
+    FColors.reset();
+    FPressedColors.reset();
+    FFont.reset();
+    FActiveFont.reset();
+}
+
+void TShineSpeedButton::Loaded()
+{
+    TLoadable::Loaded();
+}
+
+template <typename T, typename TSignal> void TShineSpeedButton::UpdateLook(T& field, T value, TSignal changed)
+{
+    if (field == value)
+        return;
+    field = value;
+    Invalidate();
+    Q_EMIT(this->*changed)(field);
+}
+
+void TShineSpeedButton::WriteColors(TShineBtnColors* value) noexcept
+{
+    WriteProperty(this, "Colors", value, &TShineSpeedButton::SetColors);
+}
+
+void TShineSpeedButton::WritePressedColors(TShineBtnColors* value) noexcept
+{
+    WriteProperty(this, "PressedColors", value, &TShineSpeedButton::SetPressedColors);
+}
+
+void TShineSpeedButton::WriteGlyphText(const QString& value) noexcept
+{
+    WriteProperty(this, "Glyph", value, &TShineSpeedButton::SetGlyphText);
+}
+
+void TShineSpeedButton::SetClickDownHook(bool value)
+{
+    UpdateLook(FClickDownHook, value, &TShineSpeedButton::ClickDownHookChanged);
+}
+void TShineSpeedButton::SetAccelCharDown(bool value)
+{
+    UpdateLook(FAccelCharDown, value, &TShineSpeedButton::AccelCharDownChanged);
+}
+void TShineSpeedButton::SetFrameType(TFrameType value)
+{
+    UpdateLook(FFrameType, value, &TShineSpeedButton::FrameTypeChanged);
+}
+void TShineSpeedButton::SetActiveFrame(bool value)
+{
+    UpdateLook(FActiveFrame, value, &TShineSpeedButton::ActiveFrameChanged);
+}
+void TShineSpeedButton::SetUpFrame(bool value)
+{
+    UpdateLook(FUpFrame, value, &TShineSpeedButton::UpFrameChanged);
+}
+void TShineSpeedButton::SetDownFrame(bool value)
+{
+    UpdateLook(FDownFrame, value, &TShineSpeedButton::DownFrameChanged);
+}
+void TShineSpeedButton::SetActiveImage(TActiveImageType value)
+{
+    UpdateLook(FActiveImage, value, &TShineSpeedButton::ActiveImageChanged);
+}
+void TShineSpeedButton::SetDisabledImage(TDisabledImageType value)
+{
+    UpdateLook(FDisabledImage, value, &TShineSpeedButton::DisabledImageChanged);
+}
+void TShineSpeedButton::SetDisabledHighlight(TColor value)
+{
+    UpdateLook(FDisabledHighlight, value, &TShineSpeedButton::DisabledHighlightChanged);
+}
+void TShineSpeedButton::SetDisabledShadow(TColor value)
+{
+    UpdateLook(FDisabledShadow, value, &TShineSpeedButton::DisabledShadowChanged);
+}
+void TShineSpeedButton::SetShineColor(TColor value)
+{
+    UpdateLook(FShineColor, value, &TShineSpeedButton::ShineColorChanged);
+}
+void TShineSpeedButton::SetLayout(TButtonLayout value)
+{
+    // The size hint follows the content's arrangement.
+    if (value != FLayout)
+        updateGeometry();
+    UpdateLook(FLayout, value, &TShineSpeedButton::LayoutChanged);
+}
+void TShineSpeedButton::SetMargin(int value)
+{
+    // The size hint follows the content's arrangement.
+    if (value != FMargin)
+        updateGeometry();
+    UpdateLook(FMargin, value, &TShineSpeedButton::MarginChanged);
+}
+void TShineSpeedButton::SetSpacing(int value)
+{
+    // The size hint follows the content's arrangement.
+    if (value != FSpacing)
+        updateGeometry();
+    UpdateLook(FSpacing, value, &TShineSpeedButton::SpacingChanged);
+}
+
+void TShineSpeedButton::SetFontHighlight(TColor value)
+{
+    const bool changed = value != FFontHighlight;
+    FFontHighlight = value;
+    Invalidate();
+    if (changed)
+        Q_EMIT FontHighlightChanged(FFontHighlight);
+}
+
+void TShineSpeedButton::SetFontShadow(TColor value)
+{
+    const bool changed = value != FFontShadow;
+    FFontShadow = value;
+    Invalidate();
+    if (changed)
+        Q_EMIT FontShadowChanged(FFontShadow);
+}
+
+void TShineSpeedButton::SetTransparent(bool value)
+{
+    if (value == FTransparent)
+        return;
+    FTransparent = value;
+    setAttribute(Qt::WA_OpaquePaintEvent, !value);
+    Invalidate();
+    Q_EMIT TransparentChanged(FTransparent);
+}
+
+void TShineSpeedButton::SetColors(TShineBtnColors* value)
+{
+    FColors->Assign(value);
+}
+
+void TShineSpeedButton::SetPressedColors(TShineBtnColors* value)
+{
+    FPressedColors->Assign(value);
+}
+
+void TShineSpeedButton::SetFont(TFont* value)
+{
+    if (!value)
+        return;
+    FFont->Assign(*value);
+    Invalidate();
+}
+
+void TShineSpeedButton::SetActiveFont(TFont* value)
+{
+    if (!value)
+        return;
+    FActiveFont->Assign(*value);
+    Invalidate();
+}
+
+void TShineSpeedButton::SetGlyph(const TBitmap* value)
+{
+    // The glyph reports nothing while it takes the new picture; GlyphOnChange runs once after.
+    const bool wasEmpty = FGlyph->Empty();
+    TNotifyEvent onChange = std::move(FGlyph->OnChange);
+    FGlyph->OnChange = nullptr;
+    if (value)
+        FGlyph->Assign(*value);
+    else
+        FGlyph->Clear();
+    FGlyph->OnChange = std::move(onChange);
+    Invalidate();
+    if (value)
+        GlyphOnChange(FGlyph.get());
+    else if (!wasEmpty) {
+        updateGeometry();
+        Q_EMIT GlyphChanged();
+    }
+}
+
+QPixmap TShineSpeedButton::GlyphPixmap() const
+{
+    if (FGlyph->Empty())
+        return QPixmap();
+    TBitmap drawable;
+    drawable.Assign(*FGlyph);
+    drawable.SetPixelFormat(TBitmap::pfDevice);
+    return QPixmap::fromImage(drawable.Image());
+}
+
+void TShineSpeedButton::SetGlyphPixmap(const QPixmap& value)
+{
+    if (value.isNull()) {
+        SetGlyph(nullptr);
+        return;
+    }
+    TBitmap picture;
+    picture.SetImage(value.toImage());
+    SetGlyph(&picture);
+}
+
+QString TShineSpeedButton::GlyphText() const
+{
+    if (FGlyph->Empty())
+        return QString();
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    GlyphPixmap().toImage().save(&buffer, "PNG");
+    return QString::fromLatin1(png.toBase64());
+}
+
+void TShineSpeedButton::SetGlyphText(const QString& value)
+{
+    if (value.isEmpty()) {
+        SetGlyph(nullptr);
+        return;
+    }
+    QImage image;
+    const auto decoded = QByteArray::fromBase64Encoding(value.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded || !image.loadFromData(*decoded, "PNG"))
+        throw EToolkitError::InvalidBitmap();
+    TBitmap picture;
+    picture.SetImage(image);
+    SetGlyph(&picture);
+}
+
+void TShineSpeedButton::GlyphOnChange(QObject*)
+{
+    // Every reader of the glyph counts on 32-bit rows of 0x00RRGGBB words. The conversion
+    // reports a change of its own, which comes back here with nothing left to convert.
+    if (!FGlyph->Empty() && FGlyph->PixelFormat() != TBitmap::pf32bit) {
+        FGlyph->SetPixelFormat(TBitmap::pf32bit);
+        return;
+    }
+    Invalidate();
+    updateGeometry();
+    Q_EMIT GlyphChanged();
+}
+
+void TShineSpeedButton::FontsAndColorsOnChange(QObject* Sender)
+{
+    Invalidate();
+    if (Sender == FFont.get() || Sender == FActiveFont.get())
+        updateGeometry();
+    if (Sender == FColors.get())
+        Q_EMIT ColorsChanged();
+    else if (Sender == FPressedColors.get())
+        Q_EMIT PressedColorsChanged();
+    else if (Sender == FFont.get())
+        Q_EMIT FontChanged();
+    else if (Sender == FActiveFont.get())
+        Q_EMIT ActiveFontChanged();
+}
+
+void TShineSpeedButton::Invalidate()
+{
+    update();
+}
+
+void TShineSpeedButton::Repaint()
+{
+    repaint();
+}
+
+
+// ---------------------------------------------------------------------------------------------
+// Interaction and groups. How the toolkit's queries map onto Qt is written down in
+// docs/SHINE-BUTTON.md.
+
+namespace {
+
+bool Inside(const QWidget* control, int x, int y)
+{
+    return x >= 0 && y >= 0 && x < control->width() && y < control->height();
+}
+
+// The control that holds the mouse capture, if any: an explicit grab. (Qt holds back the enter
+// and leave events of every other widget while one widget has the implicit grab of a pressed
+// button, so that case never reaches the hover logic.)
+QWidget* CaptureHolder()
+{
+    return QWidget::mouseGrabber();
+}
+
+TShineSpeedButton::TShiftState ShiftOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+{
+    TShineSpeedButton::TShiftState shift;
+    shift.setFlag(TShineSpeedButton::ssLeft, buttons.testFlag(Qt::LeftButton));
+    shift.setFlag(TShineSpeedButton::ssRight, buttons.testFlag(Qt::RightButton));
+    shift.setFlag(TShineSpeedButton::ssMiddle, buttons.testFlag(Qt::MiddleButton));
+    shift.setFlag(TShineSpeedButton::ssShift, modifiers.testFlag(Qt::ShiftModifier));
+    shift.setFlag(TShineSpeedButton::ssCtrl, modifiers.testFlag(Qt::ControlModifier));
+    shift.setFlag(TShineSpeedButton::ssAlt, modifiers.testFlag(Qt::AltModifier));
+    return shift;
+}
+
+} // namespace
+
+TShineSpeedButton::TShiftState TShineSpeedButton::CurrentShiftState()
+{
+    return ShiftOf(QGuiApplication::mouseButtons(), QGuiApplication::queryKeyboardModifiers());
+}
+
+void TShineSpeedButton::MouseDown(Qt::MouseButton Button, TShiftState Shift, int X, int Y)
+{
+    // Every handler may free the button; nothing of it is touched after that.
+    QPointer<TShineSpeedButton> self(this);
+    Q_EMIT OnMouseDown(this, Button, Shift, X, Y);
+    if (self && Button == Qt::LeftButton)
+        Press();
+}
+
+void TShineSpeedButton::PressStarted()
+{
+    FState = sbDownActive;
+    if (!Down())
+        Invalidate();
+}
+
+void TShineSpeedButton::MouseMove(TShiftState Shift, int X, int Y)
+{
+    QPointer<TShineSpeedButton> self(this);
+    Q_EMIT OnMouseMove(this, Shift, X, Y);
+    if (!self || EndLostPress(Shift.testFlag(ssLeft)))
+        return;
+    if (Held()) {
+        const TShineButtonState state = Inside(this, X, Y) ? sbDownActive : (Down() ? sbDown : sbUp);
+        if (state != FState) {
+            FState = state;
+            Invalidate();
+        }
+    } else if (!FMouseInside) {
+        UpdateTracking();
+    }
+}
+
+void TShineSpeedButton::MouseUp(Qt::MouseButton Button, TShiftState Shift, int X, int Y)
+{
+    QPointer<TShineSpeedButton> self(this);
+    Q_EMIT OnMouseUp(this, Button, Shift, X, Y);
+    if (!self || !Held())
+        return;
+    // The handlers of the release and the click may free the button.
+    if (ReleasePress(Inside(this, X, Y), true))
+        UpdateTracking();
+}
+
+void TShineSpeedButton::PressReleasing(bool inside, bool byMouse)
+{
+    // The latch comes before released(); click() only toggles it.
+    if (!byMouse) {
+        if (GroupIndex() != 0)
+            SetDown(!Down());
+        return;
+    }
+    if (GroupIndex() == 0) {
+        FState = sbUp;
+        FMouseInside = false;
+        DropDown();
+        if (inside)
+            Repaint();
+    } else if (inside) {
+        QPointer<TShineSpeedButton> self(this);
+        SetDown(!Down());
+        // A toggled handler may have freed the button.
+        if (self && Down())
+            Repaint();
+    } else {
+        FState = Down() ? sbDownActive : sbUpActive;
+        Repaint();
+    }
+}
+
+void TShineSpeedButton::MouseEnter(TShiftState Shift, int X, int Y)
+{
+    QPointer<TShineSpeedButton> self(this);
+    Q_EMIT OnMouseEnter(this, Shift, X, Y);
+    if (!self || FMouseInside || !isEnabled() || CaptureHolder())
+        return;
+    FMouseInside = true;
+    if (FState == sbUp)
+        FState = sbUpActive;
+    else if (FState == sbDown)
+        FState = sbDownActive;
+    Repaint();
+    FActiveTimer->SetEnabled(true);
+}
+
+void TShineSpeedButton::MouseLeave(TShiftState Shift, int X, int Y)
+{
+    QPointer<TShineSpeedButton> self(this);
+    Q_EMIT OnMouseLeave(this, Shift, X, Y);
+    if (!self || !FMouseInside || !isEnabled() || Held())
+        return;
+    FActiveTimer->SetEnabled(false);
+    FMouseInside = false;
+    if (FState == sbUpActive)
+        FState = sbUp;
+    else if (FState == sbDownActive)
+        FState = sbDown;
+    Repaint();
+}
+
+namespace {
+
+// Unset until the first question, then the platform's answer or the program's setting.
+std::optional<bool> PointerPositionSetting;
+
+} // namespace
+
+bool TShineSpeedButton::PointerPositionKnown()
+{
+    if (!PointerPositionSetting)
+        PointerPositionSetting = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return *PointerPositionSetting;
+}
+
+void TShineSpeedButton::SetPointerPositionKnown(bool known)
+{
+    PointerPositionSetting = known;
+}
+
+QPoint TShineSpeedButton::PointerPos() const
+{
+    return PointerPositionKnown() ? mapFromGlobal(QCursor::pos()) : FPointerAt;
+}
+
+void TShineSpeedButton::CMMouseEnter()
+{
+    const QPoint at = PointerPos();
+    MouseEnter(CurrentShiftState(), at.x(), at.y());
+}
+
+void TShineSpeedButton::CMMouseLeave()
+{
+    const QPoint at = PointerPos();
+    MouseLeave(CurrentShiftState(), at.x(), at.y());
+}
+
+void TShineSpeedButton::ActiveButtonTimerOnTimer(QObject*)
+{
+    // While a press lasts the timer keeps watching for its release getting lost.
+    if (Held()) {
+        EndLostPress(CurrentShiftState().testFlag(ssLeft));
+        return;
+    }
+    if (!FMouseInside || !isEnabled()) {
+        FActiveTimer->SetEnabled(false);
+        return;
+    }
+    // Where the global position is unknown, only a leave ends the hover, and it always arrives.
+    const QPoint at = PointerPos();
+    if (PointerPositionKnown() ? Inside(this, at.x(), at.y()) : FPointerOver)
+        return;
+    MouseLeave(CurrentShiftState(), at.x(), at.y());
+}
+
+void TShineSpeedButton::PressLost()
+{
+    // The true state is drawn, and the hover look follows from where the pointer is now.
+    FState = isEnabled() ? (Down() ? sbDown : sbUp) : sbDisabled;
+    Invalidate();
+    FMouseInside = true;
+    UpdateTracking();
+}
+
+void TShineSpeedButton::UpdateTracking()
+{
+    if (!isEnabled())
+        return;
+    // The widget under the pointer, disabled ones included.
+    const bool over = PointerPositionKnown() ? QApplication::widgetAt(QCursor::pos()) == this : FPointerOver;
+    if (over) {
+        FMouseInside = false;
+        CMMouseEnter();
+    } else {
+        FMouseInside = true;
+        CMMouseLeave();
+    }
+}
+
+void TShineSpeedButton::Click()
+{
+    QPointer<TShineSpeedButton> self(this);
+    const TShineButtonState remembered = FState;
+    if (FClickDownHook) {
+        FState = sbDownActive;
+        Repaint();
+    }
+    Q_EMIT OnClick(this);
+    if (self && FClickDownHook) {
+        FState = remembered;
+        Repaint();
+    }
+    if (self)
+        Q_EMIT clicked();
+}
+
+void TShineSpeedButton::WMLButtonDblClick(QMouseEvent* event)
+{
+    // Qt sends no press for the second click of a double click; the toolkit takes the double
+    // click as one, with the double-click flag, so the following release clicks again.
+    QPointer<TShineSpeedButton> self(this);
+    const QPoint at = event->position().toPoint();
+    MouseDown(event->button(), ShiftOf(event->buttons(), event->modifiers()) | ssDouble, at.x(), at.y());
+    if (self && event->button() == Qt::LeftButton && Down())
+        Q_EMIT OnDblClick(this);
+}
+
+void TShineSpeedButton::CMEnabledChanged()
+{
+    // Qt sends the enabled change to every child of a container that is disabled or enabled;
+    // the button's own Enabled is its WA_ForceDisabled. Only its own change clears Down, so a
+    // group keeps its down button through the container's disable and enable.
+    const bool ownDisabled = testAttribute(Qt::WA_ForceDisabled);
+    bool released = false;
+    if (ownDisabled != FOwnDisabled) {
+        FOwnDisabled = ownDisabled;
+        released = DropDown();
+    }
+    FState = isEnabled() ? (Down() ? sbDown : sbUp) : sbDisabled;
+    QPointer<TShineSpeedButton> self(this);
+    UpdateTracking();
+    if (!self)
+        return;
+    Invalidate();
+    if (released)
+        Q_EMIT toggled(false);
+}
+
+void TShineSpeedButton::AcceleratorPressed()
+{
+    QPointer<TShineSpeedButton> self(this);
+    if (FAccelCharDown)
+        SetDown(!Down());
+    if (self)
+        Click();
+}
+
+void TShineSpeedButton::CMFontChanged()
+{
+    // The caption fonts that kept the toolkit's face follow a new application font.
+    FFont->FollowApplicationFont(QApplication::font());
+    FActiveFont->FollowApplicationFont(QApplication::font());
+    Invalidate();
+}
+void TShineSpeedButton::CaptionSet()
+{
+    // The accelerator follows the caption.
+    TCustomSpeedButton::CaptionSet();
+    Invalidate();
+    updateGeometry();
+}
+void TShineSpeedButton::CMSysColorChange() { Invalidate(); }
+
+void TShineSpeedButton::LatchSet()
+{
+    FState = Down() ? sbDown : sbUp;
+    Repaint();
+}
+
+void TShineSpeedButton::GroupReleased()
+{
+    FState = sbUp;
+    Invalidate();
+}
+
+// Qt's entry points.
+
+void TShineSpeedButton::NotePointer(QPoint at)
+{
+    FPointerAt = at;
+    FPointerOver = Inside(this, at.x(), at.y());
+}
+
+void TShineSpeedButton::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    NotePointer(at);
+    MouseDown(event->button(), ShiftOf(event->buttons(), event->modifiers()), at.x(), at.y());
+}
+
+void TShineSpeedButton::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    NotePointer(at);
+    MouseMove(ShiftOf(event->buttons(), event->modifiers()), at.x(), at.y());
+}
+
+void TShineSpeedButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    NotePointer(at);
+    MouseUp(event->button(), ShiftOf(event->buttons(), event->modifiers()), at.x(), at.y());
+}
+
+void TShineSpeedButton::mouseDoubleClickEvent(QMouseEvent* event) { WMLButtonDblClick(event); }
+void TShineSpeedButton::enterEvent(QEnterEvent* event)
+{
+    FPointerAt = event->position().toPoint();
+    FPointerOver = true;
+    CMMouseEnter();
+}
+
+void TShineSpeedButton::leaveEvent(QEvent*)
+{
+    FPointerOver = false;
+    CMMouseLeave();
+}
+
+void TShineSpeedButton::changeEvent(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::EnabledChange: CMEnabledChanged(); break;
+    case QEvent::FontChange: CMFontChanged(); break;
+    case QEvent::PaletteChange: CMSysColorChange(); break;
+    default: break;
+    }
+    TCustomSpeedButton::changeEvent(event);
+}
+
+void TShineSpeedButton::setVisible(bool visible)
+{
+    const bool before = IsVisibleSet();
+    QWidget::setVisible(visible);
+    if (IsVisibleSet() != before)
+        Q_EMIT VisibleChanged(IsVisibleSet());
+}
+
+bool TShineSpeedButton::event(QEvent* event)
+{
+    if (event->type() == QEvent::LayoutDirectionChange)
+        Invalidate();
+    // A window hears of a new application font itself, its children through their FontChange.
+    if (event->type() == QEvent::ApplicationFontChange)
+        CMFontChanged();
+    // uic's code sets the colour sets' and fonts' properties by their stored paths.
+    if (event->type() == QEvent::DynamicPropertyChange
+        && TPublishedProperty::TakeDynamicValue(this, static_cast<QDynamicPropertyChangeEvent&>(*event)))
+        return true;
+    return TCustomSpeedButton::event(event);
+}
+
+} // namespace TarvoWidgets

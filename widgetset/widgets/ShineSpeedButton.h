@@ -1,0 +1,398 @@
+#pragma once
+
+#include "toolkit/controls/CustomButton.h"
+#include "toolkit/controls/Timer.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/Color.h"
+#include "toolkit/graphics/Font.h"
+#include "toolkit/layouts/Loadable.h"
+#include "widgets/ShineBtnColors.h"
+
+#include <QPixmap>
+#include <cstdint>
+#include <memory>
+
+class QPainter;
+
+namespace TarvoWidgets {
+
+class TShinePaintCache;
+struct TShineLook;
+struct TStateGlyphLook;
+
+/// A speed button that draws everything itself: a solid or gradient background, a glyph that
+/// changes with the button's state (lit by ShineColor while the pointer is over it, dimmed while
+/// disabled), a caption with an optional shadow and highlight, and one of three bevel frames.
+/// It latches in groups like the toolkit's speed buttons, and one group may hold both kinds.
+///
+/// The placement properties, the caption, the group, the press and the Qt signals are the button
+/// core's (TCustomSpeedButton); this class adds the look, its own mouse events and the hover.
+///
+/// It plays the toolkit's windowless control: a child widget that paints only through Paint and
+/// its three drawing steps, declares itself opaque unless Transparent, and raises its own clicks.
+class TShineSpeedButton : public TCustomSpeedButton, public TLoadable {
+    Q_OBJECT
+    Q_PROPERTY(bool Visible READ IsVisibleSet WRITE setVisible NOTIFY VisibleChanged)
+    Q_CLASSINFO("Default:Visible", "true")
+    /// The button's own, in its order, each with its published default.
+    Q_PROPERTY(bool ClickDownHook READ ClickDownHook WRITE SetClickDownHook NOTIFY ClickDownHookChanged)
+    Q_CLASSINFO("Default:ClickDownHook", "false")
+    Q_PROPERTY(bool AccelCharDown READ AccelCharDown WRITE SetAccelCharDown NOTIFY AccelCharDownChanged)
+    Q_CLASSINFO("Default:AccelCharDown", "false")
+    Q_PROPERTY(TFrameType FrameType READ FrameType WRITE SetFrameType NOTIFY FrameTypeChanged)
+    Q_CLASSINFO("Default:FrameType", "ftNormalFrame")
+    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent NOTIFY TransparentChanged)
+    Q_CLASSINFO("Default:Transparent", "false")
+    Q_PROPERTY(bool ActiveFrame READ ActiveFrame WRITE SetActiveFrame NOTIFY ActiveFrameChanged)
+    Q_CLASSINFO("Default:ActiveFrame", "true")
+    Q_PROPERTY(bool UpFrame READ UpFrame WRITE SetUpFrame NOTIFY UpFrameChanged)
+    Q_CLASSINFO("Default:UpFrame", "true")
+    Q_PROPERTY(bool DownFrame READ DownFrame WRITE SetDownFrame NOTIFY DownFrameChanged)
+    Q_CLASSINFO("Default:DownFrame", "true")
+    Q_PROPERTY(TActiveImageType ActiveImage READ ActiveImage WRITE SetActiveImage NOTIFY ActiveImageChanged)
+    Q_CLASSINFO("Default:ActiveImage", "aiFrameLight")
+    Q_PROPERTY(TDisabledImageType DisabledImage READ DisabledImage WRITE SetDisabledImage NOTIFY DisabledImageChanged)
+    Q_CLASSINFO("Default:DisabledImage", "diDefault")
+    Q_PROPERTY(TColor DisabledHighlight READ DisabledHighlight WRITE SetDisabledHighlight NOTIFY DisabledHighlightChanged)
+    Q_CLASSINFO("Default:DisabledHighlight", "clBtnHighlight")
+    Q_PROPERTY(TColor DisabledShadow READ DisabledShadow WRITE SetDisabledShadow NOTIFY DisabledShadowChanged)
+    Q_CLASSINFO("Default:DisabledShadow", "clBtnShadow")
+    /// Owned objects, stored property by property with the button.
+    Q_PROPERTY(TShineBtnColors* Colors READ Colors WRITE WriteColors NOTIFY ColorsChanged)
+    Q_PROPERTY(TShineBtnColors* PressedColors READ PressedColors WRITE WritePressedColors NOTIFY PressedColorsChanged)
+    Q_PROPERTY(TColor ShineColor READ ShineColor WRITE SetShineColor NOTIFY ShineColorChanged)
+    Q_CLASSINFO("Default:ShineColor", "clYellow")
+    Q_PROPERTY(TFont* Font READ Font WRITE SetFont NOTIFY FontChanged)
+    Q_PROPERTY(TColor FontHighlight READ FontHighlight WRITE SetFontHighlight NOTIFY FontHighlightChanged)
+    Q_CLASSINFO("Default:FontHighlight", "clNone")
+    Q_PROPERTY(TColor FontShadow READ FontShadow WRITE SetFontShadow NOTIFY FontShadowChanged)
+    Q_CLASSINFO("Default:FontShadow", "clNone")
+    Q_PROPERTY(TFont* ActiveFont READ ActiveFont WRITE SetActiveFont NOTIFY ActiveFontChanged)
+    Q_PROPERTY(TButtonLayout Layout READ Layout WRITE SetLayout NOTIFY LayoutChanged)
+    Q_CLASSINFO("Default:Layout", "blGlyphLeft")
+    Q_PROPERTY(int Margin READ Margin WRITE SetMargin NOTIFY MarginChanged)
+    Q_CLASSINFO("Default:Margin", "-1")
+    Q_PROPERTY(int Spacing READ Spacing WRITE SetSpacing NOTIFY SpacingChanged)
+    Q_CLASSINFO("Default:Spacing", "4")
+    /// The glyph's picture as a PNG in base64, empty for no glyph: a layout file is text.
+    Q_PROPERTY(QString Glyph READ GlyphText WRITE WriteGlyphText NOTIFY GlyphChanged)
+    Q_CLASSINFO("Default:Glyph", "")
+
+public:
+    /// The stored numbers of the enumerations are these values.
+    enum TFrameType : std::uint8_t { ftFlatFrame = 0, ftNormalFrame = 1, ftEnclosedFrame = 2 };
+    Q_ENUM(TFrameType)
+    enum TActiveImageType : std::uint8_t {
+        aiNormal = 0,
+        aiXorLight = 1,
+        aiHalfLight = 2,
+        aiQuaterLight = 3,
+        aiAddLight = 4,
+        aiFrameLight = 5,
+        aiFrameLight2 = 6,
+        aiMaskLight = 7,
+    };
+    Q_ENUM(TActiveImageType)
+    enum TDisabledImageType : std::uint8_t {
+        diDefault = 0,
+        diGrayscale = 1,
+        diAlphaHalfTrans = 2,
+        diAlphaQuaterTrans = 3,
+        diMaskTrans = 4,
+    };
+    Q_ENUM(TDisabledImageType)
+    enum TButtonLayout : std::uint8_t { blGlyphLeft = 0, blGlyphRight = 1, blGlyphTop = 2, blGlyphBottom = 3 };
+    Q_ENUM(TButtonLayout)
+    /// What the button shows. The order counts: below sbUpActive are the down states, from it
+    /// on the up ones, and the code tests them as ranges.
+    enum TShineButtonState : std::uint8_t { sbDownActive = 0, sbDown = 1, sbUpActive = 2, sbUp = 3, sbDisabled = 4 };
+    Q_ENUM(TShineButtonState)
+    /// The held mouse buttons and modifier keys that the mouse events pass; ssDouble marks the
+    /// press of a double click.
+    enum TShiftStateFlag {
+        ssShift = 0x01,
+        ssAlt = 0x02,
+        ssCtrl = 0x04,
+        ssLeft = 0x08,
+        ssRight = 0x10,
+        ssMiddle = 0x20,
+        ssDouble = 0x40,
+    };
+    Q_DECLARE_FLAGS(TShiftState, TShiftStateFlag)
+    Q_FLAG(TShiftState)
+
+    explicit TShineSpeedButton(QWidget* owner = nullptr);
+    /// Frees the hover timer, the glyph, the colour sets and the fonts, in this order.
+    ~TShineSpeedButton() override;
+
+    /// Whether the window system tells the pointer's global position at any moment. X does.
+    /// Wayland does not: a program learns where the pointer is only from its own windows'
+    /// events, and QCursor::pos() is merely the last of those, stale once the pointer has
+    /// entered a window without moving. Where it cannot tell, the hover follows the enter and
+    /// leave notifications (which Wayland always sends) and the button's own mouse events.
+    /// Found from the platform at first use; a program on another platform (or a test) may
+    /// set it.
+    static bool PointerPositionKnown();
+    static void SetPointerPositionKnown(bool known);
+
+    /// Visible as set, whether or not the parent is shown.
+    bool IsVisibleSet() const { return !isHidden(); }
+    /// Qt's, with VisibleChanged when the flag changes.
+    void setVisible(bool visible) override;
+
+    /// The setters below store a different value and invalidate; the same value does nothing.
+    bool ClickDownHook() const { return FClickDownHook; }
+    void SetClickDownHook(bool value);
+    bool AccelCharDown() const { return FAccelCharDown; }
+    void SetAccelCharDown(bool value);
+    TFrameType FrameType() const { return FFrameType; }
+    void SetFrameType(TFrameType value);
+    bool ActiveFrame() const { return FActiveFrame; }
+    void SetActiveFrame(bool value);
+    bool UpFrame() const { return FUpFrame; }
+    void SetUpFrame(bool value);
+    bool DownFrame() const { return FDownFrame; }
+    void SetDownFrame(bool value);
+    TActiveImageType ActiveImage() const { return FActiveImage; }
+    void SetActiveImage(TActiveImageType value);
+    TDisabledImageType DisabledImage() const { return FDisabledImage; }
+    void SetDisabledImage(TDisabledImageType value);
+    TColor DisabledHighlight() const { return FDisabledHighlight; }
+    void SetDisabledHighlight(TColor value);
+    TColor DisabledShadow() const { return FDisabledShadow; }
+    void SetDisabledShadow(TColor value);
+    TColor ShineColor() const { return FShineColor; }
+    void SetShineColor(TColor value);
+    TButtonLayout Layout() const { return FLayout; }
+    void SetLayout(TButtonLayout value);
+    /// Pixels between the edge and the content; negative centres the content.
+    int Margin() const { return FMargin; }
+    void SetMargin(int value);
+    /// Pixels between glyph and caption.
+    int Spacing() const { return FSpacing; }
+    void SetSpacing(int value);
+
+    /// Stores and invalidates even when the value is unchanged; clr::None draws no such copy.
+    TColor FontHighlight() const { return FFontHighlight; }
+    void SetFontHighlight(TColor value);
+    TColor FontShadow() const { return FFontShadow; }
+    void SetFontShadow(TColor value);
+
+    /// No parent is drawn beneath an opaque button; a transparent one leaves out its background.
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool value);
+
+    /// The owned colour sets: writing one copies the given set's values into the owned one,
+    /// which stays the same object. No set at all raises the assignment error.
+    TShineBtnColors* Colors() const { return FColors.get(); }
+    void SetColors(TShineBtnColors* value);
+    TShineBtnColors* PressedColors() const { return FPressedColors.get(); }
+    void SetPressedColors(TShineBtnColors* value);
+
+    /// The owned fonts of the caption: writing one copies the given font's values; no font at
+    /// all changes nothing.
+    TFont* Font() const { return FFont.get(); }
+    void SetFont(TFont* value);
+    TFont* ActiveFont() const { return FActiveFont.get(); }
+    void SetActiveFont(TFont* value);
+
+    /// The owned glyph, a pf32bit image once it holds a picture. Writing it copies the given
+    /// bitmap's picture; no bitmap at all leaves it empty, 0 by 0.
+    TBitmap* Glyph() const { return FGlyph.get(); }
+    void SetGlyph(const TBitmap* value);
+    /// The glyph as a picture Qt draws, and back (a null picture for no glyph).
+    QPixmap GlyphPixmap() const;
+    void SetGlyphPixmap(const QPixmap& value);
+    /// The glyph as a stored layout holds it: a PNG in base64, empty for no glyph. Text that
+    /// is no picture raises the invalid-bitmap error and leaves the glyph as it was.
+    QString GlyphText() const;
+    void SetGlyphText(const QString& value);
+
+    /// What the button shows now; not stored.
+    TShineButtonState State() const { return FState; }
+
+    /// The toolkit's base hook after reading a stored layout: nothing more than the base.
+    void Loaded() override;
+
+    /// The glyph as the current draw state shows it, as a new bitmap marked for transparent
+    /// drawing, or none while Glyph is empty. Never changes Glyph.
+    std::unique_ptr<TBitmap> CreateStateGlyph() const;
+
+    /// In a Qt layout: the glyph and caption (in the larger of Font and ActiveFont) laid out
+    /// with Spacing, Margin on every side (4 when negative), at least the toolkit's 25 by 25;
+    /// at the least the content inside the frame. A stored layout's size is set as it is.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+Q_SIGNALS:
+    void OnDblClick(QObject* Sender);
+    void OnMouseDown(QObject* Sender, Qt::MouseButton Button, TShineSpeedButton::TShiftState Shift, int X, int Y);
+    void OnMouseMove(QObject* Sender, TShineSpeedButton::TShiftState Shift, int X, int Y);
+    void OnMouseUp(QObject* Sender, Qt::MouseButton Button, TShineSpeedButton::TShiftState Shift, int X, int Y);
+    void OnMouseEnter(QObject* Sender, TShineSpeedButton::TShiftState Shift, int X, int Y);
+    void OnMouseLeave(QObject* Sender, TShineSpeedButton::TShiftState Shift, int X, int Y);
+
+    /// Qt's button signals (the core's) beside the toolkit's events (docs/SHINE-BUTTON.md has
+    /// the whole order). A left press on the enabled button emits pressed() after OnMouseDown.
+    /// Its release emits OnMouseUp, the latch change (toggled), released(), then, over the
+    /// button, OnClick followed by clicked(); a press that is lost (hidden, disabled, mouse
+    /// taken) emits released() alone. An accelerator emits OnClick and clicked(). toggled(bool)
+    /// follows every change of Down: the mouse, SetDown, the accelerator, the release by another
+    /// button of the group, or the button's own disabling.
+
+    /// The change signals of the button's own stored properties, emitted on a real change only.
+    /// The owned colour sets, fonts and glyph report any change of their values.
+    void VisibleChanged(bool value);
+    void ClickDownHookChanged(bool value);
+    void AccelCharDownChanged(bool value);
+    void FrameTypeChanged(TarvoWidgets::TShineSpeedButton::TFrameType value);
+    void TransparentChanged(bool value);
+    void ActiveFrameChanged(bool value);
+    void UpFrameChanged(bool value);
+    void DownFrameChanged(bool value);
+    void ActiveImageChanged(TarvoWidgets::TShineSpeedButton::TActiveImageType value);
+    void DisabledImageChanged(TarvoWidgets::TShineSpeedButton::TDisabledImageType value);
+    void DisabledHighlightChanged(TarvoWidgets::TColor value);
+    void DisabledShadowChanged(TarvoWidgets::TColor value);
+    void ColorsChanged();
+    void PressedColorsChanged();
+    void ShineColorChanged(TarvoWidgets::TColor value);
+    void FontChanged();
+    void FontHighlightChanged(TarvoWidgets::TColor value);
+    void FontShadowChanged(TarvoWidgets::TColor value);
+    void ActiveFontChanged();
+    void LayoutChanged(TarvoWidgets::TShineSpeedButton::TButtonLayout value);
+    void MarginChanged(int value);
+    void SpacingChanged(int value);
+    void GlyphChanged();
+
+protected:
+    /// Asks for a paint later; the setters of the look call it.
+    virtual void Invalidate();
+    /// Paints at once.
+    virtual void Repaint();
+
+    /// Painting: Paint runs BackDraw, ImageDraw and FrameDraw on one canvas, off-screen unless
+    /// Transparent.
+    virtual void Paint();
+    void BackDraw(QPainter& Canvas);
+    void ImageDraw(QPainter& Canvas);
+    void FrameDraw(QPainter& Canvas);
+    /// Layout as drawn: right to left swaps blGlyphLeft and blGlyphRight, as Qt's buttons put
+    /// their icon on the other side.
+    TButtonLayout EffectiveLayout() const;
+    /// Lays out glyph and caption with the canvas's font, which the caller has chosen.
+    void CalcDrawPosition(QPainter& Canvas, QPoint& GlyphPos, QRect& TextRect) const;
+
+    /// Interaction, overridable as the toolkit's dynamic methods are.
+    virtual void MouseDown(Qt::MouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void MouseMove(TShiftState Shift, int X, int Y);
+    virtual void MouseUp(Qt::MouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void MouseEnter(TShiftState Shift, int X, int Y);
+    virtual void MouseLeave(TShiftState Shift, int X, int Y);
+    /// The core's click, with the down look while OnClick runs where ClickDownHook asks for it.
+    void Click() override;
+    /// Brings the hover state in line with where the pointer really is.
+    void UpdateTracking();
+    /// Where the pointer is, in client coordinates: asked of the window system where it can
+    /// tell, else the last position that this button's own events reported.
+    QPoint PointerPos() const;
+    /// Notes the position of a mouse event of this button.
+    void NotePointer(QPoint at);
+    void ActiveButtonTimerOnTimer(QObject* Sender);
+    /// The held mouse buttons and modifier keys right now.
+    static TShiftState CurrentShiftState();
+
+    /// The toolkit's notifications.
+    void WMLButtonDblClick(QMouseEvent* event);
+    void CMEnabledChanged();
+    void CMFontChanged();
+    void CMMouseEnter();
+    void CMMouseLeave();
+    void CMSysColorChange();
+
+    /// The press and the group, as the core reports them.
+    void PressStarted() override;
+    void PressReleasing(bool inside, bool byMouse) override;
+    void PressLost() override;
+    void LatchSet() override;
+    void GroupReleased() override;
+    void CaptionSet() override;
+    /// With AccelCharDown a grouped button toggles Down before the click.
+    void AcceleratorPressed() override;
+
+    /// The change callbacks of the owned objects.
+    void GlyphOnChange(QObject* Sender);
+    void FontsAndColorsOnChange(QObject* Sender);
+
+    /// Qt's entry points, which lead into the toolkit's.
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+
+    /// The fields, in the toolkit's order.
+    TFrameType FFrameType = ftNormalFrame;
+    bool FClickDownHook = false;
+    bool FAccelCharDown = false;
+    TButtonLayout FLayout = blGlyphLeft;
+    int FMargin = -1;
+    int FSpacing = 4;
+    bool FTransparent = false;
+    bool FActiveFrame = true;
+    bool FUpFrame = true;
+    bool FDownFrame = true;
+    TActiveImageType FActiveImage = aiFrameLight;
+    TDisabledImageType FDisabledImage = diDefault;
+    TColor FDisabledShadow = clr::BtnShadow;
+    TColor FDisabledHighlight = clr::BtnHighlight;
+    std::unique_ptr<TShineBtnColors> FColors;
+    std::unique_ptr<TShineBtnColors> FPressedColors;
+    TColor FShineColor = clr::Yellow;
+    std::unique_ptr<TFont> FFont;
+    TColor FFontHighlight = clr::None;
+    TColor FFontShadow = clr::None;
+    std::unique_ptr<TFont> FActiveFont;
+    std::unique_ptr<TBitmap> FGlyph;
+    /// The private state.
+    bool FMouseInside = false;
+    /// What this button's own events said of the pointer (enter and leave, and the position of
+    /// its last mouse event): the hover's source where the global position is unknown.
+    bool FPointerOver = false;
+    QPoint FPointerAt;
+    TShineButtonState FState = sbUp;
+    std::unique_ptr<TTimer> FActiveTimer;
+
+private:
+    /// Stores a different value in field, invalidates and emits the property's change signal.
+    template <typename T, typename TSignal> void UpdateLook(T& field, T value, TSignal changed);
+    /// The size of the glyph and caption block in the given caption font.
+    QSize ContentSize(const QFontMetrics& metrics) const;
+    /// The writes of Qt's property system for the setters that may raise (see PropertyWrite.h).
+    void WriteColors(TShineBtnColors* value) noexcept;
+    void WritePressedColors(TShineBtnColors* value) noexcept;
+    void WriteGlyphText(const QString& value) noexcept;
+    /// What the state glyph of the current draw state depends on besides the glyph.
+    TStateGlyphLook GlyphLook() const;
+    /// Everything the whole picture shows now, at the device pixel ratio.
+    TShineLook Look(qreal ratio) const;
+
+    /// Whether the button itself was last disabled (not through an ancestor): only a change of
+    /// its own clears Down.
+    bool FOwnDisabled = false;
+    /// The state glyphs and gradient backgrounds drawn before, while nothing they show changed.
+    std::unique_ptr<TShinePaintCache> FPaintCache;
+};
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(TShineSpeedButton::TShiftState)
+
+/// A toolkit colour as a 32-bit pixel 0x00RRGGBB: a system colour resolves to its current RGB
+/// value first; clr::None gives black.
+std::uint32_t ColorToPixel(TColor color);
+
+} // namespace TarvoWidgets
