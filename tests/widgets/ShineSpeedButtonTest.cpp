@@ -1,8 +1,8 @@
 #include "LayoutRoundTrip.h"
-#include "toolkit/layouts/StoredLayout.h"
+#include "layouts/StoredLayout.h"
 #include "toolkit/base/ToolkitError.h"
 #include "widgets/ShineSpeedButton.h"
-#include "widgets/WidgetSet.h"
+#include "layouts/WidgetSet.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "widgets/ShineSpeedButton.h"
 
 #include "toolkit/base/ToolkitError.h"
-#include "toolkit/layouts/PropertyWrite.h"
-#include "toolkit/layouts/PublishedProperty.h"
+#include "toolkit/properties/PropertyWrite.h"
+#include "toolkit/properties/PublishedProperty.h"
 #include "widgets/ShinePaintCache.h"
 
 #include <QApplication>
