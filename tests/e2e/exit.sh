@@ -106,7 +106,7 @@ to_pictures() {
   to_result
   xdotool key Return
   wait_boxes 0
-  sleep 1.5   # the first picture fades in; no input is taken meanwhile anyway
+  PICTURE=$(settled_picture picture)   # the first picture fades in
 }
 more() { xdotool mousemove $((px + 320)) $((py + 446)) click 1; }
 
@@ -157,7 +157,11 @@ run_state() {
       more; choose_exit ;;
     closing)
       to_pictures
-      more; sleep 2; more; sleep 2; more
+      # Each click once the picture it brings is at rest: two clicks close together would be
+      # a double click, which clicks no button.
+      more; PICTURE=$(next_picture picture "$PICTURE")
+      more; next_picture picture "$PICTURE" >/dev/null
+      more
       wait_boxes 1
       exit_after_box ;;
     *) fail "unknown state $STATE" ;;

@@ -11,8 +11,20 @@ mkdir -p "$E2E_OUT"
 XVFB_PID=""
 APP_PID=""
 
+# Ends the program under test if it still runs, and waits until it has gone.
+stop_program() {
+  [[ -n "$APP_PID" ]] || return 0
+  kill "$APP_PID" 2>/dev/null || true
+  local deadline=$((SECONDS + 10))
+  while kill -0 "$APP_PID" 2>/dev/null && ((SECONDS < deadline)); do sleep 0.05; done
+  kill -KILL "$APP_PID" 2>/dev/null || true
+  wait "$APP_PID" 2>/dev/null || true
+  APP_PID=""
+}
+
+# The program first, and only once it has gone its display.
 cleanup() {
-  if [[ -n "$APP_PID" ]]; then kill "$APP_PID" 2>/dev/null || true; fi
+  stop_program
   if [[ -n "$XVFB_PID" ]]; then kill "$XVFB_PID" 2>/dev/null || true; fi
   wait 2>/dev/null || true
 }
@@ -183,6 +195,36 @@ wait_board() {
   done
   board_state "$name" "$gx" "$gy" >&2
   fail "board never met '$cond' (black $black, white $white) within ${timeout}s"
+}
+
+# The mean brightness of the picture page's picture in screenshot $1.
+mean_of_picture() { convert "$E2E_OUT/$1.png" -crop "600x400+$((px + 20))+$((py + 20))" +repage -format '%[fx:mean]' info:; }
+
+# The mean brightness of the shown picture once its fade has ended, from screenshots named $1:
+# a fade shows one frame per display refresh, so two shots a little apart that agree show the
+# picture at rest.
+settled_picture() {
+  local name=$1 last="" now deadline=$((SECONDS + 30))
+  while ((SECONDS < deadline)); do
+    shot "$name"
+    now=$(mean_of_picture "$name")
+    [[ "$now" == "$last" ]] && { echo "$now"; return 0; }
+    last=$now
+    sleep 0.5
+  done
+  fail "the picture never came to rest ($name)"
+}
+
+# After a click on "もっと!" on the picture at rest with mean $2: waits until the click's fade has
+# begun (the picture is no longer that one) and the next picture has come to rest; prints its
+# mean. The fades take no input, so the next click is not due before then.
+next_picture() {
+  local name=$1 deadline=$((SECONDS + 10))
+  until shot "$name"; [[ "$(mean_of_picture "$name")" != "$2" ]]; do
+    ((SECONDS < deadline)) || fail "the click on the button started no fade ($name)"
+    sleep 0.1
+  done
+  settled_picture "$name"
 }
 
 # Waits at most $1 seconds for the program to end; sets EXIT_STATUS to its exit status.

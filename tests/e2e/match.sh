@@ -14,13 +14,16 @@ echo "$X $Y $WIDTH $HEIGHT" >"$E2E_OUT/window"   # for tools/readme-shots.sh
 shot title
 [[ "$(pixel title "$tx" "$ty")" != "128,0,128" ]] || fail "no thumbnail on the title page"
 
-click_first_opponent
 # The announcement is a second window with the application's title; Enter closes it.
-deadline=$((SECONDS + 20))
-until (( $(xdotool search --onlyvisible --name '^タルヴォ!!$' | wc -l) >= 2 )); do
-  ((SECONDS < deadline)) || fail "no announcement after choosing an opponent"
-  sleep 0.2
-done
+wait_announcement() {
+  local deadline=$((SECONDS + 20))
+  until (( $(xdotool search --onlyvisible --name '^タルヴォ!!$' | wc -l) >= 2 )); do
+    ((SECONDS < deadline)) || fail "no announcement after choosing an opponent"
+    sleep 0.2
+  done
+}
+click_first_opponent
+wait_announcement
 shot announcement
 xdotool key Return
 
@@ -67,11 +70,9 @@ kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true
 start_game
 win=$(wait_window 'タルヴォ!!')
 click_first_opponent
-sleep 1
+wait_announcement
 xdotool key Return
-xdotool windowfocus --sync "$win" key alt+m
-sleep 0.1
-xdotool key x
+xdotool windowfocus --sync "$win" key alt+m x
 wait_exit 5
 (( EXIT_STATUS == 0 )) || fail "exit in the computer's pause ended with status $EXIT_STATUS"
 echo "screenshots in $E2E_OUT"
