@@ -1,10 +1,13 @@
 // One paint of a fade button of 100 by 30 pixels with a caption, beside a QPushButton of the
 // same size and text, both rendered into a picture under the Fusion style, alternately in one
 // run: at rest, and during a fade, where each frame is one step of the fade and its paint (the
-// QPushButton then shows its hovered look, the nearest it has).
+// QPushButton then shows its hovered look, the nearest it has). Then a caption change in a
+// shown window followed by the paint Qt makes for it before the next frame.
 #include "SideBySide.h"
 #include "widgets/ZRKFadeButton.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QImage>
 #include <QPushButton>
 
@@ -63,6 +66,42 @@ void BM_FadeVsPushButtonFadeFrame(benchmark::State& state)
         [&] { pair.Push->render(&pair.Target); });
 }
 BENCHMARK(BM_FadeVsPushButtonFadeFrame)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// A caption change, and what Qt then does before the next frame: the window's update request
+// paints every widget that asked for a paint into the window's backing store. Each button has
+// a shown window of its own, so that neither paints what the other asked for.
+void BM_FadeVsPushButtonCaptionChange(benchmark::State& state)
+{
+    QWidget fadeWindow, pushWindow;
+    auto* fade = new TZRKFadeButton(&fadeWindow);
+    fade->resize(100, 30);
+    fade->SetColor(clr::Navy);
+    auto* push = new QPushButton(&pushWindow);
+    push->resize(100, 30);
+    for (QWidget* window : {&fadeWindow, &pushWindow}) {
+        window->resize(120, 50);
+        window->show();
+    }
+    QCoreApplication::processEvents();
+    const auto paintNow = [](QWidget& window) {
+        QEvent request(QEvent::UpdateRequest);
+        QCoreApplication::sendEvent(&window, &request);
+    };
+    const QString captions[] = {QStringLiteral("Fade"), QStringLiteral("Faded")};
+    int next = 0;
+    SideBySide::Run(
+        state,
+        [&] {
+            fade->SetCaption(captions[next]);
+            paintNow(fadeWindow);
+        },
+        [&] {
+            push->setText(captions[next]);
+            paintNow(pushWindow);
+        },
+        [&] { next = 1 - next; });
+}
+BENCHMARK(BM_FadeVsPushButtonCaptionChange)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -138,10 +138,12 @@ void TZRKFadeButton::SetSpeed(int value)
 
 void TZRKFadeButton::Paint()
 {
-    // A button that cannot be shown yet (no size, no parent, hidden) draws nothing: Qt paints
-    // it with the stored values once it is shown. A widget without a parent is an ordinary
-    // state in Qt (every widget is made so before it goes into a layout).
-    repaint();
+    // Asks Qt for a paint, as a Qt widget's setter does: Qt merges it with every other one asked
+    // for before the next frame (a form that sets five properties paints once) and carries it
+    // out when the event loop runs, with the values stored by then. A button that cannot be
+    // shown yet (no size, no parent, hidden) is painted once it is shown; a widget without a
+    // parent is an ordinary state in Qt (every widget is made so before it goes into a layout).
+    update();
 }
 
 void TZRKFadeButton::paintEvent(QPaintEvent*)
