@@ -366,6 +366,11 @@ bool TZRKFadeButton::event(QEvent* event)
     // The hint shows only when ShowHint allows it, and then the button's own.
     if (event->type() == QEvent::ToolTip && !FShowHint)
         return true;
+    // System colours are painted as the palette has them. Qt repaints a widget for a new
+    // application palette only when that changes the widget's own palette, which a widget
+    // with a palette set on it keeps: the new system colours are painted here for it too.
+    if (IsSystemColorsChange(event))
+        Paint();
     return QWidget::event(event);
 }
 
