@@ -156,23 +156,37 @@ grid_crop() {
   echo "$((CELL_W * cells))x$((CELL_H * cells))+${gx}+${gy}"
 }
 
+# The colours of the top-left $4 by $4 cells (8 by default) of screenshot $1 where their discs
+# show, each as "r,g,b", one line a row; $2 $3 is the top-left corner of the grid on the screen.
+# Only those pixels are read, not the whole grid.
+cell_colours() {
+  local name=$1 gx=$2 gy=$3 cells=${4:-8} r c x y format=""
+  for ((r = 0; r < cells; r++)); do
+    for ((c = 0; c < cells; c++)); do
+      x=$((gx + CELL_W * c + CELL_READ_X)); y=$((gy + CELL_H * r + CELL_READ_Y))
+      ((c == 0)) || format+=" "
+      format+="%[fx:int(255*p{$x,$y}.r)],%[fx:int(255*p{$x,$y}.g)],%[fx:int(255*p{$x,$y}.b)]"
+    done
+    format+="\n"
+  done
+  convert "$E2E_OUT/$name.png" -format "$format" info:
+}
+
 # The board as 8 lines of '.', 'x' (black) and 'o' (white), read from screenshot $1 at the
 # centre of every cell; $2 $3 is the top-left corner of the grid on the screen.
 board_state() {
-  local name=$1 gx=$2 gy=$3
-  convert "$E2E_OUT/$name.png" -crop "$((CELL_W * 8))x$((CELL_H * 8))+${gx}+${gy}" +repage txt:- |
-    awk -F'[ ,:()]+' -v cw="$CELL_W" -v ch="$CELL_H" -v rx="$CELL_READ_X" -v ry="$CELL_READ_Y" '
-      NR > 1 {
-        x = $1; y = $2
-        if ((x % cw) == rx && (y % ch) == ry) {
-          r = $3; g = $4; b = $5
-          c = "."
-          if (r > 180 && g > 180 && b > 180) c = "o"
-          else if (r < 90 && g < 90 && b < 90 && g + 20 > r) c = "x"   # grey, not the dimmed purple of a cell out of play
-          cell[int(y / ch), int(x / cw)] = c
-        }
+  cell_colours "$1" "$2" "$3" 8 |
+    awk '{
+      line = ""
+      for (i = 1; i <= NF; i++) {
+        split($i, v, ","); r = v[1]; g = v[2]; b = v[3]
+        c = "."
+        if (r > 180 && g > 180 && b > 180) c = "o"
+        else if (r < 90 && g < 90 && b < 90 && g + 20 > r) c = "x"   # grey, not the dimmed purple of a cell out of play
+        line = line c
       }
-      END { for (r = 0; r < 8; r++) { line = ""; for (c = 0; c < 8; c++) line = line cell[r, c]; print line } }'
+      print line
+    }'
 }
 
 # How many cells of the board hold $4 ('x' or 'o').
