@@ -95,7 +95,7 @@ for form in "$@"; do
     echo "$name: uic's code passes colour names or glyphs through the translator:" >&2
     cut -c1-160 "$out/translated.txt" >&2
     status=1
-  elif ! nice -n 19 "$cxx" "${cxx_flags[@]}" -fsyntax-only -x c++ "$E2E_OUT/compiled/ui_$class.h" 2>"$out/compile.log"; then
+  elif ! "$cxx" "${cxx_flags[@]}" -fsyntax-only -x c++ "$E2E_OUT/compiled/ui_$class.h" 2>"$out/compile.log"; then
     echo "$name: uic's code of the saved form does not compile:" >&2
     grep -m 10 'error' "$out/compile.log" >&2 || cat "$out/compile.log" >&2
     status=1
@@ -117,10 +117,10 @@ form_check() {
   for source in "$user_project/main.cpp" "$user_project/FormCheck.cpp" "$gallery/ShineStateSample.cpp" \
     "$dir/moc_ShineStateSample.cpp"; do
     objects+=("$dir/$(basename "$source" .cpp).o")
-    nice -n 19 "$cxx" "${cxx_flags[@]}" -I"$dir" -I"$user_project" -c "$source" -o "${objects[-1]}" \
+    "$cxx" "${cxx_flags[@]}" -I"$dir" -I"$user_project" -c "$source" -o "${objects[-1]}" \
       2>>"$dir/compile.log" || return 1
   done
-  nice -n 19 "$cxx" "${objects[@]}" "${link_libs[@]}" -o "$dir/form-check" 2>>"$dir/compile.log" || return 1
+  "$cxx" "${objects[@]}" "${link_libs[@]}" -o "$dir/form-check" 2>>"$dir/compile.log" || return 1
   QT_QPA_PLATFORM=offscreen "$dir/form-check" "$dir" "$dir" "$dir/pictures"
 }
 if ((status == 0)); then

@@ -61,8 +61,15 @@ wm_class=$(xprop -id "$boss" WM_CLASS)
 [[ "$(xprop -id "$boss" _NET_WM_STATE)" == *_NET_WM_STATE_FULLSCREEN* ]] || fail "the decoy is not full screen"
 sleep 1.5   # well past the end of the pause: the computer still waits for the boss screen
 xdotool mousemove 60 12 click --repeat 2 --delay 80 1
-wait_board $gx $gy 20 'black > 5' after-boss
-[[ "$(board_state after-boss $gx $gy | sed -n 6p | cut -c3)" == "o" ]] || fail "the player's disc at (2,5) is missing"
+# The computer has answered once the board shows more than five black discs beside the
+# player's at (2, 5). Until the game's window has drawn itself again, the screen still shows
+# the boss screen's black there, which reads as black discs everywhere.
+deadline=$((SECONDS + 20))
+until shot after-boss; board=$(board_state after-boss $gx $gy)
+      [[ "$(sed -n 6p <<<"$board" | cut -c3)" == "o" ]] && (( $(tr -cd x <<<"$board" | wc -c) > 5 )); do
+  ((SECONDS < deadline)) || { echo "$board" >&2; fail "no answer of the computer beside the player's disc at (2,5)"; }
+  sleep 0.2
+done
 
 # Closing the window in the computer's pause ends the program at once: the menu's exit,
 # chosen with the keyboard while the pause lets input through.
