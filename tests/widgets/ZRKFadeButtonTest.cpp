@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <cstdlib>
@@ -565,29 +566,44 @@ TEST_F(FadeButton, ItsOwnTimerRunsTheFade)
     EXPECT_EQ(At(Pixels(), 100, 0), clr::White);
 }
 
-TEST_F(FadeButton, SettersThatPaintDoSoAtOnce)
+// The setters that paint and every fade step ask Qt for a paint, as Qt's own widgets do: none
+// is made before the event loop runs, all asked for until then make one, and the screen then
+// shows the button as the stored values draw it. A widget of the same window painted at once
+// takes the asked-for paint along (the reward page's picture is, on every frame of its fade).
+TEST_F(FadeButton, SettersThatPaintAskQtForOnePaint)
 {
     UseRewardSettings();
+    auto* other = new TProbe(&Host);
+    other->move(250, 10);
     Host.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&Host));
     Move();
     Tick(5);
+    other->repaint();
+    const int paints = Button->Paints;
 
-    // SetColor with the value it has resets the fill shown and paints.
-    int paints = Button->Paints;
+    // SetColor with the value it has resets the fill shown.
     Button->SetColor(Button->Color());
     EXPECT_EQ(Button->FFadeColor, clr::Maroon);
-    EXPECT_GT(Button->Paints, paints);
+    Button->SetCaption(QStringLiteral("次へ"));
+    Button->SetShowBorder(false);
+    Button->SetBorderHeight(3);
+    EXPECT_EQ(Button->Paints, paints) << "painted before the event loop ran";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Button->Paints > paints; }, 5000));
+    EXPECT_EQ(Button->Paints, paints + 1) << "the paints asked for were not merged into one";
+    const QImage screen = Host.screen()->grabWindow(Host.winId(), 10, 10, Button->width(), Button->height()).toImage();
+    EXPECT_EQ(screen.convertToFormat(QImage::Format_RGB32), Button->Frame(1.0));
 
     // SetBorderColor with the value it has does nothing, not even reset the outline.
-    paints = Button->Paints;
     Button->SetBorderColor(Button->BorderColor());
     EXPECT_EQ(Button->FFadeBorderColor, Grey(202));
-    EXPECT_EQ(Button->Paints, paints);
+    other->repaint();
+    EXPECT_EQ(Button->Paints, paints + 1);
 
-    // So does every fade step.
     Button->Animate(&Button->FTimer);
-    EXPECT_GT(Button->Paints, paints);
+    EXPECT_EQ(Button->Paints, paints + 1);
+    other->repaint();
+    EXPECT_EQ(Button->Paints, paints + 2);
 }
 
 TEST_F(FadeButton, AButtonWithoutAParentStoresItsValuesAndShowsThemOnceItHasOne)
@@ -718,15 +734,17 @@ TEST_F(FadeButton, PaintsSystemColoursAsThePaletteHasThemAndFollowsAPaletteChang
     QPalette changed = saved;
     changed.setColor(QPalette::Button, QColor(12, 200, 34));
     QApplication::setPalette(changed);
-    QTRY_VERIFY_WITH_TIMEOUT(window.Paints > paints, 2000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Paints > paints; }, 2000));
     EXPECT_EQ(window.grab().toImage().pixelColor(3, 3), QColor(12, 200, 34));
     QApplication::setPalette(saved);
 
-    // The fade still steps on the stored bytes (0x0F, 0, 0), not on the palette's colour.
+    // The fade steps from the colour shown, the palette's, not from the reference's own bytes
+    // (0x0F, 0, 0): each channel by Step towards lime's.
     Button->SetDestColor(clr::Lime);
     Move();
     Tick(1);
-    EXPECT_EQ(Button->FFadeColor, RGBColor(0, 2, 0));
+    const QColor face = saved.color(QPalette::Active, QPalette::Button);
+    EXPECT_EQ(Button->FFadeColor, RGBColor(face.red() - 2, face.green() + 2, face.blue() - 2));
 }
 
 } // namespace
