@@ -30,8 +30,9 @@ cp "$library" "$prefix/lib/$soname"
 printf '[Box]\nHistoryCount=1\nHistory0=installed\n[Other]\nHistoryCount=1\nHistory0=kept\n' >"$prefix/bin/history.ini"
 cp "$prefix/bin/history.ini" "$work/installed.ini"
 chmod -R a-w "$prefix"
-[[ $(ldd "$prefix/bin/history-probe") == *"$prefix/lib/$soname"* ]] \
-  || fail "the installed program does not use the installed library"
+loaded=$(ldd "$prefix/bin/history-probe" | awk -v so="$soname" '$1 == so { print $3 }')
+[[ -n $loaded && $(readlink -f "$loaded") == "$(readlink -f "$prefix/lib/$soname")" ]] \
+  || fail "the installed program does not use the installed library ($loaded)"
 
 as_user() {
   setpriv --reuid=65534 --regid=65534 --clear-groups \

@@ -401,8 +401,9 @@ QString FormWithNewWidgets(const std::vector<TNewWidget>& widgets)
     QString custom;
     for (const TNewWidget& widget : widgets) {
         children += widget.Element;
-        custom += QStringLiteral("<customwidget><class>%1</class><extends>QWidget</extends><header>h.h</header></customwidget>")
-                      .arg(widget.ClassName);
+        const bool comboBox = widget.ClassName.endsWith(QLatin1String("ComboBox"));
+        custom += QStringLiteral("<customwidget><class>%1</class><extends>%2</extends><header>h.h</header></customwidget>")
+                      .arg(widget.ClassName, QLatin1String(comboBox ? "QComboBox" : "QWidget"));
     }
     return QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>
 <ui version="4.0"><class>NewWidgets</class>

@@ -4,6 +4,7 @@
 // latching button toggles. Keys go through the window, as the window system delivers them.
 #include "widgets/ShineSpeedButton.h"
 #include "widgets/ZRKFadeButton.h"
+#include "SignalLog.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -19,18 +20,6 @@
 using namespace TarvoWidgets;
 
 namespace {
-
-using TLog = std::vector<std::string>;
-
-template <class TArgs> std::string Suffix(const TArgs&) { return {}; }
-std::string Suffix(bool down) { return down ? "(1)" : "(0)"; }
-
-template <class TObject, class TSender, class... TArgs>
-void On(TObject* object, void (TSender::*signal)(TArgs...), const char* name, TLog& log)
-{
-    const std::string entry = object->objectName().toStdString() + ":" + name;
-    QObject::connect(object, signal, object, [&log, entry](TArgs... args) { log.push_back(entry + (Suffix(args) + ... + std::string())); });
-}
 
 // A style that remembers the focus frames it was asked to draw, and for which widget.
 class TFocusFrameStyle : public QProxyStyle {
@@ -131,13 +120,7 @@ TEST_F(Keyboard, SpaceAndReturnClickTheFadeButtonAsClickDoesWithoutMouseEvents)
 {
     auto* fade = Add<TZRKFadeButton>("f", Qt::TabFocus);
     Show();
-    using F = TZRKFadeButton;
-    On(fade, &F::onMouseDown, "onMouseDown", Log);
-    On(fade, &F::onMouseUp, "onMouseUp", Log);
-    On(fade, &F::pressed, "pressed", Log);
-    On(fade, &F::released, "released", Log);
-    On(fade, &F::OnClick, "OnClick", Log);
-    On(fade, &F::clicked, "clicked", Log);
+    LogPressAndClick(fade, Log);
     Tab();
     ASSERT_TRUE(fade->hasFocus());
 
@@ -169,16 +152,8 @@ TEST_F(Keyboard, SpaceTogglesALatchingShineButtonInTheOrderOfClick)
     b->SetGroupIndex(1);
     a->SetDown(true);
     Show();
-    using S = TShineSpeedButton;
-    for (auto* button : {a, b}) {
-        On(button, &S::OnMouseDown, "OnMouseDown", Log);
-        On(button, &S::OnMouseUp, "OnMouseUp", Log);
-        On(button, &S::pressed, "pressed", Log);
-        On(button, &S::toggled, "toggled", Log);
-        On(button, &S::released, "released", Log);
-        On(button, &S::OnClick, "OnClick", Log);
-        On(button, &S::clicked, "clicked", Log);
-    }
+    for (auto* button : {a, b})
+        LogPressAndClick(button, Log);
     Tab();
     Tab();
     ASSERT_TRUE(b->hasFocus());

@@ -67,6 +67,8 @@ TPublishedPropertySheet::TPublishedPropertySheet(QDesignerPropertySheetExtension
 bool TPublishedPropertySheet::Wants(const QObject* object)
 {
     const QMetaObject* meta = object->metaObject();
+    if (meta->indexOfClassInfo("IgnoredQtProperties") >= 0)
+        return true;
     for (int i = 0; i < meta->propertyCount(); ++i) {
         const QMetaProperty property = meta->property(i);
         if (TPropertyText::IsColor(property) || TPublishedProperty::IsOwnedObject(property))
