@@ -7,7 +7,6 @@
 #include "toolkit/stores/ProgramFile.h"
 #include "toolkit/stores/Registry.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QRegularExpression>
 #include <algorithm>

@@ -141,9 +141,9 @@ public:
     /// without a folder part (no "/") is put in exeFolder.
     ///
     /// The saves and loads put such a bare name in the program's folder only where the user may
-    /// write there; a program installed read-only keeps it in the user's folder for the program
-    /// instead ($XDG_CONFIG_HOME/<program>/), reading the program folder's file until the first
-    /// save makes the user's copy from it (see TProgramFile).
+    /// write there; a program installed read-only keeps it in a folder named after the program
+    /// in the user's configuration folder instead, reading the program folder's file until the
+    /// first save makes the user's copy from it (see TProgramFile).
     static QString IniFileName(const QString& name, const QString& exeFolder);
 
     /// The automatic load of a box read from a stored layout.

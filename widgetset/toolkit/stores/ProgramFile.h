@@ -7,8 +7,8 @@ namespace TarvoWidgets {
 /// Where a file that a program names without a folder (a history box's bare SaveFileName) is
 /// kept. Its place is the program's folder, beside the executable. A program installed where
 /// its user may not write (under /usr or /opt, run by a user) would fail every save there and
-/// lose what the user typed, so the same name in the program's folder of the user's
-/// configuration takes its place (ProgramConfigFolder: $XDG_CONFIG_HOME/<program>/):
+/// lose what the user typed, so the same name in the user's folder for the program takes its
+/// place (ProgramConfigFolder, a folder named after the program in $XDG_CONFIG_HOME):
 /// - reading finds the user's copy, or the program folder's file while there is no copy yet;
 /// - writing goes to the user's copy, which starts as a copy of the program folder's file, so
 ///   that every section kept there (another box's history) is still found after the first save.
