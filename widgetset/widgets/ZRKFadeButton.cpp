@@ -25,22 +25,14 @@ TZRKFadeButton::TZRKFadeButton(QWidget* owner)
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    FBorderColor = clr::Silver;
-    FBorderDestColor = clr::White;
+    // The plain defaults are the fields' initialisers; the setters below also set what is
+    // shown (the fill, the caption colour) and the timer.
     SetColor(clr::Green);
-    FDestColor = clr::Lime;
-    FFadeOnOver = true;
-    FShowBorder = true;
-    FCaptionOverColor = clr::Lime;
-    FFadeOnLeave = true;
     SetFontColor(clr::White);
-    FFadeColor = FColor;
     FFadeBorderColor = FBorderColor;
     resize(150, 30);
-    FBorderHeight = 1;
     FTimer.SetEnabled(false);
     connect(&FTimer, &TTimer::OnTimer, this, &TZRKFadeButton::Animate);
-    FStep = 2;
     SetSpeed(10);
 }
 

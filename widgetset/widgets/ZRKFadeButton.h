@@ -164,15 +164,15 @@ private:
 
     TColor FFontColor = 0;
     TColor FColor = 0;
-    bool FFadeOnLeave = false;
-    int FStep = 0;
-    TColor FBorderColor = 0;
-    TColor FBorderDestColor = 0;
-    TColor FDestColor = 0;
-    bool FShowBorder = false;
-    TColor FCaptionOverColor = 0;
-    bool FFadeOnOver = false;
-    int FBorderHeight = 0;
+    bool FFadeOnLeave = true;
+    int FStep = 2;
+    TColor FBorderColor = clr::Silver;
+    TColor FBorderDestColor = clr::White;
+    TColor FDestColor = clr::Lime;
+    bool FShowBorder = true;
+    TColor FCaptionOverColor = clr::Lime;
+    bool FFadeOnOver = true;
+    int FBorderHeight = 1;
     int FSpeed = 0;
 };
 
