@@ -22,9 +22,15 @@
 #include <QtDesigner/QDesignerPropertyEditorInterface>
 #include <QtDesigner/QDesignerDynamicPropertySheetExtension>
 #include <QtDesigner/QDesignerPropertySheetExtension>
+#include <QtUiPlugin/QDesignerCustomWidgetInterface>
+#include <QtDesigner/private/pluginmanager_p.h>
 #include <QtDesigner/private/qdesigner_utils_p.h>
+#include <QProcess>
+#include <QXmlStreamReader>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
+#include <vector>
 
 using namespace TarvoWidgets;
 using qdesigner_internal::PropertySheetFlagValue;
@@ -339,6 +345,159 @@ TEST_F(DesignerSheet, WhatTheWidgetHasNoQtStyleSetterForIsSavedByNameOnlyWhenCha
     EXPECT_EQ(Saved(QStringLiteral("Colors.GradColor")), QStringLiteral("<color><red>1</red><green>2</green><blue>3</blue></color>"));
     EXPECT_TRUE(dynamic->removeDynamicProperty(note));
     EXPECT_EQ(Attributes(QStringLiteral("note")), QString());
+}
+
+// ---------------------------------------------------------------------------------------------
+// New widgets from the widget box: the plugin's domXml, as Designer drops it onto a form.
+
+// What an entry's domXml gives a new widget: its object name, size and caption.
+struct TNewWidget {
+    QString ClassName;
+    QString Name;
+    QSize Size;
+    QString Caption;
+    QString Element; // the <widget> element, as a form holds it
+};
+
+TNewWidget NewWidget(const QDesignerCustomWidgetInterface& plugin)
+{
+    TNewWidget result{plugin.name(), {}, {}, {}, {}};
+    const QString xml = plugin.domXml();
+    const qsizetype from = xml.indexOf(QStringLiteral("<widget"));
+    result.Element = xml.mid(from, xml.lastIndexOf(QStringLiteral("</widget>")) + 9 - from);
+    QXmlStreamReader reader(xml);
+    QString property;
+    while (reader.readNextStartElement() || !reader.atEnd()) {
+        if (!reader.isStartElement())
+            continue;
+        if (reader.name() == QLatin1String("widget"))
+            result.Name = reader.attributes().value(QLatin1String("name")).toString();
+        else if (reader.name() == QLatin1String("property"))
+            property = reader.attributes().value(QLatin1String("name")).toString();
+        else if (reader.name() == QLatin1String("width"))
+            result.Size.setWidth(reader.readElementText().toInt());
+        else if (reader.name() == QLatin1String("height"))
+            result.Size.setHeight(reader.readElementText().toInt());
+        else if (reader.name() == QLatin1String("string") && property == QLatin1String("Caption"))
+            result.Caption = reader.readElementText();
+    }
+    return result;
+}
+
+// The widget set's entries in Designer's widget box.
+std::vector<TNewWidget> NewWidgets(QDesignerFormEditorInterface* core)
+{
+    std::vector<TNewWidget> widgets;
+    for (QDesignerCustomWidgetInterface* plugin : core->pluginManager()->registeredCustomWidgets())
+        if (plugin->name().startsWith(QLatin1String("TarvoWidgets::")))
+            widgets.push_back(NewWidget(*plugin));
+    return widgets;
+}
+
+// A form holding one new widget of each entry, as Designer has it after the drops.
+QString FormWithNewWidgets(const std::vector<TNewWidget>& widgets)
+{
+    QString children;
+    QString custom;
+    for (const TNewWidget& widget : widgets) {
+        children += widget.Element;
+        const bool comboBox = widget.ClassName.endsWith(QLatin1String("ComboBox"));
+        custom += QStringLiteral("<customwidget><class>%1</class><extends>%2</extends><header>h.h</header></customwidget>")
+                      .arg(widget.ClassName, QLatin1String(comboBox ? "QComboBox" : "QWidget"));
+    }
+    return QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>
+<ui version="4.0"><class>NewWidgets</class>
+<widget class="QWidget" name="NewWidgets">
+ <property name="geometry"><rect><x>0</x><y>0</y><width>600</width><height>400</height></rect></property>
+%1
+</widget>
+<customwidgets>%2</customwidgets>
+</ui>)").arg(children, custom);
+}
+
+TEST_F(DesignerSheet, NewWidgetsAreNamedAsDesignerNamesItsOwnAndUicMakesMembersOfThoseNames)
+{
+    const std::map<QString, QString> expected{
+        {QStringLiteral("TarvoWidgets::TZRKFadeButton"), QStringLiteral("zrkFadeButton")},
+        {QStringLiteral("TarvoWidgets::TShineSpeedButton"), QStringLiteral("shineSpeedButton")},
+        {QStringLiteral("TarvoWidgets::THistoryComboBox"), QStringLiteral("historyComboBox")},
+        {QStringLiteral("TarvoWidgets::TSpeedButton"), QStringLiteral("speedButton")},
+    };
+    const std::vector<TNewWidget> widgets = NewWidgets(Core);
+    ASSERT_EQ(widgets.size(), expected.size());
+    for (const TNewWidget& widget : widgets) {
+        ASSERT_TRUE(expected.count(widget.ClassName)) << widget.ClassName.toStdString();
+        EXPECT_EQ(widget.Name, expected.at(widget.ClassName));
+    }
+
+    // Saved by Designer and compiled by uic: members of those names.
+    Form.reset(Core->formWindowManager()->createFormWindow());
+    Form->setContents(FormWithNewWidgets(widgets));
+    QTemporaryDir folder;
+    const QString ui = folder.filePath(QStringLiteral("NewWidgets.ui"));
+    QFile file(ui);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(Form->contents().toUtf8());
+    file.close();
+    QProcess uic;
+    uic.start(QStringLiteral(TARVO_UIC), {ui});
+    ASSERT_TRUE(uic.waitForFinished(60000));
+    ASSERT_EQ(uic.exitCode(), 0) << uic.readAllStandardError().toStdString();
+    const QString code = QString::fromUtf8(uic.readAllStandardOutput());
+    for (const auto& [className, name] : expected)
+        EXPECT_TRUE(code.contains(QStringLiteral("%1 *%2;").arg(className, name))) << name.toStdString() << "\n" << code.toStdString();
+}
+
+TEST_F(DesignerSheet, NewWidgetsComeAtTheirSizeHintWithTheButtonsCaptioned)
+{
+    const std::vector<TNewWidget> widgets = NewWidgets(Core);
+    Form.reset(Core->formWindowManager()->createFormWindow());
+    Form->setContents(FormWithNewWidgets(widgets));
+    for (const TNewWidget& entry : widgets) {
+        SCOPED_TRACE(entry.ClassName.toStdString());
+        auto* widget = Form->findChild<QWidget*>(entry.Name);
+        ASSERT_NE(widget, nullptr);
+        // A button comes with a caption, as Designer's own do ("PushButton"), and room for it.
+        const bool button = widget->metaObject()->indexOfProperty("Caption") >= 0;
+        EXPECT_EQ(widget->property("Caption").toString(), button ? entry.ClassName.section(QLatin1String("::T"), 1) : QString());
+        EXPECT_EQ(widget->size(), widget->sizeHint());
+        EXPECT_EQ(entry.Size, widget->sizeHint());
+    }
+    // The shine button no longer comes at the toolkit's 25 by 25, its caption cut.
+    auto* shine = Form->findChild<TShineSpeedButton*>(QStringLiteral("shineSpeedButton"));
+    ASSERT_NE(shine, nullptr);
+    EXPECT_GT(shine->width(), shine->fontMetrics().horizontalAdvance(shine->Caption()));
+}
+
+TEST_F(DesignerSheet, QtsRowsThatTheWidgetNeverReadsAreHidden)
+{
+    Form.reset(Core->formWindowManager()->createFormWindow());
+    Form->setContents(FormWithNewWidgets(NewWidgets(Core)));
+    // Row by row as the property editor goes: hidden, or shown.
+    const auto shown = [&](const char* widgetName, const char* row) {
+        auto* widget = Form->findChild<QWidget*>(QString::fromLatin1(widgetName));
+        auto* sheet = widget ? qt_extension<QDesignerPropertySheetExtension*>(Core->extensionManager(), widget) : nullptr;
+        for (int index = 0; sheet && index < sheet->count(); ++index)
+            if (sheet->propertyName(index) == QLatin1String(row))
+                return sheet->isVisible(index);
+        ADD_FAILURE() << widgetName << " has no row " << row;
+        return false;
+    };
+    const struct {
+        const char* Widget;
+        bool Font;
+        bool Palette;
+    } cases[] = {
+        {"shineSpeedButton", false, false}, // Font and ActiveFont, the application's palette
+        {"zrkFadeButton", true, false},     // Qt's font; the application's palette
+        {"speedButton", true, false},
+        {"historyComboBox", true, true},    // a QComboBox, styled as any
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(shown(c.Widget, "font"), c.Font) << c.Widget;
+        EXPECT_EQ(shown(c.Widget, "palette"), c.Palette) << c.Widget;
+        EXPECT_TRUE(shown(c.Widget, "toolTip")) << c.Widget;
+    }
 }
 
 } // namespace

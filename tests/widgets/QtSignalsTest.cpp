@@ -6,6 +6,7 @@
 #include "widgets/HistoryComboBox.h"
 #include "widgets/ShineSpeedButton.h"
 #include "widgets/ZRKFadeButton.h"
+#include "SignalLog.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -20,19 +21,6 @@ using namespace TarvoWidgets;
 
 namespace {
 
-using TLog = std::vector<std::string>;
-
-// How a signal's arguments show in the log: toggled's state, nothing for the others.
-template <class... TArgs> std::string Suffix(const TArgs&...) { return {}; }
-std::string Suffix(bool down) { return down ? "(1)" : "(0)"; }
-
-// Records a signal of an object as "<objectName>:<name>" each time it comes.
-template <class TObject, class TSender, class... TArgs>
-void On(TObject* object, void (TSender::*signal)(TArgs...), const char* name, TLog& log)
-{
-    const std::string entry = object->objectName().toStdString() + ":" + name;
-    QObject::connect(object, signal, object, [&log, entry](TArgs... args) { log.push_back(entry + Suffix(args...)); });
-}
 
 // A visible host whose buttons are laid out at (10, 10), (40, 10), … so that clicks land inside.
 class QtSignals : public testing::Test {
@@ -61,13 +49,7 @@ TEST_F(QtSignals, TheFadeButtonsPressReleaseAndClickComeBetweenItsMouseEvents)
 {
     auto* fade = Add<TZRKFadeButton>("f");
     Show();
-    using F = TZRKFadeButton;
-    On(fade, &F::onMouseDown, "onMouseDown", Log);
-    On(fade, &F::pressed, "pressed", Log);
-    On(fade, &F::released, "released", Log);
-    On(fade, &F::OnClick, "OnClick", Log);
-    On(fade, &F::clicked, "clicked", Log);
-    On(fade, &F::onMouseUp, "onMouseUp", Log);
+    LogPressAndClick(fade, Log);
 
     QTest::mouseClick(fade, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(Log, (TLog{"f:onMouseDown", "f:pressed", "f:released", "f:OnClick", "f:clicked", "f:onMouseUp"}));
@@ -94,16 +76,8 @@ TEST_F(QtSignals, AShineButtonLatchingInAGroupTogglesBeforeItsReleaseAndClick)
     b->SetGroupIndex(1);
     a->SetDown(true);
     Show();
-    using S = TShineSpeedButton;
-    for (auto* button : {a, b}) {
-        On(button, &S::OnMouseDown, "OnMouseDown", Log);
-        On(button, &S::pressed, "pressed", Log);
-        On(button, &S::OnMouseUp, "OnMouseUp", Log);
-        On(button, &S::toggled, "toggled", Log);
-        On(button, &S::released, "released", Log);
-        On(button, &S::OnClick, "OnClick", Log);
-        On(button, &S::clicked, "clicked", Log);
-    }
+    for (auto* button : {a, b})
+        LogPressAndClick(button, Log);
 
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(Log, (TLog{"b:OnMouseDown", "b:pressed", "b:OnMouseUp", "a:toggled(0)", "b:toggled(1)", "b:released",

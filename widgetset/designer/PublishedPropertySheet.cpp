@@ -67,6 +67,8 @@ TPublishedPropertySheet::TPublishedPropertySheet(QDesignerPropertySheetExtension
 bool TPublishedPropertySheet::Wants(const QObject* object)
 {
     const QMetaObject* meta = object->metaObject();
+    if (meta->indexOfClassInfo("IgnoredQtProperties") >= 0)
+        return true;
     for (int i = 0; i < meta->propertyCount(); ++i) {
         const QMetaProperty property = meta->property(i);
         if (TPropertyText::IsColor(property) || TPublishedProperty::IsOwnedObject(property))
@@ -189,6 +191,13 @@ bool TPublishedPropertySheet::reset(int index)
     return index == PictureRow() || FontAt(index) ? false : FBase->reset(index);
 }
 
+QStringList TPublishedPropertySheet::IgnoredQtProperties() const
+{
+    const QMetaObject* meta = FWidget->metaObject();
+    const int at = meta->indexOfClassInfo("IgnoredQtProperties");
+    return at < 0 ? QStringList() : QString::fromLatin1(meta->classInfo(at).value()).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
 bool TPublishedPropertySheet::isVisible(int index) const
 {
     if (const TPublishedProperty* owned = Owned(index))
@@ -198,6 +207,9 @@ bool TPublishedPropertySheet::isVisible(int index) const
     // The colour sets are edited through their own properties.
     const QMetaProperty meta = Meta(index);
     if (meta.isValid() && TPublishedProperty::IsOwnedObject(meta))
+        return false;
+    // Qt's own rows that the widget's painting never reads (see the class's comment).
+    if (meta.isValid() && IgnoredQtProperties().contains(QString::fromLatin1(meta.name())))
         return false;
     return FBase->isVisible(index);
 }

@@ -5,6 +5,7 @@
 #include <QExtensionFactory>
 #include <QHash>
 #include <QSet>
+#include <QStringList>
 #include <QtDesigner/QDesignerDynamicPropertySheetExtension>
 #include <QtDesigner/QDesignerPropertySheetExtension>
 #include <optional>
@@ -92,6 +93,9 @@ private:
     bool IsWriterRow(int index) const;
     // Designer's own property at index, if it is one of the widget's Q_PROPERTYs.
     QMetaProperty Meta(int index) const;
+    /// Qt's properties that the widget's class says its painting never reads (the class info
+    /// "IgnoredQtProperties", names separated by blanks): hidden from the property editor.
+    QStringList IgnoredQtProperties() const;
     // The font that Designer's own property at index publishes, or none.
     TarvoWidgets::TFont* FontAt(int index) const;
     // Whether an owned property is one that its font's row edits.

@@ -37,20 +37,21 @@ QWidget* CreateDesignTimeHistoryBox(QWidget* parent)
 TWidgetCollection::TWidgetCollection(QObject* parent)
     : QObject(parent)
 {
-    // One entry per widget of the set: class, header, tool tip, default size, icon, creation.
+    // One entry per widget of the set: class, header, tool tip, whether a new one has a caption,
+    // icon, creation.
     const TWidgetEntry entries[] = {
         {ClassName<TZRKFadeButton>(), QStringLiteral("widgets/ZRKFadeButton.h"),
          QStringLiteral("A push button whose fill and outline fade to their hover colours"),
-         QSize(150, 30), FadeButtonIcon, Create<TZRKFadeButton>},
+         true, FadeButtonIcon, Create<TZRKFadeButton>},
         {ClassName<TShineSpeedButton>(), QStringLiteral("widgets/ShineSpeedButton.h"),
          QStringLiteral("A speed button with a glyph lit while the pointer is over it and dimmed while disabled"),
-         QSize(25, 25), ShineButtonIcon, Create<TShineSpeedButton>},
+         true, ShineButtonIcon, Create<TShineSpeedButton>},
         {ClassName<THistoryComboBox>(), QStringLiteral("widgets/HistoryComboBox.h"),
          QStringLiteral("An editable combo box that keeps a most-recently-used history in an INI file or the registry"),
-         QSize(200, 26), HistoryComboBoxIcon, CreateDesignTimeHistoryBox},
+         false, HistoryComboBoxIcon, CreateDesignTimeHistoryBox},
         {ClassName<TSpeedButton>(), QStringLiteral("toolkit/controls/SpeedButton.h"),
          QStringLiteral("The toolkit's flat speed button; latches in groups together with the shine buttons"),
-         QSize(23, 22), SpeedButtonIcon, Create<TSpeedButton>},
+         true, SpeedButtonIcon, Create<TSpeedButton>},
     };
     for (const TWidgetEntry& entry : entries)
         FWidgets.append(new TWidgetPlugin(entry, this));

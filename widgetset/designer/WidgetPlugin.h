@@ -12,7 +12,7 @@ struct TWidgetEntry {
     QString ClassName;
     QString Header;       // the include file that uic writes
     QString ToolTip;
-    QSize DefaultSize;    // the size of a widget dropped on a form
+    bool HasCaption;      // whether a new one comes with a caption (its bare class name)
     std::function<QIcon()> Icon;
     std::function<QWidget*(QWidget* parent)> Create;
 };
@@ -35,6 +35,11 @@ public:
     QString domXml() const override;
     bool isInitialized() const override { return FInitialized; }
     void initialize(QDesignerFormEditorInterface* core) override;
+
+    /// The class name without its namespace and the toolkit's "T" (ZRKFadeButton).
+    static QString BareName(const QString& className);
+    /// The object name of a new widget of the class, as Designer names its own (zrkFadeButton).
+    static QString DefaultObjectName(const QString& className);
 
 private:
     TWidgetEntry FEntry;

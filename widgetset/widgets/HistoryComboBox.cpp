@@ -4,9 +4,9 @@
 #include "toolkit/application/ErrorBoundary.h"
 #include "toolkit/stores/IniFile.h"
 #include "toolkit/stores/ProfileErrors.h"
+#include "toolkit/stores/ProgramFile.h"
 #include "toolkit/stores/Registry.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QRegularExpression>
 #include <algorithm>
@@ -95,6 +95,20 @@ private:
     QComboBox& FBox;
     QString FText;
 };
+
+enum TFileUse { ForReading, ForWriting };
+
+// The INI file of a history saved under name. A bare name is the program's file, kept beside
+// the executable where the user may write there and in the user's folder for the program where
+// not (TProgramFile), so that a program installed read-only keeps its users' histories.
+QString HistoryFile(const QString& name, TFileUse use)
+{
+    if (name.contains(QLatin1Char('/')))
+        return THistoryComboBox::IniFileName(name, QString());
+    const TProgramFile::TPlaces places = TProgramFile::Current();
+    const QString bare = THistoryComboBox::IniFileName(name, places.ProgramFolder).mid(places.ProgramFolder.size() + 1);
+    return use == ForWriting ? TProgramFile::ForWriting(bare, places) : TProgramFile::ForReading(bare, places);
+}
 
 } // namespace
 
@@ -299,7 +313,7 @@ void THistoryComboBox::SaveToFile(const QString& fileName)
     TEntryNames name(TEntryNames::AsStored);
     for (int i = 0; i < source.size(); ++i)
         entries.WriteString(name(i), OneLine(source[i]));
-    TIniFile ini(IniFileName(fileName, QCoreApplication::applicationDirPath()), FileWriter());
+    TIniFile ini(HistoryFile(fileName, ForWriting), FileWriter());
     ini.ReplaceSection(section, std::move(entries));
     ini.UpdateFile();
 }
@@ -348,7 +362,7 @@ bool THistoryComboBox::SaveToRegistry()
 void THistoryComboBox::LoadFromFile(const QString& fileName)
 {
     const QString section = CheckedSection();
-    TIniFile ini(IniFileName(fileName, QCoreApplication::applicationDirPath()), FileWriter());
+    TIniFile ini(HistoryFile(fileName, ForReading), FileWriter());
     const QString countText = ini.ReadString(section, CountName, QStringLiteral("0"));
     bool ok = false;
     const int count = countText.trimmed().toInt(&ok, 10);

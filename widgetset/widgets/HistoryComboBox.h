@@ -44,6 +44,9 @@ class TRegistry;
 /// start of that destructor: WMDestroy runs there, and the automatic save then reads the copy
 /// taken a moment before. A box destroyed while its window still shows therefore saves its
 /// current entries, and the copy, a plain member, lives until the destructor has finished.
+///
+/// What Qt's styling reaches: everything, as on any QComboBox (palette, font, style sheets);
+/// the box draws nothing of its own.
 class THistoryComboBox : public QComboBox, public TLoadable {
     Q_OBJECT
     /// A layout stores the name once, as Qt's objectName.
@@ -136,6 +139,11 @@ public:
     /// ":" are ordinary characters of a file name. A name without an extension (no "." after
     /// its last "/") gets ".ini" (a name ending in a dot keeps it and gets none), and a name
     /// without a folder part (no "/") is put in exeFolder.
+    ///
+    /// The saves and loads put such a bare name in the program's folder only where the user may
+    /// write there; a program installed read-only keeps it in a folder named after the program
+    /// in the user's configuration folder instead, reading the program folder's file until the
+    /// first save makes the user's copy from it (see TProgramFile).
     static QString IniFileName(const QString& name, const QString& exeFolder);
 
     /// The automatic load of a box read from a stored layout.

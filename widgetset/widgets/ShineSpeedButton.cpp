@@ -398,10 +398,20 @@ void TShineSpeedButton::MouseUp(Qt::MouseButton Button, TShiftState Shift, int X
 
 void TShineSpeedButton::PressReleasing(bool inside, bool byMouse)
 {
-    // The latch comes before released(); click() only toggles it.
+    // The latch comes before released(); click() and the keyboard only toggle it, and then show
+    // the button as it now is (Space held it with the pressed look).
     if (!byMouse) {
+        QPointer<TShineSpeedButton> self(this);
         if (GroupIndex() != 0)
             SetDown(!Down());
+        // A toggled handler may have freed or disabled the button.
+        if (!self || !isEnabled())
+            return;
+        const TShineButtonState state = Down() ? (FMouseInside ? sbDownActive : sbDown) : (FMouseInside ? sbUpActive : sbUp);
+        if (state != FState) {
+            FState = state;
+            Repaint();
+        }
         return;
     }
     if (GroupIndex() == 0) {

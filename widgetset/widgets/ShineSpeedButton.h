@@ -30,8 +30,19 @@ struct TStateGlyphLook;
 ///
 /// It plays the toolkit's windowless control: a child widget that paints only through Paint and
 /// its three drawing steps, declares itself opaque unless Transparent, and raises its own clicks.
+///
+/// What Qt's styling reaches. The button draws with its own properties alone: the colours of
+/// Colors and PressedColors, FontShadow, FontHighlight and the disabled colours, the caption in
+/// Font (ActiveFont under the pointer). The system colours among them (clBtnFace, the defaults)
+/// and a font whose face was never written follow the application's palette and font, so a
+/// new desktop theme reaches them. The widget's own palette and font reach nothing, and
+/// Designer hides their rows; a style sheet changes nothing of the look (its qproperty-
+/// settings are property writes, which do). The style draws one thing: the focus frame, where
+/// a focus policy lets the button take the focus (the default is Qt::NoFocus).
 class TShineSpeedButton : public TCustomSpeedButton, public TLoadable {
     Q_OBJECT
+    /// The caption is drawn in Font and ActiveFont, never in Qt's font.
+    Q_CLASSINFO("IgnoredQtProperties", "font palette")
     Q_PROPERTY(bool Visible READ IsVisibleSet WRITE setVisible NOTIFY VisibleChanged)
     Q_CLASSINFO("Default:Visible", "true")
     /// The button's own, in its order, each with its published default.
@@ -371,6 +382,8 @@ protected:
 private:
     /// Stores a different value in field, invalidates and emits the property's change signal.
     template <typename T, typename TSignal> void UpdateLook(T& field, T value, TSignal changed);
+    /// The room the glyph takes in layout units (0 by 0 without one).
+    QSize GlyphExtent() const;
     /// The size of the glyph and caption block in the given caption font.
     QSize ContentSize(const QFontMetrics& metrics) const;
     /// The writes of Qt's property system for the setters that may raise (see PropertyWrite.h).

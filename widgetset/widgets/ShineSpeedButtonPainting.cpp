@@ -77,6 +77,11 @@ constexpr int CaptionFlags = Qt::TextShowMnemonic;
 void TShineSpeedButton::paintEvent(QPaintEvent*)
 {
     Paint();
+    // The focus, where a focus policy lets the button have it, inside the two-pixel bevel.
+    if (hasFocus()) {
+        QPainter screen(this);
+        DrawFocusFrame(screen, rect().adjusted(3, 3, -3, -3));
+    }
 }
 
 void TShineSpeedButton::Paint()
@@ -362,9 +367,18 @@ TShineSpeedButton::TButtonLayout TShineSpeedButton::EffectiveLayout() const
     }
 }
 
+QSize TShineSpeedButton::GlyphExtent() const
+{
+    // The room the glyph takes in layout units: a picture made for a scaled screen (an icon's
+    // pixmap at ratio 2 has twice the pixels) covers its pixel size divided by its ratio.
+    if (FGlyph->Empty())
+        return QSize(0, 0);
+    return FGlyph->Image().deviceIndependentSize().toSize();
+}
+
 QSize TShineSpeedButton::ContentSize(const QFontMetrics& metrics) const
 {
-    const QSize glyph = FGlyph->Empty() ? QSize(0, 0) : QSize(FGlyph->Width(), FGlyph->Height());
+    const QSize glyph = GlyphExtent();
     const QSize caption = Caption().isEmpty() ? QSize(0, 0) : metrics.size(CaptionFlags, Caption());
     return ArrangeContent(FLayout, glyph, caption, FSpacing).Size;
 }
@@ -388,7 +402,7 @@ void TShineSpeedButton::CalcDrawPosition(QPainter& Canvas, QPoint& GlyphPos, QRe
 {
     // A right-to-left button mirrors the glyph's side, margin included.
     const TButtonLayout layout = EffectiveLayout();
-    const QSize glyph = FGlyph->Empty() ? QSize(0, 0) : QSize(FGlyph->Width(), FGlyph->Height());
+    const QSize glyph = GlyphExtent();
     const QSize caption = Caption().isEmpty() ? QSize(0, 0) : FPaintCache->CaptionExtent(Canvas, CaptionFlags, Caption());
     const TContentBlock block = ArrangeContent(layout, glyph, caption, FSpacing);
     const int tw = block.Size.width();

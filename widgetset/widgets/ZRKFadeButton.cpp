@@ -122,7 +122,11 @@ void TZRKFadeButton::Paint()
 
 void TZRKFadeButton::paintEvent(QPaintEvent*)
 {
-    QPainter(this).drawImage(0, 0, Frame(devicePixelRatioF()));
+    QPainter screen(this);
+    screen.drawImage(0, 0, Frame(devicePixelRatioF()));
+    // The focus, where a focus policy lets the button have it, inside the outline.
+    const int inset = (FShowBorder ? OutlineBand() : 0) + 2;
+    DrawFocusFrame(screen, rect().adjusted(inset, inset, -inset, -inset));
 }
 
 QImage TZRKFadeButton::Frame(qreal devicePixelRatio) const

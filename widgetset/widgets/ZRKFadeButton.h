@@ -20,6 +20,14 @@ namespace TarvoWidgets {
 /// It plays the toolkit's windowless control: it gets mouse moves with no button held. Its
 /// setters, the fade ticks and the mouse handlers ask Qt for a paint, which Qt carries out
 /// before the next frame, merged with any other.
+///
+/// What Qt's styling reaches. The caption is drawn in Qt's font (Font is its name in a stored
+/// layout), so setFont, the application's font and a style sheet's font settings reach it; its
+/// colour is FontColor. Every other colour is the button's own (Color, DestColor, BorderColor,
+/// …), a system colour among them resolved through the application's palette at each paint:
+/// the widget's own palette reaches nothing, and Designer hides its row; a style sheet's
+/// colours and borders change nothing. The style draws the focus frame, where a focus policy
+/// lets the button take the focus (the default is Qt::NoFocus).
 class TZRKFadeButton : public TCustomButton {
     Q_OBJECT
     /// The placement properties, Caption and ShowHint are the button core's (TCustomButton).

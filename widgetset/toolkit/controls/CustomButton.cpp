@@ -4,8 +4,12 @@
 #include "toolkit/controls/DialogChar.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
+#include <QPainter>
 #include <QPointer>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace TarvoWidgets {
 
@@ -18,6 +22,7 @@ public:
     bool ShowHint = false;
     QString Caption;
     bool Held = false; // the left button went down on the button and its release is awaited
+    bool HeldByKey = false; // that press is Space's, held on the focused button
 };
 
 TCustomButton::TCustomButton(QWidget* owner)
@@ -164,6 +169,70 @@ bool TCustomButton::event(QEvent* event)
     if (event->type() == QEvent::UngrabMouse)
         EndLostPress(false);
     return QWidget::event(event);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The keyboard, for a button that a program or a form gave a focus policy (the default is none).
+
+namespace {
+
+bool IsSpace(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Space && !event->isAutoRepeat();
+}
+
+} // namespace
+
+void TCustomButton::keyPressEvent(QKeyEvent* event)
+{
+    // Space holds the button as the left button does, without its mouse events (as Qt's buttons
+    // do); Return and Enter click at once.
+    if (IsSpace(event) && event->modifiers() == Qt::NoModifier) {
+        if (!d->Held && Press())
+            d->HeldByKey = d->Held;
+        return;
+    }
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        click(); // the last thing done: the click handler may free the button
+        return;
+    }
+    // Space held down repeats: the press goes on.
+    if (event->key() == Qt::Key_Space && event->isAutoRepeat() && d->HeldByKey)
+        return;
+    QWidget::keyPressEvent(event);
+}
+
+void TCustomButton::keyReleaseEvent(QKeyEvent* event)
+{
+    if (IsSpace(event) && d->HeldByKey) {
+        d->HeldByKey = false;
+        // The order of click(): the latch, released(), OnClick, clicked().
+        if (d->Held)
+            ReleasePress(true, false);
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+void TCustomButton::focusOutEvent(QFocusEvent* event)
+{
+    // Space's press ends without a click when the focus goes elsewhere: its release goes there.
+    if (d->HeldByKey) {
+        d->HeldByKey = false;
+        EndLostPress(false);
+    }
+    QWidget::focusOutEvent(event);
+}
+
+void TCustomButton::DrawFocusFrame(QPainter& canvas, const QRect& area) const
+{
+    if (!hasFocus())
+        return;
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = area;
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &canvas, this);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <memory>
 
+class QPainter;
+
 namespace TarvoWidgets {
 
 class TCustomButtonPrivate;
@@ -26,6 +28,9 @@ class TCustomSpeedButtonPrivate;
 /// events demand, and follows the press through the hooks below.
 class TCustomButton : public QWidget, public TAccessibleButton {
     Q_OBJECT
+    /// Qt's rows that Designer hides: every colour of the buttons is a property of their own,
+    /// a system colour among them resolved through the application's palette.
+    Q_CLASSINFO("IgnoredQtProperties", "palette")
     /// The base control's properties. Those that Qt's own widget properties already carry into
     /// a stored layout (objectName, geometry, cursor, enabled, toolTip) are not stored twice.
     Q_PROPERTY(QString Name READ objectName WRITE setObjectName STORED false DESIGNABLE false)
@@ -117,9 +122,18 @@ protected:
     /// The click of a press that ended over the button: OnClick, then clicked().
     virtual void Click();
 
+    /// Draws the style's focus frame (QStyle::PE_FrameFocusRect) around area while the button
+    /// has the keyboard focus; a button calls it at the end of its painting.
+    void DrawFocusFrame(QPainter& canvas, const QRect& area) const;
+
     void changeEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     bool event(QEvent* event) override;
+    /// With a focus policy: Space presses and its release clicks (click()'s order of signals,
+    /// no mouse events), Return and Enter click; the focus lost ends Space's press unclicked.
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     friend class TCustomSpeedButton;

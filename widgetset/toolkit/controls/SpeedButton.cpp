@@ -16,7 +16,8 @@ public:
 TSpeedButton::TSpeedButton(QWidget* parent)
     : TCustomSpeedButton(parent), d(std::make_unique<TSpeedButtonPrivate>())
 {
-    // The toolkit's default size; a toolbar button never takes the keyboard focus.
+    // The toolkit's default size; a toolbar button takes the keyboard focus only where a program
+    // gives it a focus policy.
     resize(23, 22);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -155,6 +156,8 @@ void TSpeedButton::paintEvent(QPaintEvent*)
     painter.fillRect(QRect(0, 0, 1, all.height() - 1), topLeft);
     painter.fillRect(QRect(0, all.height() - 1, all.width(), 1), bottomRight);
     painter.fillRect(QRect(all.width() - 1, 0, 1, all.height()), bottomRight);
+    // Only where a program gave the button a focus policy.
+    DrawFocusFrame(painter, all.adjusted(2, 2, -2, -2));
 
     if (Caption().isEmpty())
         return;

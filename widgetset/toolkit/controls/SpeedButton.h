@@ -4,10 +4,14 @@
 
 namespace TarvoWidgets {
 
-/// The toolkit's speed button: a flat button that never takes the focus and, with a non-zero
+/// The toolkit's speed button: a flat button that takes no focus by default and, with a non-zero
 /// GroupIndex, latches down. The group, the press, the accelerator and the signals are the
 /// button core's (TCustomSpeedButton); this class draws the button and follows the press with
 /// its look.
+///
+/// What Qt's styling reaches: the caption is drawn in Qt's font; the face, bevel and text are
+/// the system colours of the application's palette, so the widget's own palette reaches nothing
+/// (Designer hides its row), nor do a style sheet's colours.
 class TSpeedButton : public TCustomSpeedButton {
     Q_OBJECT
 

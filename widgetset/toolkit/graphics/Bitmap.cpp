@@ -28,6 +28,8 @@ QImage Monochrome(QImage image)
 {
     const QImage rgb = std::move(image).convertToFormat(QImage::Format_RGB32);
     QImage mono(rgb.size(), QImage::Format_Mono);
+    // Still the same picture: it covers the same room at a scaled screen's ratio.
+    mono.setDevicePixelRatio(rgb.devicePixelRatio());
     mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
     mono.fill(0);
     const int width = rgb.width();

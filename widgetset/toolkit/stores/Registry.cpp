@@ -1,10 +1,10 @@
 #include "toolkit/stores/Registry.h"
 
 #include "toolkit/stores/ProfileErrors.h"
+#include "toolkit/stores/UserFolders.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace TarvoWidgets {
 
@@ -91,15 +91,6 @@ QString& ChosenStoreFile()
     return fileName;
 }
 
-// The user's configuration folder as Qt finds it, refused when relative.
-QString ConfigFolder()
-{
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    if (!QDir::isAbsolutePath(folder))
-        throw EToolkitError(QStringLiteral("設定フォルダ '%1' が絶対パスではないため、レジストリを開けません").arg(folder));
-    return QDir::cleanPath(folder);
-}
-
 // A store that is missing starts as a copy of the former one, once; the former file stays.
 void TakeOverFormerFile(const QString& fileName)
 {
@@ -137,12 +128,12 @@ QString TRegistry::StoreFile()
 
 QString TRegistry::DefaultFileName()
 {
-    return ConfigFolder() + QStringLiteral("/TarvoWidgets/registry.conf");
+    return UserConfigFolder(QStringLiteral("レジストリ")) + QStringLiteral("/TarvoWidgets/registry.conf");
 }
 
 QString TRegistry::FormerFileName()
 {
-    return ConfigFolder() + QStringLiteral("/tarvo/registry.conf");
+    return UserConfigFolder(QStringLiteral("レジストリ")) + QStringLiteral("/tarvo/registry.conf");
 }
 
 void TRegistry::SetStoreFile(const QString& fileName)
