@@ -611,6 +611,22 @@ TEST_F(HistoryBox, SaveOfMoreBytesThanOneHistoryMayHoldIsRefusedBeforeWriting)
     EXPECT_EQ(loaded.count(), count - 1);
 }
 
+// The bound counts the bytes that the stores write (UTF-8), not the characters: entries of
+// three-byte characters pass it at a third of the characters that ASCII entries take.
+TEST_F(HistoryBox, TheSaveBoundCountsTheBytesOfUtf8)
+{
+    const QString entry(1000, QChar(0x3042)); // あ, three bytes each
+    const int count = int(THistoryComboBox::MaxSaveBytes / 3000) + 1;
+    TBox box;
+    for (int i = 0; i < count; ++i)
+        box.addItem(entry);
+    const QString error = QStringLiteral("履歴の大きさ %1 バイトが上限の %2 バイトを超えています")
+                              .arg(qint64(count) * 3000)
+                              .arg(THistoryComboBox::MaxSaveBytes);
+    EXPECT_EQ(ErrorText([&] { box.SaveToFile(Path("h.ini")); }), error);
+    EXPECT_FALSE(QFile::exists(Path("h.ini")));
+}
+
 TEST_F(HistoryBox, IniSaveKeepsAnEntryWithALineBreakOnOneLine)
 {
     TBox box(L({"pasted\nline", "crlf\r\nend", "cr\r", "\xEF\xBB\xBF" "bom", "plain"}));

@@ -199,7 +199,10 @@ void TZRKFadeButton::MouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers M
         return;
     if (FFontColor != FCaptionOverColor) {
         FSavedFontColor = FFontColor;
+        // The change signal's slot may free the button too.
         SetFontColor(FCaptionOverColor);
+        if (!self)
+            return;
     }
     // A running fade, in either direction, is left alone: a fade-out runs on to its end.
     if (!FTimer.Enabled() && FFadeOnOver) {
@@ -215,6 +218,8 @@ void TZRKFadeButton::MouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers M
 
 void TZRKFadeButton::MouseLeave()
 {
+    // The font colour's change signal may free the button.
+    QPointer<TZRKFadeButton> self(this);
     if (FFadeOnLeave) {
         // Reverses a fade-in at once from the colour it has reached.
         FFadeDelta = -FStep;
@@ -227,9 +232,11 @@ void TZRKFadeButton::MouseLeave()
         FFadeColor = FColor;
         if (FSavedFontColor)
             SetFontColor(*FSavedFontColor);
-        Paint();
+        if (self)
+            Paint();
     }
-    Q_EMIT onMouseLeave(this);
+    if (self)
+        Q_EMIT onMouseLeave(this);
 }
 
 void TZRKFadeButton::Animate(QObject*)
