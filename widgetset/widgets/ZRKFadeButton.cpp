@@ -1,8 +1,10 @@
 #include "widgets/ZRKFadeButton.h"
 
 #include "toolkit/base/ChangeNotify.h"
+#include "toolkit/graphics/ExposedPart.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
 #include <algorithm>
@@ -126,17 +128,26 @@ void TZRKFadeButton::Paint()
     repaint();
 }
 
-void TZRKFadeButton::paintEvent(QPaintEvent*)
+void TZRKFadeButton::paintEvent(QPaintEvent* event)
 {
-    QPainter(this).drawImage(0, 0, Frame(devicePixelRatioF()));
+    // Only what the paint exposes is composed: a huge button costs what is shown of it.
+    const qreal ratio = devicePixelRatioF();
+    const TExposedPart part(event->rect(), size(), ratio);
+    if (!part.Rect().isEmpty())
+        QPainter(this).drawImage(part.Rect().topLeft(), Frame(part));
 }
 
 QImage TZRKFadeButton::Frame(qreal devicePixelRatio) const
 {
+    return Frame(TExposedPart(rect(), size(), devicePixelRatio));
+}
+
+QImage TZRKFadeButton::Frame(const TExposedPart& part) const
+{
     // Made at device pixels and drawn at its ratio, so nothing is scaled up on a dense screen.
-    QImage frame(size() * devicePixelRatio, QImage::Format_RGB32);
-    frame.setDevicePixelRatio(devicePixelRatio);
+    QImage frame = part.MakeImage(QImage::Format_RGB32);
     QPainter painter(&frame);
+    painter.translate(-part.Rect().topLeft());
     // System colour references are painted as the palette's colour; the fade steps on the
     // stored values alone.
     const QColor fill = ToQColor(FFadeColor);
