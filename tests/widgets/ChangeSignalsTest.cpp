@@ -125,11 +125,12 @@ TEST(ChangeSignals, ASlotMayFreeTheWidgetThatChanged)
              auto* fade = new Fade(&host);
              fade->setGeometry(10, 10, 80, 30);
              fade->show();
-             HoverMove(fade);
-             QObject::connect(fade, &Fade::FontColorChanged, &host, [fade] { delete fade; });
              return fade;
          },
          [](QWidget* w) {
+             // The hover gives the caption its hover colour; the leave gives the old one back.
+             HoverMove(w);
+             QObject::connect(static_cast<Fade*>(w), &Fade::FontColorChanged, w->parent(), [w] { delete w; });
              QEvent leave(QEvent::Leave);
              QCoreApplication::sendEvent(w, &leave);
          }},

@@ -17,7 +17,8 @@ QImage Render(QWidget* widget, const QRegion& region)
 {
     QImage image(widget->size(), QImage::Format_RGB32);
     image.fill(Qt::magenta);
-    widget->render(&image, QPoint(), region);
+    // Each pixel where the whole paint puts it.
+    widget->render(&image, region.boundingRect().topLeft(), region);
     return image;
 }
 

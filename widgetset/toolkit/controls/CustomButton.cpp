@@ -73,7 +73,8 @@ bool CanBeHeld(const QWidget* control)
 }
 
 // Notes whether a window was blocked by a modal dialog while it lives: a modal dialog opened
-// and closed again from a handler leaves no other trace, and Qt drops the press's implicit grab.
+// and closed again from a handler of the press leaves no other trace, and Qt drops the press's
+// implicit grab.
 class TModalWatch : public QObject {
 public:
     explicit TModalWatch(QWidget* window) : FWindow(window) { FWindow->installEventFilter(this); }
@@ -109,21 +110,10 @@ bool TCustomButton::Press()
     if (!CanBeHeld(this))
         return false;
     d->Held = true;
-    // A press that came through the window system has the left button in the application's
-    // button state; one sent straight to the widget does not, and is not checked against it.
-    const bool leftDownAtStart = QGuiApplication::mouseButtons().testFlag(Qt::LeftButton);
-    const TModalWatch modal(window());
     QPointer<TCustomButton> self(this);
     PressStarted();
     if (self)
         Q_EMIT pressed();
-    if (!self)
-        return false;
-    // A handler of pressed() may have cut the press short: a modal dialog whose loop took the
-    // release (or that blocked the window, after which Qt sends the release to no one), a
-    // popup or another widget's grab, a hide or a disable.
-    const bool releaseTaken = leftDownAtStart && !QGuiApplication::mouseButtons().testFlag(Qt::LeftButton);
-    EndLostPress(!releaseTaken && !modal.Blocked());
     return self;
 }
 
@@ -200,7 +190,23 @@ bool TCustomButton::event(QEvent* event)
 {
     if (event->type() == QEvent::UngrabMouse)
         EndLostPress(false);
-    return QWidget::event(event);
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
+        return QWidget::event(event);
+    // The button's own handlers of the mouse-down (its mouse-down event, Press and pressed())
+    // run inside; any of them may cut the press short: a modal dialog whose loop took the
+    // release (or that blocked the window, after which Qt sends the release to no one), a popup
+    // or another widget's grab, a hide or a disable. A press that came through the window
+    // system has the left button in the application's button state; one sent straight to the
+    // widget does not, and is not checked against it.
+    const bool leftDownAtStart = QGuiApplication::mouseButtons().testFlag(Qt::LeftButton);
+    const TModalWatch modal(window());
+    QPointer<TCustomButton> self(this);
+    const bool handled = QWidget::event(event);
+    if (self && d->Held) {
+        const bool releaseTaken = leftDownAtStart && !QGuiApplication::mouseButtons().testFlag(Qt::LeftButton);
+        EndLostPress(!releaseTaken && !modal.Blocked());
+    }
+    return handled;
 }
 
 // ---------------------------------------------------------------------------------------------
