@@ -53,10 +53,11 @@ public:
     static inline QStringList Faults;
 
 private:
-    static void Keep(QtMsgType type, const QMessageLogContext&, const QString& text)
+    static void Keep(QtMsgType type, const QMessageLogContext& context, const QString& text)
     {
         if (type != QtDebugMsg && type != QtInfoMsg && !IsExpected(text))
-            Faults << text;
+            Faults << QStringLiteral("%1 [%2 %3:%4]").arg(text, QLatin1String(context.category),
+                                                          QLatin1String(context.file), QString::number(context.line));
     }
     QtMessageHandler Previous = nullptr;
 };
@@ -176,10 +177,16 @@ private:
         return Pick(3) == 0 ? QVariant(Pick(100)) : QVariant(Pick(values));
     }
 
-    QVariant StringValue(const QMetaProperty& property)
+    QVariant StringValue(const QMetaProperty& property, bool history)
     {
+        // A history saves at its end where these say; a name it cannot save under is told on
+        // the log, which is not what the sequence looks for.
         if (QByteArray(property.name()) == "SaveFileName")
             return Pick(2) ? QString() : Folder.filePath(QStringLiteral("h%1.ini").arg(Pick(3)));
+        if (QByteArray(property.name()) == "SaveKeyName")
+            return Pick(2) ? QString() : QStringLiteral("Software\\Sequence\\%1").arg(Pick(3));
+        if (history && (QByteArray(property.name()) == "SaveSectionName" || QByteArray(property.name()) == "Name"))
+            return QStringLiteral("履歴%1").arg(Pick(3));
         static const char* const texts[] = {"", "&Go", "x", "A&&B", "&", "clRed", "clMauve", "#123456", "junk", "\\\\", "a\nb"};
         if (Pick(6) == 0)
             return QStringLiteral("あいう&え");
@@ -239,7 +246,7 @@ private:
         else if (property.metaType().id() == QMetaType::Int)
             value = IntValue();
         else if (property.metaType().id() == QMetaType::QString)
-            value = StringValue(property);
+            value = StringValue(property, qobject_cast<THistoryComboBox*>(widget) != nullptr);
         else if (property.metaType() == QMetaType::fromType<TShineBtnColors*>())
             value = QVariant::fromValue<TShineBtnColors*>(Pick(2) ? &Colors : nullptr);
         else if (property.metaType() == QMetaType::fromType<TFont*>())
