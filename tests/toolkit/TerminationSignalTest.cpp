@@ -45,8 +45,9 @@ TEST(TerminationSignal, GivesBackAFormerActionOfTheProgramsOwn)
     own.sa_flags = SA_RESTART;
     sigemptyset(&own.sa_mask);
     sigaddset(&own.sa_mask, SIGUSR2);
-    struct sigaction before {};
-    ASSERT_EQ(::sigaction(SIGTERM, &own, &before), 0);
+    // The application's own object gives its place up for the test's, and gets it back after.
+    delete QCoreApplication::instance()->findChild<TTerminationSignal*>();
+    ASSERT_EQ(::sigaction(SIGTERM, &own, nullptr), 0);
     {
         TTerminationSignal handler;
         struct sigaction during {};
@@ -54,8 +55,11 @@ TEST(TerminationSignal, GivesBackAFormerActionOfTheProgramsOwn)
         EXPECT_NE(during.sa_handler, &FormerHandler);
     }
     struct sigaction after {};
-    ASSERT_EQ(::sigaction(SIGTERM, &before, &after), 0);
+    struct sigaction initial {};
+    initial.sa_handler = SIG_DFL;
+    ASSERT_EQ(::sigaction(SIGTERM, &initial, &after), 0);
     EXPECT_EQ(after.sa_handler, &FormerHandler);
     EXPECT_TRUE(after.sa_flags & SA_RESTART);
     EXPECT_TRUE(sigismember(&after.sa_mask, SIGUSR2));
+    new TTerminationSignal(QCoreApplication::instance());
 }

@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <functional>
 #include <gtest/gtest.h>
+#include <memory>
+#include <vector>
 
 using namespace TarvoWidgets;
 
@@ -26,6 +28,16 @@ struct TKind {
     const char* Name;
     std::function<QWidget*()> Make;
 };
+
+// Each part on a fresh button, then each on one button in turn.
+std::vector<std::pair<QRect, bool>> Cases(const std::vector<QRect>& parts)
+{
+    std::vector<std::pair<QRect, bool>> cases;
+    for (const bool fresh : {true, false})
+        for (const QRect& part : parts)
+            cases.emplace_back(part, fresh);
+    return cases;
+}
 
 TEST(PaintOfAPart, HasThePixelsOfTheSamePlaceInAPaintOfTheWhole)
 {
@@ -48,17 +60,23 @@ TEST(PaintOfAPart, HasThePixelsOfTheSamePlaceInAPaintOfTheWhole)
              return b;
          }},
     };
-    const QRect parts[] = {{0, 0, 10, 10}, {7, 5, 33, 20}, {50, 3, 51, 34}, {1, 1, 1, 1}, {90, 30, 40, 40}};
+    const std::vector<QRect> parts = {{0, 0, 10, 10}, {7, 5, 33, 20}, {50, 3, 51, 34}, {1, 1, 1, 1}, {90, 30, 40, 40}};
     for (const TKind& kind : kinds) {
         std::unique_ptr<QWidget> whole(kind.Make());
         whole->resize(101, 37);
         const QImage full = Render(whole.get(), QRegion(whole->rect()));
-        for (const QRect& part : parts) {
-            SCOPED_TRACE(std::string(kind.Name) + " part at " + std::to_string(part.x()) + "," + std::to_string(part.y()));
-            // A button that painted nothing before, so that nothing kept stands in for the part.
-            std::unique_ptr<QWidget> button(kind.Make());
+        // One button for all parts in turn: what it kept of one part must not stand in for
+        // another that it does not cover.
+        std::unique_ptr<QWidget> keeping(kind.Make());
+        keeping->resize(101, 37);
+        for (const auto& [part, fresh] : Cases(parts)) {
+            SCOPED_TRACE(std::string(kind.Name) + (fresh ? " fresh" : " kept") + " part at " + std::to_string(part.x())
+                         + "," + std::to_string(part.y()));
+            // A fresh button painted nothing before, so that nothing kept stands in for the part.
+            std::unique_ptr<QWidget> made(fresh ? kind.Make() : nullptr);
+            QWidget* button = fresh ? made.get() : keeping.get();
             button->resize(101, 37);
-            const QImage shot = Render(button.get(), QRegion(part));
+            const QImage shot = Render(button, QRegion(part));
             const QRect inside = part & button->rect();
             for (int y = inside.top(); y <= inside.bottom(); ++y)
                 for (int x = inside.left(); x <= inside.right(); ++x)
