@@ -415,7 +415,9 @@ TEST_F(ShineInteraction, APressWhoseReleaseIsLostEndsWithoutAClickAndTheHoverRec
             QObject::connect(button, &B::OnMouseDown, &menu, [&] { menu.popup(QCursor::pos()); });
         PointerTo(button, {5, 5});
         WindowPress(button);
-        ASSERT_EQ(button->State(), B::sbDownActive) << c.Name;
+        // A menu that the mouse-down opens takes the mouse at once: the press ends there.
+        if (!std::string(c.Name).starts_with("a menu"))
+            ASSERT_EQ(button->State(), B::sbDownActive) << c.Name;
         Events.clear();
         c.Lose();
         EXPECT_FALSE(button->Held()) << c.Name;
