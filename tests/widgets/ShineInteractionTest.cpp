@@ -402,6 +402,7 @@ TEST_F(ShineInteraction, APressWhoseReleaseIsLostEndsWithoutAClickAndTheHoverRec
              WindowRelease(Buttons[0]);
              QTest::keyClick(menu, Qt::Key_Escape);
              QTRY_VERIFY_WITH_TIMEOUT(!Buttons[0]->Held(), 2000);
+             PointerTo(Buttons[0], {6, 6});
          }},
     };
     for (const TCase& c : cases) {
