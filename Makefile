@@ -94,5 +94,13 @@ soak-monkey: build
 	E2E_OUT=$(abspath $(BUILD))/e2e/soak-monkey TARVO_BIN_DIR=$(abspath $(BUILD))/bin \
 	  bash tests/e2e/monkey.sh $(MONKEY_EVENTS) $(SEED)
 
+# The widgets' random sequence, long: SEQUENCE_STEPS steps for each of SEQUENCE_SEEDS seeds.
+SEQUENCE_STEPS ?= 25000
+SEQUENCE_SEEDS ?= 4
+.PHONY: soak-sequence
+soak: soak-sequence
+soak-sequence: build
+	TARVO_SEQUENCE_STEPS=$(SEQUENCE_STEPS) TARVO_SEQUENCE_SEEDS=$(SEQUENCE_SEEDS) QT_QPA_PLATFORM=offscreen $(BUILD)/tests/sequence_tests
+
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)

@@ -59,6 +59,7 @@ TEST(DoubleSize, TheTwinIsShownAboveRatioOneAndOnlyWhenItIsSound)
         {"ratio 2, a twin that is no bitmap", 2.0, QByteArray("not a bitmap at all"), false},
         {"ratio 2, a twin of the normal size", 2.0, BitmapOf(Filled({21, 13}, Qt::blue)), false},
         {"ratio 2, a twin of another size", 2.0, BitmapOf(Filled({40, 26}, Qt::blue)), false},
+        {"ratio 2, a twin of the right width and another height", 2.0, BitmapOf(Filled({42, 24}, Qt::blue)), false},
     };
     const QString path = dir.filePath(QStringLiteral("0_1.bmp"));
     for (const TCase& c : cases) {

@@ -322,3 +322,20 @@ TEST_F(IniFileTest, ASectionWrittenWholeGivesTheBytesOfAnEraseAndItsWrites)
     ini.UpdateFile();
     EXPECT_EQ(FileBytes(FPath), "; hand\n\n[Other]\r\nkey=1\r\n[Last]\nx\n[Box]\nHistoryCount=0\n");
 }
+
+// Only a file that is not there is "no file yet": a look at the path that fails otherwise (the
+// folder may not be searched, a link loops, a part of the path is a file) is an error, so that
+// a history is never taken as empty and then saved over the one the user has.
+TEST_F(IniFileTest, APathThatCannotBeLookedAtIsRefusedNotTakenAsNoFile)
+{
+    const QString loop = FDir.filePath(QStringLiteral("loop.ini"));
+    ASSERT_EQ(::symlink("loop.ini", QFile::encodeName(loop).constData()), 0);
+    WriteBytes(FPath, "[S]\nK=v\n");
+    const QString underFile = FPath + QStringLiteral("/x.ini");
+    for (const QString& path : {loop, underFile}) {
+        SCOPED_TRACE(path.toStdString());
+        TIniFile ini(path);
+        EXPECT_EQ(ErrorText([&] { ini.ReadString(QStringLiteral("S"), QStringLiteral("K"), {}); }),
+                  QStringLiteral("ファイル %1 は開けません").arg(path));
+    }
+}

@@ -587,28 +587,41 @@ TEST_F(HistoryBox, CountBoundHoldsForBothStoresOnLoadAndOnSave)
     EXPECT_FALSE(QFile::exists(Path("h.ini")));
 }
 
+// The bound counts the bytes that the stores write (UTF-8), not the characters: entries of
+// three-byte characters reach it at a third of the characters that ASCII entries take.
 TEST_F(HistoryBox, SaveOfMoreBytesThanOneHistoryMayHoldIsRefusedBeforeWriting)
 {
-    // Entries of 2000 bytes, a few more than the limit holds.
-    const QString entry(2000, QLatin1Char('e'));
-    const int count = int(THistoryComboBox::MaxSaveBytes / 2000) + 1;
-    TBox box;
-    for (int i = 0; i < count; ++i)
-        box.addItem(entry);
-    const QString error = QStringLiteral("履歴の大きさ %1 バイトが上限の %2 バイトを超えています")
-                              .arg(qint64(count) * 2000)
-                              .arg(THistoryComboBox::MaxSaveBytes);
-    WriteRegistry("[K\\Other]\nv=\"1\"\n");
-    EXPECT_EQ(ErrorText([&] { box.SaveToRegistry(QStringLiteral("K")); }), error);
-    EXPECT_EQ(ErrorText([&] { box.SaveToFile(Path("h.ini")); }), error);
-    EXPECT_EQ(FileBytes(RegistryFile()), "[K\\Other]\nv=\"1\"\n");
-    EXPECT_FALSE(QFile::exists(Path("h.ini")));
+    const struct {
+        const char* Name;
+        QString Entry;
+        qint64 Bytes; // of one entry
+    } cases[] = {
+        {"ASCII", QString(2000, QLatin1Char('e')), 2000},
+        {"three-byte characters", QString(1000, QChar(0x3042)), 3000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        QFile::remove(Path("h.ini"));
+        // A few more entries than the limit holds.
+        const int count = int(THistoryComboBox::MaxSaveBytes / c.Bytes) + 1;
+        TBox box;
+        for (int i = 0; i < count; ++i)
+            box.addItem(c.Entry);
+        const QString error = QStringLiteral("履歴の大きさ %1 バイトが上限の %2 バイトを超えています")
+                                  .arg(qint64(count) * c.Bytes)
+                                  .arg(THistoryComboBox::MaxSaveBytes);
+        WriteRegistry("[K\\Other]\nv=\"1\"\n");
+        EXPECT_EQ(ErrorText([&] { box.SaveToRegistry(QStringLiteral("K")); }), error);
+        EXPECT_EQ(ErrorText([&] { box.SaveToFile(Path("h.ini")); }), error);
+        EXPECT_EQ(FileBytes(RegistryFile()), "[K\\Other]\nv=\"1\"\n");
+        EXPECT_FALSE(QFile::exists(Path("h.ini")));
 
-    box.removeItem(0);
-    box.SaveToFile(Path("h.ini"));
-    TBox loaded;
-    loaded.LoadFromFile(Path("h.ini"));
-    EXPECT_EQ(loaded.count(), count - 1);
+        box.removeItem(0);
+        box.SaveToFile(Path("h.ini"));
+        TBox loaded;
+        loaded.LoadFromFile(Path("h.ini"));
+        EXPECT_EQ(loaded.count(), count - 1);
+    }
 }
 
 TEST_F(HistoryBox, IniSaveKeepsAnEntryWithALineBreakOnOneLine)

@@ -401,7 +401,8 @@ TEST_F(ShineInteraction, APressWhoseReleaseIsLostEndsWithoutAClickAndTheHoverRec
              ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
              WindowRelease(Buttons[0]);
              QTest::keyClick(menu, Qt::Key_Escape);
-             ASSERT_TRUE(QTest::qWaitFor([this] { return !Buttons[0]->Held(); }, 2000));
+             QTRY_VERIFY_WITH_TIMEOUT(!Buttons[0]->Held(), 2000);
+             PointerTo(Buttons[0], {6, 6});
          }},
     };
     for (const TCase& c : cases) {
@@ -415,7 +416,9 @@ TEST_F(ShineInteraction, APressWhoseReleaseIsLostEndsWithoutAClickAndTheHoverRec
             QObject::connect(button, &B::OnMouseDown, &menu, [&] { menu.popup(QCursor::pos()); });
         PointerTo(button, {5, 5});
         WindowPress(button);
-        ASSERT_EQ(button->State(), B::sbDownActive) << c.Name;
+        // A menu that the mouse-down opens takes the mouse at once: the press ends there.
+        if (!std::string(c.Name).starts_with("a menu"))
+            ASSERT_EQ(button->State(), B::sbDownActive) << c.Name;
         Events.clear();
         c.Lose();
         EXPECT_FALSE(button->Held()) << c.Name;

@@ -2,6 +2,8 @@
 
 #include "toolkit/base/ChangeNotify.h"
 #include "toolkit/application/ErrorBoundary.h"
+#include "toolkit/base/ToolkitError.h"
+#include "toolkit/properties/PropertyWrite.h"
 #include "toolkit/stores/IniFile.h"
 #include "toolkit/stores/ProfileErrors.h"
 #include "toolkit/stores/ProgramFile.h"
@@ -169,7 +171,14 @@ void THistoryComboBox::SetSorted(bool value)
 
 void THistoryComboBox::SetSaveMode(THistoryMode value)
 {
+    if (value < hsAuto || value > hsAutoLoad)
+        throw EToolkitError::InvalidPropertyValue();
     StoreChanged(this, FSaveMode, value, &THistoryComboBox::SaveModeChanged);
+}
+
+void THistoryComboBox::WriteSaveMode(THistoryMode value) noexcept
+{
+    WriteProperty(this, "SaveMode", value, &THistoryComboBox::SetSaveMode);
 }
 
 void THistoryComboBox::SetSaveKeyName(const QString& value)

@@ -53,7 +53,7 @@ class THistoryComboBox : public QComboBox, public TLoadable {
     Q_PROPERTY(QString Name READ objectName WRITE setObjectName STORED false DESIGNABLE false)
     Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted NOTIFY SortedChanged)
     Q_CLASSINFO("Default:Sorted", "false")
-    Q_PROPERTY(THistoryMode SaveMode READ SaveMode WRITE SetSaveMode NOTIFY SaveModeChanged)
+    Q_PROPERTY(THistoryMode SaveMode READ SaveMode WRITE WriteSaveMode NOTIFY SaveModeChanged)
     Q_CLASSINFO("Default:SaveMode", "hsAuto")
     Q_PROPERTY(QString SaveKeyName READ SaveKeyName WRITE SetSaveKeyName NOTIFY SaveKeyNameChanged)
     Q_CLASSINFO("Default:SaveKeyName", "")
@@ -64,8 +64,9 @@ class THistoryComboBox : public QComboBox, public TLoadable {
 
 public:
     /// Which automatic load (after being read from a stored layout) and save (at destruction)
-    /// run, in stored order 0 to 3.
-    enum THistoryMode { hsAuto, hsManual, hsAutoSave, hsAutoLoad };
+    /// run, in stored order 0 to 3. Of fixed size, so that a number outside them written
+    /// through Qt's property system reaches SetSaveMode's check as the number it is.
+    enum THistoryMode : int { hsAuto, hsManual, hsAutoSave, hsAutoLoad };
     Q_ENUM(THistoryMode)
 
     /// The largest stored "HistoryCount" a load trusts. A person adds entries one at a time,
@@ -88,6 +89,7 @@ public:
     /// at the top.
     void SetSorted(bool value);
     THistoryMode SaveMode() const { return FSaveMode; }
+    /// Refuses a value that is none of the modes (EToolkitError), keeping the old one.
     void SetSaveMode(THistoryMode value);
     QString SaveKeyName() const { return FSaveKeyName; }
     void SetSaveKeyName(const QString& value);
@@ -104,12 +106,15 @@ public:
     /// The history, newest first.
     QStringList Items() const;
 
+public Q_SLOTS:
     /// Puts text at the top of the history: true when it is new, false when it is empty or
     /// already there (found without regard to letter case, it moves to the top as it was
     /// written).
     bool AddText(const QString& text);
     /// AddText of the edit text.
     bool AddText();
+
+public:
 
     /// The forms with an argument do the work; the forms without use SaveFileName or
     /// SaveKeyName and return false, doing nothing, when it is empty. Saves replace the stored
@@ -175,6 +180,8 @@ protected:
     bool FUseCopy = false;
 
 private:
+    /// SaveMode's write through Qt's property system: a refused value is told, never raised.
+    void WriteSaveMode(THistoryMode value) noexcept;
     /// The forms without argument: action with value, unless value is empty.
     bool WithProperty(const QString& value, void (THistoryComboBox::*action)(const QString&));
     QString CheckedSection() const;

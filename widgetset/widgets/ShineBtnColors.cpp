@@ -2,6 +2,8 @@
 
 #include "toolkit/base/ToolkitError.h"
 
+#include <QPointer>
+
 namespace TarvoWidgets {
 
 TShineBtnColors::TShineBtnColors() = default;
@@ -58,9 +60,12 @@ void TShineBtnColors::CopyValues(const TShineBtnColors& source)
 
 void TShineBtnColors::Changed()
 {
+    // The owner's change signal may free the owner, and this set with it.
+    QPointer<TShineBtnColors> self(this);
     if (OnChange)
         OnChange(this);
-    Q_EMIT ValuesChanged();
+    if (self)
+        Q_EMIT ValuesChanged();
 }
 
 } // namespace TarvoWidgets

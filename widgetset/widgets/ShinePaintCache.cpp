@@ -69,14 +69,16 @@ const TShinePaintCache::TGlyphPictures& TShinePaintCache::Glyph(const TBitmap& g
     return entry->Pictures;
 }
 
-QImage TShinePaintCache::Picture(const TShineLook& look) const
+std::optional<TShinePaintCache::TPart> TShinePaintCache::Picture(const TShineLook& look, const QRect& part) const
 {
-    return FPicture && FPicture->first == look ? FPicture->second : QImage();
+    if (FPicture && FPicture->Look == look && FPicture->Part.Rect.contains(part))
+        return FPicture->Part;
+    return std::nullopt;
 }
 
-void TShinePaintCache::KeepPicture(TShineLook look, QImage picture)
+void TShinePaintCache::KeepPicture(TShineLook look, TPart part)
 {
-    FPicture = std::make_pair(std::move(look), std::move(picture));
+    FPicture = TKeptPicture{std::move(look), std::move(part)};
 }
 
 QSize TShinePaintCache::CaptionExtent(const QPainter& canvas, int flags, const QString& caption)
@@ -96,6 +98,13 @@ void TShinePaintCache::DrawGradient(QPainter& canvas, int slot, QSize size, std:
         return;
     }
     const qreal ratio = canvas.device()->devicePixelRatioF();
+    // A canvas of a part of the button (a paint of what is exposed) gets the strip stretched
+    // over that part alone: a background of the whole button would cost what the part saves.
+    const QSize whole = (QSizeF(size) * ratio).toSize();
+    if (canvas.device()->width() < whole.width() || canvas.device()->height() < whole.height()) {
+        StretchStrip(canvas, size, from, to, vertical);
+        return;
+    }
     const TBackgroundKey key{from, to, vertical, size, ratio};
     auto& entry = FBackgrounds.at(slot);
     if (!entry || !(entry->first == key)) {

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QRect>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -59,9 +60,14 @@ public:
 
     const TGlyphPictures& Glyph(const TBitmap& glyph, const TGlyphKey& key);
 
-    /// The picture composed last for look, or a null picture when it was composed for another.
-    QImage Picture(const TShineLook& look) const;
-    void KeepPicture(TShineLook look, QImage picture);
+    /// A picture of a part of the button (its rectangle in the button's coordinates).
+    struct TPart {
+        QRect Rect;
+        QImage Picture;
+    };
+    /// The picture composed last, when it was composed for look and covers part; else none.
+    std::optional<TPart> Picture(const TShineLook& look, const QRect& part) const;
+    void KeepPicture(TShineLook look, TPart part);
 
     /// Draws the gradient from one colour to the other over size (the canvas at its origin),
     /// as a 256-pixel strip stretched with nearest sampling. Under a transformation other than
@@ -100,7 +106,11 @@ private:
     // One entry per draw state, so that the pointer coming and going makes no picture again.
     std::array<std::optional<TGlyphEntry>, 5> FGlyphs;
     std::array<std::optional<std::pair<TBackgroundKey, QImage>>, 2> FBackgrounds;
-    std::optional<std::pair<TShineLook, QImage>> FPicture;
+    struct TKeptPicture {
+        TShineLook Look;
+        TPart Part;
+    };
+    std::optional<TKeptPicture> FPicture;
     // Laying the caption out to measure it costs about as much as drawing it.
     std::optional<std::pair<TExtentKey, QSize>> FExtent;
 };

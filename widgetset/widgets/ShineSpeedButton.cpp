@@ -196,16 +196,22 @@ void TShineSpeedButton::SetFont(TFont* value)
 {
     if (!value)
         return;
+    // The font's change signal may free the button.
+    QPointer<TShineSpeedButton> self(this);
     FFont->Assign(*value);
-    Invalidate();
+    if (self)
+        Invalidate();
 }
 
 void TShineSpeedButton::SetActiveFont(TFont* value)
 {
     if (!value)
         return;
+    // The font's change signal may free the button.
+    QPointer<TShineSpeedButton> self(this);
     FActiveFont->Assign(*value);
-    Invalidate();
+    if (self)
+        Invalidate();
 }
 
 void TShineSpeedButton::SetGlyph(const TBitmap* value)

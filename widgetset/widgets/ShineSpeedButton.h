@@ -284,7 +284,7 @@ protected:
     virtual void Repaint();
 
     /// Painting: Paint runs BackDraw, ImageDraw and FrameDraw on one canvas, off-screen unless
-    /// Transparent.
+    /// Transparent, for the part of the button that the paint event exposes.
     virtual void Paint();
     void BackDraw(QPainter& Canvas);
     void ImageDraw(QPainter& Canvas);
@@ -400,6 +400,7 @@ private:
     bool FOwnDisabled = false;
     /// The state glyphs and gradient backgrounds drawn before, while nothing they show changed.
     std::unique_ptr<TShinePaintCache> FPaintCache;
+    QRect FExposed; // the part of the button that the paint event under way exposes
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TShineSpeedButton::TShiftState)

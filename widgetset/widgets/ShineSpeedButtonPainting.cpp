@@ -2,8 +2,10 @@
 
 #include "widgets/ShinePaintCache.h"
 #include "widgets/StateGlyph.h"
+#include "toolkit/graphics/ExposedPart.h"
 
 #include <QGuiApplication>
+#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 
@@ -74,8 +76,9 @@ constexpr int CaptionFlags = Qt::TextShowMnemonic;
 
 } // namespace
 
-void TShineSpeedButton::paintEvent(QPaintEvent*)
+void TShineSpeedButton::paintEvent(QPaintEvent* event)
 {
+    FExposed = event->rect();
     Paint();
     // The focus, where a focus policy lets the button have it, inside the two-pixel bevel.
     if (hasFocus()) {
@@ -99,21 +102,26 @@ void TShineSpeedButton::Paint()
     // Composed off-screen at device pixels and copied in one step, so the screen never shows a
     // half-drawn button and a scaled display stays crisp. The picture is kept: a paint of a
     // button that shows the same as at the last one (an expose, a parent's repaint) copies it.
+    // Only the exposed part is composed, so a huge button costs what is shown of it.
     const qreal ratio = devicePixelRatioF();
+    const TExposedPart part(FExposed, size(), ratio);
+    if (part.Rect().isEmpty())
+        return;
     TShineLook look = Look(ratio);
-    QImage offscreen = FPaintCache->Picture(look);
-    if (offscreen.isNull()) {
-        offscreen = QImage((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
-        offscreen.setDevicePixelRatio(ratio);
+    std::optional<TShinePaintCache::TPart> kept = FPaintCache->Picture(look, part.Rect());
+    if (!kept) {
+        QImage offscreen = part.MakeImage(QImage::Format_RGB32);
         {
             QPainter canvas(&offscreen);
+            canvas.translate(-part.Rect().topLeft());
             BackDraw(canvas);
             ImageDraw(canvas);
             FrameDraw(canvas);
         }
-        FPaintCache->KeepPicture(std::move(look), offscreen);
+        kept = TShinePaintCache::TPart{part.Rect(), std::move(offscreen)};
+        FPaintCache->KeepPicture(std::move(look), *kept);
     }
-    screen.drawImage(0, 0, offscreen);
+    screen.drawImage(kept->Rect.topLeft(), kept->Picture);
 }
 
 TShineLook TShineSpeedButton::Look(qreal ratio) const

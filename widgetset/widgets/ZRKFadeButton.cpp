@@ -1,8 +1,10 @@
 #include "widgets/ZRKFadeButton.h"
 
 #include "toolkit/base/ChangeNotify.h"
+#include "toolkit/graphics/ExposedPart.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
 #include <algorithm>
@@ -120,10 +122,14 @@ void TZRKFadeButton::Paint()
     update();
 }
 
-void TZRKFadeButton::paintEvent(QPaintEvent*)
+void TZRKFadeButton::paintEvent(QPaintEvent* event)
 {
+    // Only what the paint exposes is composed: a huge button costs what is shown of it.
+    const qreal ratio = devicePixelRatioF();
+    const TExposedPart part(event->rect(), size(), ratio);
     QPainter screen(this);
-    screen.drawImage(0, 0, Frame(devicePixelRatioF()));
+    if (!part.Rect().isEmpty())
+        screen.drawImage(part.Rect().topLeft(), Frame(part));
     // The focus, where a focus policy lets the button have it, inside the outline.
     const int inset = (FShowBorder ? OutlineBand() : 0) + 2;
     DrawFocusFrame(screen, rect().adjusted(inset, inset, -inset, -inset));
@@ -131,10 +137,15 @@ void TZRKFadeButton::paintEvent(QPaintEvent*)
 
 QImage TZRKFadeButton::Frame(qreal devicePixelRatio) const
 {
+    return Frame(TExposedPart(rect(), size(), devicePixelRatio));
+}
+
+QImage TZRKFadeButton::Frame(const TExposedPart& part) const
+{
     // Made at device pixels and drawn at its ratio, so nothing is scaled up on a dense screen.
-    QImage frame(size() * devicePixelRatio, QImage::Format_RGB32);
-    frame.setDevicePixelRatio(devicePixelRatio);
+    QImage frame = part.MakeImage(QImage::Format_RGB32);
     QPainter painter(&frame);
+    painter.translate(-part.Rect().topLeft());
     // System colour references are painted as the palette's colour; the fade steps on the
     // stored values alone.
     const QColor fill = ToQColor(FFadeColor);
@@ -197,7 +208,10 @@ void TZRKFadeButton::MouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers M
         return;
     if (FFontColor != FCaptionOverColor) {
         FSavedFontColor = FFontColor;
+        // The change signal's slot may free the button too.
         SetFontColor(FCaptionOverColor);
+        if (!self)
+            return;
     }
     // A running fade, in either direction, is left alone: a fade-out runs on to its end.
     if (!FTimer.Enabled() && FFadeOnOver) {
@@ -213,6 +227,8 @@ void TZRKFadeButton::MouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers M
 
 void TZRKFadeButton::MouseLeave()
 {
+    // The font colour's change signal may free the button.
+    QPointer<TZRKFadeButton> self(this);
     if (FFadeOnLeave) {
         // Reverses a fade-in at once from the colour it has reached.
         FFadeDelta = -FStep;
@@ -225,9 +241,11 @@ void TZRKFadeButton::MouseLeave()
         FFadeColor = FColor;
         if (FSavedFontColor)
             SetFontColor(*FSavedFontColor);
-        Paint();
+        if (self)
+            Paint();
     }
-    Q_EMIT onMouseLeave(this);
+    if (self)
+        Q_EMIT onMouseLeave(this);
 }
 
 void TZRKFadeButton::Animate(QObject*)

@@ -11,6 +11,8 @@
 
 namespace TarvoWidgets {
 
+class TExposedPart;
+
 /// A push button that draws itself completely: a filled rectangle, an optional outline and a
 /// centred caption. While the mouse moves over it, the fill and outline step from their rest
 /// colours towards their hover colours on the button's own timer and the caption takes its
@@ -144,6 +146,8 @@ protected:
     /// The whole button as it looks now, composed off-screen at the given device pixel ratio, so
     /// that the caption and outline are drawn at the screen's own resolution.
     QImage Frame(qreal devicePixelRatio) const;
+    /// The part of that picture that a paint exposes, with the same pixels.
+    QImage Frame(const TExposedPart& part) const;
 
     /// The fade state.
     TColor FFadeColor = 0;          // the fill shown

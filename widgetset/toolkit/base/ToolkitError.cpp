@@ -21,6 +21,11 @@ EToolkitError EToolkitError::InvalidBitmap()
     return EToolkitError(QStringLiteral("ビットマップイメージが不正です"));
 }
 
+EToolkitError EToolkitError::InvalidPropertyValue()
+{
+    return EToolkitError(QStringLiteral("プロパティ値が不正です"));
+}
+
 EToolkitError EToolkitError::GridIndex()
 {
     return EToolkitError(QStringLiteral("グリッドインデックス が範囲を超えています"));

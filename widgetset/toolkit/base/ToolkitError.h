@@ -21,6 +21,8 @@ public:
     static EToolkitError FileOpen(const QString& path);
     /// A file that opened but does not hold a valid bitmap.
     static EToolkitError InvalidBitmap();
+    /// A property written with a value outside the ones it has.
+    static EToolkitError InvalidPropertyValue();
     /// A grid asked to make a cell current that it does not have.
     static EToolkitError GridIndex();
     /// An object asked to take the values of another (or to give its own to another) that is not

@@ -4,8 +4,9 @@
 #include <QPointer>
 #include <QRect>
 #include <QSize>
+#include <QWidget>
+#include <algorithm>
 
-class QWidget;
 
 namespace TarvoWidgets {
 
@@ -32,6 +33,12 @@ public:
     TAnchors Anchors() const { return FAnchors; }
     /// True when the value changed; the anchor rule is taken up again either way.
     bool SetAnchors(TAnchors value);
+
+    /// A position or size written through Left, Top, Width or Height, bounded as Qt bounds a
+    /// widget's size (QWIDGETSIZE_MAX): a control's right and bottom edges then stay inside the
+    /// range of int, where a rectangle near INT_MAX could not tell its own height.
+    static int BoundedCoordinate(int value) { return std::clamp(value, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX); }
+    static int BoundedExtent(int value) { return std::clamp(value, 0, QWIDGETSIZE_MAX); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

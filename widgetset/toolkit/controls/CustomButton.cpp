@@ -34,10 +34,10 @@ TCustomButton::~TCustomButton() = default;
 
 int TCustomButton::Tag() const { return d->Tag; }
 void TCustomButton::SetTag(int value) { StoreChanged(this, d->Tag, value, &TCustomButton::TagChanged); }
-void TCustomButton::SetLeft(int value) { move(value, y()); }
-void TCustomButton::SetTop(int value) { move(x(), value); }
-void TCustomButton::SetWidth(int value) { resize(value, height()); }
-void TCustomButton::SetHeight(int value) { resize(width(), value); }
+void TCustomButton::SetLeft(int value) { move(TControlPlacement::BoundedCoordinate(value), y()); }
+void TCustomButton::SetTop(int value) { move(x(), TControlPlacement::BoundedCoordinate(value)); }
+void TCustomButton::SetWidth(int value) { resize(TControlPlacement::BoundedExtent(value), height()); }
+void TCustomButton::SetHeight(int value) { resize(width(), TControlPlacement::BoundedExtent(value)); }
 TControlPlacement::TAlign TCustomButton::Align() const { return d->Placement.Align(); }
 TControlPlacement::TAnchors TCustomButton::Anchors() const { return d->Placement.Anchors(); }
 bool TCustomButton::ShowHint() const { return d->ShowHint; }
@@ -76,6 +76,32 @@ bool CanBeHeld(const QWidget* control)
 {
     return control->isEnabled() && !(control->isHidden() && control->testAttribute(Qt::WA_WState_ExplicitShowHide));
 }
+
+// Notes whether a window was blocked by a modal dialog while it lives: a modal dialog opened
+// and closed again from a handler of the press leaves no other trace, and Qt drops the press's
+// implicit grab.
+class TModalWatch : public QObject {
+public:
+    explicit TModalWatch(QWidget* window) : FWindow(window) { FWindow->installEventFilter(this); }
+    ~TModalWatch() override
+    {
+        if (FWindow)
+            FWindow->removeEventFilter(this);
+    }
+    bool Blocked() const { return FBlocked; }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowBlocked)
+            FBlocked = true;
+        return false;
+    }
+
+private:
+    QPointer<QWidget> FWindow;
+    bool FBlocked = false;
+};
 
 } // namespace
 
@@ -117,7 +143,8 @@ bool TCustomButton::EndLostPress(bool leftHeld)
     // The press goes on while the left button is held on the shown, enabled button and no other
     // widget or popup has taken the mouse from it.
     QWidget* grabber = QWidget::mouseGrabber();
-    const bool taken = (grabber && grabber != this) || QApplication::activePopupWidget();
+    QWidget* popup = QApplication::activePopupWidget();
+    const bool taken = (grabber && grabber != this) || (popup && popup != window());
     if (leftHeld && CanBeHeld(this) && !taken)
         return false;
     d->Held = false;
@@ -168,7 +195,23 @@ bool TCustomButton::event(QEvent* event)
 {
     if (event->type() == QEvent::UngrabMouse)
         EndLostPress(false);
-    return QWidget::event(event);
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
+        return QWidget::event(event);
+    // The button's own handlers of the mouse-down (its mouse-down event, Press and pressed())
+    // run inside; any of them may cut the press short: a modal dialog whose loop took the
+    // release (or that blocked the window, after which Qt sends the release to no one), a popup
+    // or another widget's grab, a hide or a disable. A press that came through the window
+    // system has the left button in the application's button state; one sent straight to the
+    // widget does not, and is not checked against it.
+    const bool leftDownAtStart = QGuiApplication::mouseButtons().testFlag(Qt::LeftButton);
+    const TModalWatch modal(window());
+    QPointer<TCustomButton> self(this);
+    const bool handled = QWidget::event(event);
+    if (self && d->Held) {
+        const bool releaseTaken = leftDownAtStart && !QGuiApplication::mouseButtons().testFlag(Qt::LeftButton);
+        EndLostPress(!releaseTaken && !modal.Blocked());
+    }
+    return handled;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -263,7 +306,9 @@ TCustomSpeedButton::~TCustomSpeedButton() = default;
 int TCustomSpeedButton::GroupIndex() const { return d->GroupIndex; }
 bool TCustomSpeedButton::AllowAllUp() const { return d->AllowAllUp; }
 bool TCustomSpeedButton::Down() const { return d->Down; }
-bool TCustomSpeedButton::Latching() const { return d->GroupIndex != 0; }
+// A button that went down in a group and then left it (GroupIndex 0) keeps Down, as the
+// toolkit's GroupIndex setter does; until it is released it is still a latched button.
+bool TCustomSpeedButton::Latching() const { return d->GroupIndex != 0 || d->Down; }
 bool TCustomSpeedButton::LatchedDown() const { return d->Down; }
 QString TCustomSpeedButton::AccessibleCaption() const { return WithoutAcceleratorMarker(Caption()); }
 QKeySequence TCustomSpeedButton::Accelerator() const { return QKeySequence::mnemonic(Caption()); }
@@ -296,8 +341,9 @@ void TCustomSpeedButton::SetDown(bool value)
         value = false;
     if (value == d->Down)
         return;
-    // Only another button of the group releases the down button of an exclusive group.
-    if (d->Down && !d->AllowAllUp)
+    // Only another button of the group releases the down button of an exclusive group. A down
+    // button that has left its group has none to release it: SetDown(false) does.
+    if (d->Down && !d->AllowAllUp && d->GroupIndex != 0)
         return;
     d->Down = value;
     // The group follows first: the released button's toggled(false) comes before this one's.

@@ -175,7 +175,9 @@ public:
     ~TCustomSpeedButton() override;
 
     int GroupIndex() const;
-    /// A new index publishes the button's status to the new group.
+    /// A new index publishes the button's status to the new group. A down button keeps Down,
+    /// as the toolkit's setter does, also when it leaves its group (index 0); it then stays a
+    /// checked button to screen readers until SetDown(false) releases it.
     void SetGroupIndex(int value);
     bool AllowAllUp() const;
     /// Publishes the status, so the whole group follows.
@@ -183,7 +185,7 @@ public:
     bool Down() const;
     /// Going down publishes the status, which releases the group's other down button. Ignored
     /// for going down outside a group, and for releasing the down button of a group without
-    /// AllowAllUp.
+    /// AllowAllUp (another button of the group releases it; outside a group SetDown does).
     void SetDown(bool value);
 
     /// What screen readers see: the caption without its accelerator marker, checkable in a

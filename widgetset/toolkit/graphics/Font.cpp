@@ -3,6 +3,7 @@
 #include "toolkit/graphics/GothicFaces.h"
 
 #include <QGuiApplication>
+#include <QPointer>
 
 namespace TarvoWidgets {
 
@@ -102,9 +103,12 @@ void TFont::FollowApplicationFont(const QFont& font)
 
 void TFont::Changed()
 {
+    // The owner's change signal may free the owner, and this font with it.
+    QPointer<TFont> self(this);
     if (OnChange)
         OnChange(this);
-    Q_EMIT ValuesChanged();
+    if (self)
+        Q_EMIT ValuesChanged();
 }
 
 } // namespace TarvoWidgets

@@ -15,6 +15,9 @@ thread_local TPropertyRefusal* OpenRefusal = nullptr;
 // The value as the warning shows it: its text where Qt has one, else a pointer's null-ness.
 QString ValueText(const QVariant& value)
 {
+    // An enumeration's number that names none of its values has no text of its own.
+    if (value.metaType().flags().testFlag(QMetaType::IsEnumeration) && value.toString().isEmpty())
+        return QString::number(value.toLongLong());
     if (value.canConvert<QString>())
         return QLatin1Char('"') + value.toString() + QLatin1Char('"');
     if (value.metaType().flags().testFlag(QMetaType::PointerToQObject))

@@ -8,6 +8,7 @@
 #include "toolkit/properties/PropertyText.h"
 
 #include <QDebug>
+#include <QPointer>
 
 namespace TarvoWidgets {
 
@@ -96,15 +97,19 @@ bool TPublishedProperty::TakeDynamicValue(QObject* component, const QDynamicProp
         qWarning().noquote() << BareClassName(*component->metaObject()) << "has no published property" << name;
         return true;
     }
-    // Called from the component's event(): a refused value is told, never raised into Qt.
+    // Called from the component's event(): a refused value is told, never raised into Qt. The
+    // change signal's slot may free the component; then there is nothing left to take off.
+    const QString className = BareClassName(*component->metaObject());
+    QPointer<QObject> alive(component);
     try {
         if (!property->SetValue(value))
-            qWarning().noquote() << BareClassName(*component->metaObject()) << "refuses" << value << "for" << name;
+            qWarning().noquote() << className << "refuses" << value << "for" << name;
     } catch (...) {
-        qWarning().noquote() << BareClassName(*component->metaObject()) << "refuses" << value << "for" << name
+        qWarning().noquote() << className << "refuses" << value << "for" << name
                              << ":" << TApplication::CurrentExceptionMessage();
     }
-    component->setProperty(name.constData(), QVariant());
+    if (alive)
+        component->setProperty(name.constData(), QVariant());
     return true;
 }
 
