@@ -87,6 +87,20 @@ protected:
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
     }
 
+    // The pointer rests on Buttons[0], then jumps to the window's corner and the window system
+    // drops the leave; runs the event loop until the button raises an event, at most for the
+    // given milliseconds (RunUntil), and says whether it did.
+    bool LoseTheLeave(int milliseconds)
+    {
+        PointerTo(Buttons[0], {5, 5});
+        EXPECT_EQ(Buttons[0]->State(), B::sbUpActive);
+        TLeaveEater eater;
+        Buttons[0]->installEventFilter(&eater);
+        Events.clear();
+        QCursor::setPos(Host.mapToGlobal(QPoint(150, 70)));
+        return RunUntil([&] { return !Events.empty(); }, milliseconds);
+    }
+
     std::vector<bool> DownStates(std::initializer_list<TShineSpeedButton*> buttons)
     {
         std::vector<bool> down;
@@ -198,14 +212,7 @@ TEST_F(ShineInteraction, ShineAndSpeedButtonsOnOneParentFormOneGroup)
 
 TEST_F(ShineInteraction, ALostLeaveIsCaughtByTheHoverTimer)
 {
-    PointerTo(Buttons[0], {5, 5});
-    ASSERT_EQ(Buttons[0]->State(), B::sbUpActive);
-    // The window system drops the leave (the pointer jumped away, say).
-    TLeaveEater eater;
-    Buttons[0]->installEventFilter(&eater);
-    Events.clear();
-    QCursor::setPos(Host.mapToGlobal(QPoint(150, 70)));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !Events.empty(); }, 2000));
+    EXPECT_TRUE(LoseTheLeave(2000));
     EXPECT_EQ(Events, (TLog{"0:leave"}));
     EXPECT_EQ(Buttons[0]->State(), B::sbUp);
 }
@@ -508,13 +515,7 @@ TEST_F(ShineInteraction, TheHoverTimerLooksEvery200Milliseconds)
 {
     QElapsedTimer sinceEnter;
     sinceEnter.start();
-    PointerTo(Buttons[0], {5, 5});
-    ASSERT_EQ(Buttons[0]->State(), B::sbUpActive);
-    TLeaveEater eater;
-    Buttons[0]->installEventFilter(&eater);
-    Events.clear();
-    QCursor::setPos(Host.mapToGlobal(QPoint(150, 70)));
-    EXPECT_TRUE(RunUntil([&] { return !Events.empty(); }, 300)) << "caught by 300 ms";
+    EXPECT_TRUE(LoseTheLeave(300)) << "caught by 300 ms";
     EXPECT_GE(sinceEnter.elapsed(), 190) << "not before 200 ms";
     EXPECT_EQ(Events, (TLog{"0:leave"}));
 }
