@@ -7,7 +7,7 @@ FUZZ_RUNS  ?= 1000000
 CMAKE_GEN  := -G Ninja
 JOBS       ?= $(shell nproc)
 
-.PHONY: setup configure build docs run test test-main test-san test-fuzz fuzz fuzz-build soak soak-valgrind soak-monkey bench gallery clean
+.PHONY: setup configure build docs run check test test-main test-san test-fuzz fuzz fuzz-build soak soak-valgrind soak-monkey bench gallery clean
 
 setup:
 	@bash tools/setup.sh
@@ -33,11 +33,17 @@ docs: configure
 
 test: test-main test-san test-fuzz
 
+# The quick check of the edit loop: the unit and widget tests of the release tree, built alone.
+check: configure
+	cmake --build $(BUILD) -j $(JOBS) --target unit_tests
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) -L unit
+
 test-main: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 # A second tree with the sanitizers: the unit and widget tests only (the end-to-end
-# tests drive the release build); any sanitizer report fails the run.
+# tests drive the release build), so it builds only their programs; any sanitizer report fails
+# the run.
 # The hostile-bitmap table makes its variants in other formats through Qt's image plugins; the
 # leak checker then crashes at exit scanning a plugin's thread-local storage (its dynamic TLS
 # bounds come out garbled: a fault of the checker with this C library, not a leak). That test
@@ -45,7 +51,7 @@ test-main: build
 SAN_NO_LEAK_CHECK := ^LoadBitmap\.RefusesEveryHostileFileWithItsError$$
 test-san: setup
 	cmake -S . -B $(SAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DTARVO_SANITIZE=ON -DTARVO_BENCH=OFF
-	cmake --build $(SAN_BUILD) -j $(JOBS)
+	cmake --build $(SAN_BUILD) -j $(JOBS) --target unit_tests
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --test-dir $(SAN_BUILD) --output-on-failure -j $(JOBS) -L unit -E '$(SAN_NO_LEAK_CHECK)'
 	ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
@@ -59,8 +65,11 @@ fuzz-build: setup
 	  -DCMAKE_CXX_COMPILER=clang++ -DTARVO_FUZZ=ON -DTARVO_BENCH=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
 
+# Each fuzzer keeps one core busy for its 30 s: they run $(JOBS) at a time, each into a log of its
+# own, which is shown whole when its fuzzer fails.
 test-fuzz: fuzz-build
-	set -e; for r in $(FUZZ_BUILD)/fuzz/run-*.sh; do echo "== $$r"; sh $$r -max_total_time=30 -print_final_stats=1; done
+	ls $(FUZZ_BUILD)/fuzz/run-*.sh | xargs -P $(JOBS) -I{} sh -c \
+	  'if sh {} -max_total_time=30 -print_final_stats=1 >{}.log 2>&1; then echo "== {}: $$(grep -h number_of_executed_units {}.log)"; else cat {}.log; echo "== {} FAILED"; exit 1; fi'
 
 fuzz: fuzz-build
 	set -e; for r in $(FUZZ_BUILD)/fuzz/run-*.sh; do echo "== $$r"; sh $$r -runs=$(FUZZ_RUNS) -print_final_stats=1; done

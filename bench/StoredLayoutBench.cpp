@@ -5,8 +5,8 @@
 // Qt's loader knows nothing of and calls Loaded.
 #include "ShineStateSample.h"
 #include "SideBySide.h"
-#include "toolkit/layouts/StoredLayout.h"
-#include "widgets/WidgetSet.h"
+#include "layouts/StoredLayout.h"
+#include "layouts/WidgetSet.h"
 
 #include <QFile>
 #include <QUiLoader>

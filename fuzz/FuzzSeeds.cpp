@@ -2,9 +2,9 @@
 // well-formed bitmaps of every accepted kind (the generated data pictures are all 24-bit);
 // "layouts" writes stored layouts of the widget set through the layout writer itself.
 #include "toolkit/graphics/Color.h"
-#include "toolkit/layouts/StoredLayout.h"
+#include "layouts/StoredLayout.h"
 #include "platform/testkit/BitmapSamples.h"
-#include "widgets/WidgetSet.h"
+#include "layouts/WidgetSet.h"
 #include "widgets/ZRKFadeButton.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 // The stored-layout reader with the widget set registered: the bytes become a .ui file and
 // TStoredLayout::Read builds it on a form. The only error allowed out is the toolkit's own.
-#include "toolkit/layouts/StoredLayout.h"
+#include "layouts/StoredLayout.h"
 #include "toolkit/base/ToolkitError.h"
-#include "widgets/WidgetSet.h"
+#include "layouts/WidgetSet.h"
 
 #include <QApplication>
 #include <QDir>

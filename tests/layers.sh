@@ -6,8 +6,9 @@
 #   widgetset/toolkit/application   base, application
 #   widgetset/toolkit/graphics      base, graphics
 #   widgetset/toolkit/controls      base, application, graphics, controls
-#   widgetset/toolkit/layouts       base, application, graphics, layouts
+#   widgetset/toolkit/properties    base, application, graphics, properties
 #   widgetset/widgets               the toolkit, widgets
+#   widgetset/layouts               the toolkit, widgets, layouts (the stored-layout reader)
 #   widgetset/designer              the toolkit, widgets, its own files
 #   platform                        the toolkit, platform
 #   match                           the toolkit, platform, match
@@ -25,11 +26,12 @@ declare -A allowed=(
   [widgetset/toolkit/application]="toolkit/base toolkit/application"
   [widgetset/toolkit/graphics]="toolkit/base toolkit/graphics"
   [widgetset/toolkit/controls]="toolkit/base toolkit/application toolkit/graphics toolkit/controls"
-  [widgetset/toolkit/layouts]="toolkit/base toolkit/application toolkit/graphics toolkit/layouts"
+  [widgetset/toolkit/properties]="toolkit/base toolkit/application toolkit/graphics toolkit/properties"
   [widgetset/widgets]="toolkit widgets"
+  [widgetset/layouts]="toolkit widgets layouts"
   [widgetset/designer]="toolkit widgets"
-  [examples/widget-gallery]="toolkit widgets"
-  [examples/user-project]="toolkit widgets"
+  [examples/widget-gallery]="toolkit widgets layouts"
+  [examples/user-project]="toolkit widgets layouts"
   [platform]="toolkit platform"
   [match]="toolkit platform match"
   [screens]="toolkit widgets platform screens"
@@ -48,7 +50,7 @@ for folder in "${!allowed[@]}"; do
       echo "$file:$line: $folder may not include $header" >&2
       status=1
     fi
-  done < <(grep -rnE '^\s*#\s*include\s*("|<(toolkit|widgets|platform|match|screens|app)/)' "$folder" \
+  done < <(grep -rnE '^\s*#\s*include\s*("|<(toolkit|widgets|layouts|platform|match|screens|app)/)' "$folder" \
              --include='*.h' --include='*.cpp' || true)
 done
 [[ $status -eq 0 ]] && echo "layers: every include follows the layers"

@@ -7,7 +7,7 @@
 # steadier figure on a busy machine), and that of its GUI thread alone. Prints the medians and
 # their ratios.
 # Usage: tools/startup-time.sh [build dir] [rounds]   (needs `cmake --build build --target
-# tarvo bare_window first_frame_probe`)
+# tarvo bare_window tarvo_first_frame_probe`)
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 rounds=${2:-15}
@@ -15,9 +15,9 @@ export TARVO_BIN_DIR=$build/bin
 E2E_OUT=$(mktemp -d)
 export E2E_OUT
 source "$(dirname "$0")/../tests/e2e/lib.sh"
-probe=$build/bench/libfirst_frame_probe.so
+probe=$build/bench/libtarvo_first_frame_probe.so
 [[ -f "$probe" && -x "$build/bench/bare_window" && -x "$TARVO_BIN_DIR/tarvo" ]] ||
-  fail "build tarvo, bare_window and first_frame_probe first"
+  fail "build tarvo, bare_window and tarvo_first_frame_probe first"
 
 # Starts "$@" from its own folder with the probe, waits for its first frame, prints the time.
 first_frame() {

@@ -1,8 +1,8 @@
 #include "FormCheck.h"
 
-#include <toolkit/layouts/PropertyText.h>
-#include <toolkit/layouts/PublishedProperty.h>
-#include <toolkit/layouts/StoredLayout.h>
+#include <toolkit/properties/PropertyText.h>
+#include <toolkit/properties/PublishedProperty.h>
+#include <layouts/StoredLayout.h>
 
 #include <QDebug>
 #include <QFileInfo>

@@ -5,7 +5,6 @@
 // the exit status is 0 when all held.
 #include "ui_AllWidgets.h"
 
-#include <widgets/WidgetSet.h>
 
 #include <QApplication>
 #include <QDebug>
@@ -98,7 +97,6 @@ bool CheckUsage()
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    TarvoWidgets::RegisterWidgetSet();
     const bool used = CheckUsage();
     std::printf("signals, buttons made before their parent, a button deleted from its own slot: %s\n",
                 used ? "as expected" : "NOT as expected");

@@ -10,7 +10,7 @@
 #include "ui_ShineButtonPage.h"
 #include "ui_ShineToolbarPage.h"
 
-#include <widgets/WidgetSet.h>
+#include <layouts/WidgetSet.h>
 
 #include <QApplication>
 #include <QDir>

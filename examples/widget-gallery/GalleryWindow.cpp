@@ -2,7 +2,7 @@
 
 #include "HistorySection.h"
 
-#include "toolkit/layouts/StoredLayout.h"
+#include "layouts/StoredLayout.h"
 
 #include <QDir>
 #include <QLabel>

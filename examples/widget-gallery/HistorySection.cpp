@@ -1,6 +1,6 @@
 #include "HistorySection.h"
 
-#include "toolkit/layouts/StoredLayout.h"
+#include "layouts/StoredLayout.h"
 #include "widgets/HistoryComboBox.h"
 
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #include "ShineStateSample.h"
 
-#include "toolkit/layouts/StoredLayout.h"
+#include "layouts/StoredLayout.h"
 
 using namespace TarvoWidgets;
 

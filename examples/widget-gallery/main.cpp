@@ -4,7 +4,7 @@
 #include "ShineStateSample.h"
 
 #include "toolkit/application/Application.h"
-#include "widgets/WidgetSet.h"
+#include "layouts/WidgetSet.h"
 
 #include <QShortcut>
 

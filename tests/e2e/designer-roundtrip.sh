@@ -25,7 +25,8 @@ designer=/usr/lib/qt6/bin/designer
 # Opens <out>/<name>.ui in Designer and saves it there by Ctrl+S.
 save_in_designer() {
   local out=$1 name=$2 window="" before deadline
-  before=$(stat -c %Y.%s "$out/$name.ui")
+  # The file's modification time in nanoseconds, and its size, tell a save.
+  before=$(stat -c %.9Y.%s "$out/$name.ui")
   # A settings folder of its own: no earlier session's window layout or recent files.
   HOME="$out/home" XDG_CONFIG_HOME="$out/home/.config" QT_PLUGIN_PATH="$plugins" \
     "$designer" "$out/$name.ui" >>"$out/designer.log" 2>&1 &
@@ -37,18 +38,22 @@ save_in_designer() {
     ((SECONDS < deadline)) || fail "$name: no designer window within 60 s"
     sleep 0.5
   done
-  # Any message box that Designer raised while reading would be a window of its own.
-  sleep 2
+  # Designer has drawn what it read once two shots half a second apart agree (but for a text
+  # cursor's blink).
+  local apart=""
+  deadline=$((SECONDS + 30))
   shot "$name-open"
-  # The file's modification time changes in the next second at the latest.
-  sleep 1
+  until sleep 0.5; cp "$E2E_OUT/$name-open.png" "$E2E_OUT/$name-before.png"; shot "$name-open"
+        apart=$(compare -metric AE "$E2E_OUT/$name-before.png" "$E2E_OUT/$name-open.png" null: 2>&1 || true)
+        [[ "$apart" =~ ^[0-9]+$ ]] && ((apart <= 40)); do
+    ((SECONDS < deadline)) || fail "$name: designer's window never came to rest ($apart pixels changed)"
+  done
   xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+s
   deadline=$((SECONDS + 30))
-  until [[ "$(stat -c %Y.%s "$out/$name.ui")" != "$before" ]]; do
+  until [[ "$(stat -c %.9Y.%s "$out/$name.ui")" != "$before" ]]; do
     ((SECONDS < deadline)) || fail "$name: Ctrl+S saved nothing within 30 s"
     sleep 0.2
   done
-  sleep 1
   shot "$name-saved"
   kill "$APP_PID" 2>/dev/null || true
   wait "$APP_PID" 2>/dev/null || true
@@ -90,7 +95,7 @@ for form in "$@"; do
     echo "$name: uic's code passes colour names or glyphs through the translator:" >&2
     cut -c1-160 "$out/translated.txt" >&2
     status=1
-  elif ! nice -n 19 "$cxx" "${cxx_flags[@]}" -fsyntax-only -x c++ "$E2E_OUT/compiled/ui_$class.h" 2>"$out/compile.log"; then
+  elif ! "$cxx" "${cxx_flags[@]}" -fsyntax-only -x c++ "$E2E_OUT/compiled/ui_$class.h" 2>"$out/compile.log"; then
     echo "$name: uic's code of the saved form does not compile:" >&2
     grep -m 10 'error' "$out/compile.log" >&2 || cat "$out/compile.log" >&2
     status=1
@@ -112,10 +117,10 @@ form_check() {
   for source in "$user_project/main.cpp" "$user_project/FormCheck.cpp" "$gallery/ShineStateSample.cpp" \
     "$dir/moc_ShineStateSample.cpp"; do
     objects+=("$dir/$(basename "$source" .cpp).o")
-    nice -n 19 "$cxx" "${cxx_flags[@]}" -I"$dir" -I"$user_project" -c "$source" -o "${objects[-1]}" \
+    "$cxx" "${cxx_flags[@]}" -I"$dir" -I"$user_project" -c "$source" -o "${objects[-1]}" \
       2>>"$dir/compile.log" || return 1
   done
-  nice -n 19 "$cxx" "${objects[@]}" "${link_libs[@]}" -o "$dir/form-check" 2>>"$dir/compile.log" || return 1
+  "$cxx" "${objects[@]}" "${link_libs[@]}" -o "$dir/form-check" 2>>"$dir/compile.log" || return 1
   QT_QPA_PLATFORM=offscreen "$dir/form-check" "$dir" "$dir" "$dir/pictures"
 }
 if ((status == 0)); then

@@ -5,6 +5,8 @@
 # once reopened a menu of the closed window and kept the program running with no window), and
 # checks that the process is gone within a deadline with exit status 0.
 #
+#   exit.sh [state...]      the rows of these states only (all rows when none is named)
+#
 # States behind a modal box (the announcement, the result, the closing message, the boss
 # screen) take no menu command while the box is up, and keys typed while it closes go to the
 # box: there 終了 is chosen the given delay after the box has gone.
@@ -35,8 +37,9 @@ CASES=(
   "closing           0     yes"
   "closing           0.3   no"
 )
-# ONLY=<state> runs the rows of one state.
-ONLY=${ONLY:-}
+# The rows of the states named as arguments run (every row when none is named), so that the
+# table can be run in parts side by side.
+STATES=" $* "
 
 start_display
 
@@ -47,12 +50,10 @@ wait_boxes() {   # waits until $1 message boxes are shown
     sleep 0.1
   done
 }
-# The centre pixels of the top-left $1 by $1 cells of the board, row by row, read from the
-# screen in one go.
+# The centre pixels of the top-left $1 by $1 cells of the board on the screen, on one line.
 corner_board() {
-  import -window root -crop "$(grid_crop "$1")" -depth 8 txt:- 2>/dev/null |
-    awk -F'[ ,:()]+' -v cw="$CELL_W" -v ch="$CELL_H" -v rx="$CELL_READ_X" -v ry="$CELL_READ_Y" \
-      'NR > 1 && ($1 % cw) == rx && ($2 % ch) == ry { printf "%s,%s,%s ", $3, $4, $5 }'
+  shot corner
+  cell_colours corner "$gx" "$gy" "$1" | paste -sd' '
 }
 # Waits until the board reads the same twice 0.8 s apart (longer than the computer's pause with
 # nothing drawn), or a box is up.
@@ -106,7 +107,7 @@ to_pictures() {
   to_result
   xdotool key Return
   wait_boxes 0
-  sleep 1.5   # the first picture fades in; no input is taken meanwhile anyway
+  PICTURE=$(settled_picture picture)   # the first picture fades in
 }
 more() { xdotool mousemove $((px + 320)) $((py + 446)) click 1; }
 
@@ -157,7 +158,11 @@ run_state() {
       more; choose_exit ;;
     closing)
       to_pictures
-      more; sleep 2; more; sleep 2; more
+      # Each click once the picture it brings is at rest: two clicks close together would be
+      # a double click, which clicks no button.
+      more; PICTURE=$(next_picture picture "$PICTURE")
+      more; next_picture picture "$PICTURE" >/dev/null
+      more
       wait_boxes 1
       exit_after_box ;;
     *) fail "unknown state $STATE" ;;
@@ -173,7 +178,7 @@ kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true; APP_PID=""
 ran=0
 for row in "${CASES[@]}"; do
   read -r STATE DELAY queued <<<"$row"
-  [[ -z "$ONLY" || "$ONLY" == "$STATE" ]] || continue
+  [[ "$STATES" == "  " || "$STATES" == *" $STATE "* ]] || continue
   QUEUED=()
   read -r cx cy < <(cell_at 5 5)
   [[ $queued == yes ]] && QUEUED=(mousemove $((px + 20)) $((py - 10)) click 1

@@ -11,8 +11,20 @@ mkdir -p "$E2E_OUT"
 XVFB_PID=""
 APP_PID=""
 
+# Ends the program under test if it still runs, and waits until it has gone.
+stop_program() {
+  [[ -n "$APP_PID" ]] || return 0
+  kill "$APP_PID" 2>/dev/null || true
+  local deadline=$((SECONDS + 10))
+  while kill -0 "$APP_PID" 2>/dev/null && ((SECONDS < deadline)); do sleep 0.05; done
+  kill -KILL "$APP_PID" 2>/dev/null || true
+  wait "$APP_PID" 2>/dev/null || true
+  APP_PID=""
+}
+
+# The program first, and only once it has gone its display.
 cleanup() {
-  if [[ -n "$APP_PID" ]]; then kill "$APP_PID" 2>/dev/null || true; fi
+  stop_program
   if [[ -n "$XVFB_PID" ]]; then kill "$XVFB_PID" 2>/dev/null || true; fi
   wait 2>/dev/null || true
 }
@@ -144,23 +156,37 @@ grid_crop() {
   echo "$((CELL_W * cells))x$((CELL_H * cells))+${gx}+${gy}"
 }
 
+# The colours of the top-left $4 by $4 cells (8 by default) of screenshot $1 where their discs
+# show, each as "r,g,b", one line a row; $2 $3 is the top-left corner of the grid on the screen.
+# Only those pixels are read, not the whole grid.
+cell_colours() {
+  local name=$1 gx=$2 gy=$3 cells=${4:-8} r c x y format=""
+  for ((r = 0; r < cells; r++)); do
+    for ((c = 0; c < cells; c++)); do
+      x=$((gx + CELL_W * c + CELL_READ_X)); y=$((gy + CELL_H * r + CELL_READ_Y))
+      ((c == 0)) || format+=" "
+      format+="%[fx:int(255*p{$x,$y}.r)],%[fx:int(255*p{$x,$y}.g)],%[fx:int(255*p{$x,$y}.b)]"
+    done
+    format+="\n"
+  done
+  convert "$E2E_OUT/$name.png" -format "$format" info:
+}
+
 # The board as 8 lines of '.', 'x' (black) and 'o' (white), read from screenshot $1 at the
 # centre of every cell; $2 $3 is the top-left corner of the grid on the screen.
 board_state() {
-  local name=$1 gx=$2 gy=$3
-  convert "$E2E_OUT/$name.png" -crop "$((CELL_W * 8))x$((CELL_H * 8))+${gx}+${gy}" +repage txt:- |
-    awk -F'[ ,:()]+' -v cw="$CELL_W" -v ch="$CELL_H" -v rx="$CELL_READ_X" -v ry="$CELL_READ_Y" '
-      NR > 1 {
-        x = $1; y = $2
-        if ((x % cw) == rx && (y % ch) == ry) {
-          r = $3; g = $4; b = $5
-          c = "."
-          if (r > 180 && g > 180 && b > 180) c = "o"
-          else if (r < 90 && g < 90 && b < 90 && g + 20 > r) c = "x"   # grey, not the dimmed purple of a cell out of play
-          cell[int(y / ch), int(x / cw)] = c
-        }
+  cell_colours "$1" "$2" "$3" 8 |
+    awk '{
+      line = ""
+      for (i = 1; i <= NF; i++) {
+        split($i, v, ","); r = v[1]; g = v[2]; b = v[3]
+        c = "."
+        if (r > 180 && g > 180 && b > 180) c = "o"
+        else if (r < 90 && g < 90 && b < 90 && g + 20 > r) c = "x"   # grey, not the dimmed purple of a cell out of play
+        line = line c
       }
-      END { for (r = 0; r < 8; r++) { line = ""; for (c = 0; c < 8; c++) line = line cell[r, c]; print line } }'
+      print line
+    }'
 }
 
 # How many cells of the board hold $4 ('x' or 'o').
@@ -183,6 +209,36 @@ wait_board() {
   done
   board_state "$name" "$gx" "$gy" >&2
   fail "board never met '$cond' (black $black, white $white) within ${timeout}s"
+}
+
+# The mean brightness of the picture page's picture in screenshot $1.
+mean_of_picture() { convert "$E2E_OUT/$1.png" -crop "600x400+$((px + 20))+$((py + 20))" +repage -format '%[fx:mean]' info:; }
+
+# The mean brightness of the shown picture once its fade has ended, from screenshots named $1:
+# a fade shows one frame per display refresh, so two shots a little apart that agree show the
+# picture at rest.
+settled_picture() {
+  local name=$1 last="" now deadline=$((SECONDS + 30))
+  while ((SECONDS < deadline)); do
+    shot "$name"
+    now=$(mean_of_picture "$name")
+    [[ "$now" == "$last" ]] && { echo "$now"; return 0; }
+    last=$now
+    sleep 0.5
+  done
+  fail "the picture never came to rest ($name)"
+}
+
+# After a click on "もっと!" on the picture at rest with mean $2: waits until the click's fade has
+# begun (the picture is no longer that one) and the next picture has come to rest; prints its
+# mean. The fades take no input, so the next click is not due before then.
+next_picture() {
+  local name=$1 deadline=$((SECONDS + 10))
+  until shot "$name"; [[ "$(mean_of_picture "$name")" != "$2" ]]; do
+    ((SECONDS < deadline)) || fail "the click on the button started no fade ($name)"
+    sleep 0.1
+  done
+  settled_picture "$name"
 }
 
 # Waits at most $1 seconds for the program to end; sets EXIT_STATUS to its exit status.

@@ -48,7 +48,6 @@ expect_board() {   # the 4 by 4 board as one line of rows separated by "/"
   got=$(settled_board | paste -sd/)
   [[ "$got" == "$1" ]] || fail "board $got, expected $1 ($2)"
 }
-mean_of_picture() { convert "$E2E_OUT/$1.png" -crop "600x400+$((px + 20))+$((py + 20))" +repage -format '%[fx:mean]' info:; }
 
 shot title
 title_pixel=$(pixel title "$tx" "$ty")
@@ -83,29 +82,10 @@ answer_message
 # The picture page: the first picture fades in above "もっと!", then two more, each different;
 # the opponent's pictures are bright scenes, the game-over pictures dark ones.
 button_x=$((px + 8 + 212 + 100)); button_y=$((py + 8 + 428 + 10))
-# The mean brightness of the shown picture once its fade has ended: a fade shows one frame per
-# display refresh, so two shots a little apart that agree show the picture at rest.
-settled_picture() {
-  local name=$1 last="" now deadline=$((SECONDS + 30))
-  while ((SECONDS < deadline)); do
-    shot "$name"
-    now=$(mean_of_picture "$name")
-    [[ "$now" == "$last" ]] && { echo "$now"; return 0; }
-    last=$now
-    sleep 0.5
-  done
-  fail "the picture never came to rest ($name)"
-}
 means=("$(settled_picture stage1)")
 for stage in 2 3; do
   click_at $button_x $button_y
-  # The click's fade-out has begun once the picture is no longer the one at rest.
-  deadline=$((SECONDS + 10))
-  until shot "stage$stage"; [[ "$(mean_of_picture "stage$stage")" != "${means[-1]}" ]]; do
-    ((SECONDS < deadline)) || fail "the click on the button started no fade"
-    sleep 0.1
-  done
-  means+=("$(settled_picture "stage$stage")")
+  means+=("$(next_picture "stage$stage" "${means[-1]}")")
 done
 echo "picture brightness: ${means[*]}"
 [[ "${means[0]}" != "${means[1]}" && "${means[1]}" != "${means[2]}" ]] || fail "the three pictures are not three different pictures"
@@ -119,20 +99,18 @@ done
 # The click on the third picture fades it out and shows the closing message; then the title.
 click_at $button_x $button_y
 answer_message 30
-sleep 0.5
-shot title-again
-[[ "$(pixel title-again "$tx" "$ty")" == "$title_pixel" ]] || fail "not back on the title page"
+wait_pixel "$tx" "$ty" "$title_pixel" 10 title-again
 
 if [[ $outcome == win ]]; then
   # The boss screen: F4 covers the screen with white text on black; a double-click closes it.
   xdotool windowfocus --sync "$win" mousemove $((px + 300)) $((py + 100)) key F4
-  sleep 1.5
-  shot boss
-  [[ "$(convert "$E2E_OUT/boss.png" -crop 320x24+0+0 -format '%[fx:maxima.r>0.9]' info:)" == "1" ]] || fail "no white text at the top-left of the boss screen"
+  deadline=$((SECONDS + 10))
+  until shot boss; [[ "$(convert "$E2E_OUT/boss.png" -crop 320x24+0+0 -format '%[fx:maxima.r>0.9]' info:)" == "1" ]]; do
+    ((SECONDS < deadline)) || fail "no white text at the top-left of the boss screen"
+    sleep 0.2
+  done
   [[ "$(pixel boss "$tx" "$ty")" == "0,0,0" ]] || fail "the boss screen does not cover the main window"
   xdotool mousemove 60 12 click --repeat 2 --delay 80 1
-  sleep 1
-  shot boss-closed
-  [[ "$(pixel boss-closed "$tx" "$ty")" == "$title_pixel" ]] || fail "the title page is not back after the boss screen"
+  wait_pixel "$tx" "$ty" "$title_pixel" 10 boss-closed
 fi
 echo "the whole loop ran ($outcome); screenshots in $E2E_OUT"

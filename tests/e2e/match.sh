@@ -14,13 +14,16 @@ echo "$X $Y $WIDTH $HEIGHT" >"$E2E_OUT/window"   # for tools/readme-shots.sh
 shot title
 [[ "$(pixel title "$tx" "$ty")" != "128,0,128" ]] || fail "no thumbnail on the title page"
 
-click_first_opponent
 # The announcement is a second window with the application's title; Enter closes it.
-deadline=$((SECONDS + 20))
-until (( $(xdotool search --onlyvisible --name '^タルヴォ!!$' | wc -l) >= 2 )); do
-  ((SECONDS < deadline)) || fail "no announcement after choosing an opponent"
-  sleep 0.2
-done
+wait_announcement() {
+  local deadline=$((SECONDS + 20))
+  until (( $(xdotool search --onlyvisible --name '^タルヴォ!!$' | wc -l) >= 2 )); do
+    ((SECONDS < deadline)) || fail "no announcement after choosing an opponent"
+    sleep 0.2
+  done
+}
+click_first_opponent
+wait_announcement
 shot announcement
 xdotool key Return
 
@@ -58,8 +61,15 @@ wm_class=$(xprop -id "$boss" WM_CLASS)
 [[ "$(xprop -id "$boss" _NET_WM_STATE)" == *_NET_WM_STATE_FULLSCREEN* ]] || fail "the decoy is not full screen"
 sleep 1.5   # well past the end of the pause: the computer still waits for the boss screen
 xdotool mousemove 60 12 click --repeat 2 --delay 80 1
-wait_board $gx $gy 20 'black > 5' after-boss
-[[ "$(board_state after-boss $gx $gy | sed -n 6p | cut -c3)" == "o" ]] || fail "the player's disc at (2,5) is missing"
+# The computer has answered once the board shows more than five black discs beside the
+# player's at (2, 5). Until the game's window has drawn itself again, the screen still shows
+# the boss screen's black there, which reads as black discs everywhere.
+deadline=$((SECONDS + 20))
+until shot after-boss; board=$(board_state after-boss $gx $gy)
+      [[ "$(sed -n 6p <<<"$board" | cut -c3)" == "o" ]] && (( $(tr -cd x <<<"$board" | wc -c) > 5 )); do
+  ((SECONDS < deadline)) || { echo "$board" >&2; fail "no answer of the computer beside the player's disc at (2,5)"; }
+  sleep 0.2
+done
 
 # Closing the window in the computer's pause ends the program at once: the menu's exit,
 # chosen with the keyboard while the pause lets input through.
@@ -67,11 +77,9 @@ kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true
 start_game
 win=$(wait_window 'タルヴォ!!')
 click_first_opponent
-sleep 1
+wait_announcement
 xdotool key Return
-xdotool windowfocus --sync "$win" key alt+m
-sleep 0.1
-xdotool key x
+xdotool windowfocus --sync "$win" key alt+m x
 wait_exit 5
 (( EXIT_STATUS == 0 )) || fail "exit in the computer's pause ended with status $EXIT_STATUS"
 echo "screenshots in $E2E_OUT"

@@ -6,6 +6,9 @@
 # has them.
 source "$(dirname "$0")/wayland-lib.sh"
 
+# The history box on the gallery's first page stores its entries: in a folder of the test's own.
+export HOME="$E2E_OUT/home" XDG_CONFIG_HOME="$E2E_OUT/home/config"
+mkdir -p "$HOME"
 start_display
 (cd "$TARVO_BIN_DIR" && exec ./widget-gallery) >"$E2E_OUT/gallery.log" 2>&1 &
 APP_PID=$!

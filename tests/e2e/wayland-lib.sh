@@ -2,18 +2,20 @@
 # shellcheck disable=SC2034  # X, Y, WIDTH, HEIGHT and the page corners are read by the scripts
 # The end-to-end helpers of lib.sh on Wayland: a headless sway on a private runtime folder
 # instead of Xvfb, the program on Qt's wayland platform, input through sway's seat (a virtual
-# pointer that virtual-pointer.py keeps, moved and clicked with `swaymsg seat seat0 cursor`) and
-# wtype's virtual keyboard, windows from sway's tree and screenshots from grim. Everything of
+# pointer and keyboard that virtual-input.py keeps for the whole test; the pointer is moved with
+# `swaymsg seat seat0 cursor`), windows from sway's tree and screenshots from grim. Everything of
 # lib.sh that only reads screenshots (pixels, the board) is used as it is.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 SWAY_PID=""
-POINTER_PID=""
+INPUT_PID=""
 WL_RUNTIME=""
 
+# The program first, and only once it has gone the compositor: a compositor stopped under a
+# program that is still closing breaks its connection.
 cleanup() {
-  if [[ -n "$APP_PID" ]]; then kill "$APP_PID" 2>/dev/null || true; fi
-  if [[ -n "$POINTER_PID" ]]; then kill "$POINTER_PID" 2>/dev/null || true; fi
+  stop_program
+  if [[ -n "$INPUT_PID" ]]; then kill "$INPUT_PID" 2>/dev/null || true; fi
   if [[ -n "$SWAY_PID" ]]; then kill "$SWAY_PID" 2>/dev/null || true; fi
   wait 2>/dev/null || true
   if [[ -n "$WL_RUNTIME" ]]; then rm -rf "$WL_RUNTIME"; fi
@@ -55,13 +57,27 @@ CONF
   done
   export SWAYSOCK WAYLAND_DISPLAY="$server/wayland-1" XDG_RUNTIME_DIR="$client" QT_QPA_PLATFORM=wayland
   unset DISPLAY
-  python3 "$(dirname "${BASH_SOURCE[0]}")/virtual-pointer.py" >"$E2E_OUT/pointer.log" 2>&1 &
-  POINTER_PID=$!
-  deadline=$((SECONDS + 10))
-  until grep -qs ready "$E2E_OUT/pointer.log"; do
-    ((SECONDS < deadline)) || fail "no virtual pointer: $(cat "$E2E_OUT/pointer.log")"
-    sleep 0.1
-  done
+  # The input devices take commands through one pipe and answer through another.
+  mkfifo "$WL_RUNTIME/input" "$WL_RUNTIME/answers"
+  python3 "$(dirname "${BASH_SOURCE[0]}")/virtual-input.py" <"$WL_RUNTIME/input" \
+    >"$WL_RUNTIME/answers" 2>"$E2E_OUT/input.log" &
+  INPUT_PID=$!
+  exec {INPUT_TO}>"$WL_RUNTIME/input" {INPUT_FROM}<"$WL_RUNTIME/answers"
+  input_answer ready
+}
+
+# Reads the input devices' answer and fails unless it is $1.
+input_answer() {
+  local answer=""
+  read -r -t 20 answer <&"$INPUT_FROM" || true
+  [[ "$answer" == "$1" ]] || fail "virtual input: '$answer' where '$1' was due (see $E2E_OUT/input.log)"
+}
+
+# Sends one command to the input devices (virtual-input.py says which) and returns once the
+# compositor has taken all its events.
+input_command() {
+  echo "$*" >&"$INPUT_TO"
+  input_answer "done"
 }
 
 # Every window as a line "con_id<TAB>app_id<TAB>fullscreen<TAB>focused<TAB>x y width height
@@ -125,32 +141,19 @@ pointer_to() {
   swaymsg seat seat0 cursor set "$1" "$2" >/dev/null
 }
 
-press_release() {
-  swaymsg seat seat0 cursor press button1 >/dev/null
-  swaymsg seat seat0 cursor release button1 >/dev/null
-}
-
 click_at() {
   pointer_to "$1" "$2"
-  press_release
+  input_command click 1
 }
 
+# Both clicks come from one command with timestamps of their own, well inside Qt's interval.
 double_click_at() {
   pointer_to "$1" "$2"
-  press_release
-  press_release
+  input_command click 2
 }
 
-# Types the keys (wtype's -k names; "alt+m", "ctrl+q" for a key with a modifier held) into the
-# focused window. Each wtype run makes a keyboard of its own; the pauses let the client take its
-# keymap first.
+# Types the keys ("Return", "F4", "x"; "alt+m", "ctrl+q" for a key with a modifier held) into
+# the focused window.
 key() {
-  local k args=()
-  for k in "$@"; do
-    case $k in
-      alt+* | ctrl+*) args+=(-M "${k%%+*}" -k "${k#*+}" -m "${k%%+*}" -s 100) ;;
-      *) args+=(-k "$k" -s 100) ;;
-    esac
-  done
-  wtype -s 150 "${args[@]}"
+  input_command key "$@"
 }

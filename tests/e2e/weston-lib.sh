@@ -11,8 +11,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 WESTON_PID=""
 WL_RUNTIME=""
 
+# The program first, and only once it has gone the compositor and its display.
 cleanup() {
-  if [[ -n "$APP_PID" ]]; then kill "$APP_PID" 2>/dev/null || true; fi
+  stop_program
   if [[ -n "$WESTON_PID" ]]; then kill "$WESTON_PID" 2>/dev/null || true; fi
   if [[ -n "$XVFB_PID" ]]; then kill "$XVFB_PID" 2>/dev/null || true; fi
   wait 2>/dev/null || true

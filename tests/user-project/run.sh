@@ -19,7 +19,7 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log"
 # Everything lands under the prefix, the Designer plugin included.
 outside=$(grep -v "^$prefix/" "$build/install_manifest.txt" || true)
 [[ -z "$outside" ]] || fail "installed outside the prefix: $outside"
-for file in lib/libTarvoWidgets.so.1 include/TarvoWidgets/widgets/ZRKFadeButton.h \
+for file in lib/libTarvoWidgets.so.1 lib/libTarvoWidgetsLayouts.so.1 include/TarvoWidgets/widgets/ZRKFadeButton.h \
             lib/cmake/TarvoWidgets/TarvoWidgetsConfig.cmake lib/cmake/TarvoWidgets/TarvoWidgetsConfigVersion.cmake \
             lib/qt6/plugins/designer/libtarvo_designer.so; do
   [[ -e "$prefix/$file" ]] || fail "not installed: $file"
@@ -37,6 +37,10 @@ export QT_QPA_PLATFORM=offscreen
 "$program" "$source/examples/user-project" "$source/examples/widget-gallery/pages" "$work/output" \
   || fail "a form compiled by uic differs from the stored-layout reading of the same file (above)"
 "$work/build/user-usage" || fail "the widgets used from the program's code did not do as expected (above)"
+# A program that only makes the widgets loads none of Qt Designer's libraries: the stored-layout
+# reader that needs them is a library of its own.
+designer_libraries=$(ldd "$work/build/user-usage" | grep -E 'libQt6(Designer|UiTools|Xml)|libTarvoWidgetsLayouts' || true)
+[[ -z "$designer_libraries" ]] || fail "a program that only makes the widgets loads: $designer_libraries"
 
 # The comparison sees a change: one property of the file changed after compiling.
 mkdir -p "$work/changed"

@@ -1,9 +1,9 @@
 #include "FileKit.h"
 #include "LayoutRoundTrip.h"
 #include "toolkit/stores/Registry.h"
-#include "toolkit/layouts/StoredLayout.h"
+#include "layouts/StoredLayout.h"
 #include "widgets/HistoryComboBox.h"
-#include "widgets/WidgetSet.h"
+#include "layouts/WidgetSet.h"
 
 #include <QCoreApplication>
 #include <QDir>

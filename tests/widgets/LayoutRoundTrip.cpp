@@ -2,9 +2,9 @@
 
 #include "toolkit/base/ClassName.h"
 #include "toolkit/graphics/Color.h"
-#include "toolkit/layouts/PropertyText.h"
-#include "toolkit/layouts/PublishedProperty.h"
-#include "toolkit/layouts/StoredLayout.h"
+#include "toolkit/properties/PropertyText.h"
+#include "toolkit/properties/PublishedProperty.h"
+#include "layouts/StoredLayout.h"
 
 #include <QMetaEnum>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 // What reaches the widgets through Qt's own frames: property writes by name (Qt Designer,
 // setProperty, the code uic makes) and the handlers connected to the widgets' events.
-#include "toolkit/layouts/PublishedProperty.h"
+#include "toolkit/properties/PublishedProperty.h"
 #include "toolkit/controls/SpeedButton.h"
 #include "toolkit/base/ToolkitError.h"
 #include "widgets/ShineBtnColors.h"

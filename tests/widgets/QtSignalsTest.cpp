@@ -1,7 +1,7 @@
 // The Qt signals beside the toolkit's events: their order relative to the On… events, and a
 // change signal for every stored property that fires on a real change only.
-#include "toolkit/layouts/PropertyText.h"
-#include "toolkit/layouts/PublishedProperty.h"
+#include "toolkit/properties/PropertyText.h"
+#include "toolkit/properties/PublishedProperty.h"
 #include "toolkit/controls/SpeedButton.h"
 #include "widgets/HistoryComboBox.h"
 #include "widgets/ShineSpeedButton.h"

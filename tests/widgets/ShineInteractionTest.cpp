@@ -401,7 +401,7 @@ TEST_F(ShineInteraction, APressWhoseReleaseIsLostEndsWithoutAClickAndTheHoverRec
              ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
              WindowRelease(Buttons[0]);
              QTest::keyClick(menu, Qt::Key_Escape);
-             QTRY_VERIFY_WITH_TIMEOUT(!Buttons[0]->Held(), 2000);
+             ASSERT_TRUE(QTest::qWaitFor([this] { return !Buttons[0]->Held(); }, 2000));
          }},
     };
     for (const TCase& c : cases) {

@@ -1,9 +1,9 @@
 #include "LayoutRoundTrip.h"
 #include "WidgetInput.h"
-#include "toolkit/layouts/StoredLayout.h"
+#include "layouts/StoredLayout.h"
 #include "toolkit/base/ToolkitError.h"
 #include "widgets/ShineSpeedButton.h"
-#include "widgets/WidgetSet.h"
+#include "layouts/WidgetSet.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,12 +1,12 @@
 #include "LayoutRoundTrip.h"
 #include "ShineStateSample.h"
 
-#include "toolkit/layouts/Loadable.h"
-#include "toolkit/layouts/PublishedProperty.h"
-#include "toolkit/layouts/StoredLayout.h"
+#include "toolkit/properties/Loadable.h"
+#include "toolkit/properties/PublishedProperty.h"
+#include "layouts/StoredLayout.h"
 #include "toolkit/base/ToolkitError.h"
 #include "widgets/ShineSpeedButton.h"
-#include "widgets/WidgetSet.h"
+#include "layouts/WidgetSet.h"
 #include "widgets/ZRKFadeButton.h"
 
 #include <QDir>

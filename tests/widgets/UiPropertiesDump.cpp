@@ -5,10 +5,10 @@
 // screen reader walks it: role, name and state of each node, indented by depth.
 //   ui_properties [--accessible] <form.ui>
 #include "ShineStateSample.h"
-#include "toolkit/layouts/PropertyText.h"
-#include "toolkit/layouts/PublishedProperty.h"
-#include "toolkit/layouts/StoredLayout.h"
-#include "widgets/WidgetSet.h"
+#include "toolkit/properties/PropertyText.h"
+#include "toolkit/properties/PublishedProperty.h"
+#include "layouts/StoredLayout.h"
+#include "layouts/WidgetSet.h"
 
 #include <QAccessible>
 #include <QApplication>

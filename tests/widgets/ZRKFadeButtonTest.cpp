@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <cstdlib>
@@ -608,32 +609,53 @@ TEST_F(FadeButton, ItsOwnTimerRunsTheFade)
     Host.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&Host));
     Move();
-    QTRY_VERIFY_WITH_TIMEOUT(Shown() == (TShown{clr::Red, clr::White}), 5000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Shown() == (TShown{clr::Red, clr::White}); }, 5000));
     EXPECT_FALSE(Clock.Step()) << "the timer stopped at the end of the fade";
 }
 
-TEST_F(FadeButton, SettersThatPaintDoSoAtOnce)
+// The setters that paint and every fade step ask Qt for a paint, as Qt's own widgets do: none
+// is made before the event loop runs, all asked for until then make one, and the screen then
+// shows the button as the stored values draw it. A widget of the same window painted at once
+// takes the asked-for paint along (the reward page's picture is, on every frame of its fade).
+TEST_F(FadeButton, SettersThatPaintAskQtForOnePaint)
 {
     UseRewardSettings();
+    auto* other = new TZRKFadeButton(&Host);
+    other->move(250, 10);
+    Host.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Host));
     Move();
     Tick(5);
     TPaintCounter counter(Button);
-
-    // SetColor with the value it has resets the fill shown and paints.
+    other->repaint();
     int paints = counter.Paints;
+
+    // SetColor with the value it has resets the fill shown.
     Button->SetColor(Button->Color());
-    EXPECT_GT(counter.Paints, paints);
-    EXPECT_EQ(Shown().Fill, clr::Maroon);
+    Button->SetCaption(QStringLiteral("次へ"));
+    Button->SetShowBorder(false);
+    Button->SetBorderHeight(3);
+    EXPECT_EQ(counter.Paints, paints) << "painted before the event loop ran";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return counter.Paints > paints; }, 5000));
+    EXPECT_EQ(counter.Paints, paints + 1) << "the paints asked for were not merged into one";
+    const QImage screen = Host.screen()->grabWindow(Host.winId(), 10, 10, Button->width(), Button->height()).toImage();
+    const QImage drawn = Pixels();
+    EXPECT_EQ(screen.convertToFormat(QImage::Format_RGB32), drawn.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(At(drawn, 5, 5), clr::Maroon);
 
     // SetBorderColor with the value it has does nothing, not even reset the outline.
+    Button->SetShowBorder(true);
     QCoreApplication::processEvents();
     paints = counter.Paints;
     Button->SetBorderColor(Button->BorderColor());
+    other->repaint();
     EXPECT_EQ(counter.Paints, paints);
     EXPECT_EQ(Shown().Outline, Grey(202));
 
-    // Every fade step paints at once: the clock sees a tick only at the paint that it makes.
+    // A fade step asks for a paint too; the clock catches the tick at that paint.
+    paints = counter.Paints;
     EXPECT_TRUE(Clock.Step());
+    EXPECT_EQ(counter.Paints, paints + 1);
 }
 
 TEST_F(FadeButton, AButtonWithoutAParentStoresItsValuesAndShowsThemOnceItHasOne)
@@ -779,15 +801,17 @@ TEST_F(FadeButton, PaintsSystemColoursAsThePaletteHasThemAndFollowsAPaletteChang
     QPalette changed = saved;
     changed.setColor(QPalette::Button, QColor(12, 200, 34));
     QApplication::setPalette(changed);
-    QTRY_VERIFY_WITH_TIMEOUT(counter.Paints > paints, 2000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return counter.Paints > paints; }, 2000));
     EXPECT_EQ(window.grab().toImage().pixelColor(3, 3), QColor(12, 200, 34));
     QApplication::setPalette(saved);
 
-    // The fade still steps on the stored bytes (0x0F, 0, 0), not on the palette's colour.
+    // The fade steps from the colour shown, the palette's, not from the reference's own bytes
+    // (0x0F, 0, 0): each channel by Step towards lime's.
     Button->SetDestColor(clr::Lime);
     Move();
     Tick(1);
-    EXPECT_EQ(Shown().Fill, RGBColor(0, 2, 0));
+    const QColor face = saved.color(QPalette::Active, QPalette::Button);
+    EXPECT_EQ(Shown().Fill, RGBColor(face.red() - 2, face.green() + 2, face.blue() - 2));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "EditorValues.h"
 
 #include "toolkit/graphics/Color.h"
-#include "toolkit/layouts/PropertyText.h"
+#include "toolkit/properties/PropertyText.h"
 
 #include <QColor>
 #include <QMetaEnum>

@@ -2,7 +2,7 @@
 
 #include "EditorValues.h"
 #include "toolkit/graphics/Font.h"
-#include "toolkit/layouts/PropertyText.h"
+#include "toolkit/properties/PropertyText.h"
 #include "widgets/ShineSpeedButton.h"
 
 #include <QColorSpace>

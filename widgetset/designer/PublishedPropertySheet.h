@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/layouts/PublishedProperty.h"
+#include "toolkit/properties/PublishedProperty.h"
 
 #include <QExtensionFactory>
 #include <QHash>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/layouts/Loadable.h"
+#include "toolkit/properties/Loadable.h"
 #include "toolkit/stores/ProfileFile.h"
 
 #include <QComboBox>

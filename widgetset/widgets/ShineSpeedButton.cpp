@@ -1,8 +1,8 @@
 #include "widgets/ShineSpeedButton.h"
 
 #include "toolkit/base/ToolkitError.h"
-#include "toolkit/layouts/PropertyWrite.h"
-#include "toolkit/layouts/PublishedProperty.h"
+#include "toolkit/properties/PropertyWrite.h"
+#include "toolkit/properties/PublishedProperty.h"
 #include "widgets/ShinePaintCache.h"
 
 #include <QApplication>
@@ -23,23 +23,7 @@ TShineSpeedButton::TShineSpeedButton(QWidget* owner)
     // The control style: Qt already grabs the mouse while a button is held on a widget and
     // delivers double clicks as such; the opaque declaration is the one flag to set.
     setAttribute(Qt::WA_OpaquePaintEvent, true);
-    FClickDownHook = false;
-    FAccelCharDown = false;
-    FActiveImage = aiFrameLight;
-    FDisabledImage = diDefault;
-    FDisabledHighlight = clr::BtnHighlight;
-    FDisabledShadow = clr::BtnShadow;
-    FShineColor = clr::Yellow;
-    FState = sbUp;
-    FActiveFrame = true;
-    FUpFrame = true;
-    FDownFrame = true;
-    FTransparent = false;
-    FFrameType = ftNormalFrame;
-    FSpacing = 4;
-    FMargin = -1;
-    FLayout = blGlyphLeft;
-
+    // The plain defaults are the fields' initialisers; what follows makes the owned objects.
     const TNotifyEvent fontsAndColorsOnChange = [this](QObject* sender) { FontsAndColorsOnChange(sender); };
     FColors = std::make_unique<TShineBtnColors>();
     FColors->SetColor(clr::BtnFace);
@@ -53,11 +37,8 @@ TShineSpeedButton::TShineSpeedButton(QWidget* owner)
     FActiveFont = std::make_unique<TFont>();
     FActiveFont->SetColor(clr::Highlight);
     FActiveFont->OnChange = fontsAndColorsOnChange;
-    FFontHighlight = clr::None;
-    FFontShadow = clr::None;
     FGlyph = std::make_unique<TBitmap>();
     FGlyph->OnChange = [this](QObject* sender) { GlyphOnChange(sender); };
-    FMouseInside = false;
     // The toolkit's parent forwards every mouse move to the control under the pointer, with
     // or without a button held.
     setMouseTracking(true);

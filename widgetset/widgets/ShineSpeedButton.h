@@ -5,7 +5,7 @@
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Color.h"
 #include "toolkit/graphics/Font.h"
-#include "toolkit/layouts/Loadable.h"
+#include "toolkit/properties/Loadable.h"
 #include "widgets/ShineBtnColors.h"
 
 #include <QPixmap>

@@ -25,22 +25,14 @@ TZRKFadeButton::TZRKFadeButton(QWidget* owner)
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    FBorderColor = clr::Silver;
-    FBorderDestColor = clr::White;
+    // The plain defaults are the fields' initialisers; the setters below also set what is
+    // shown (the fill, the caption colour) and the timer.
     SetColor(clr::Green);
-    FDestColor = clr::Lime;
-    FFadeOnOver = true;
-    FShowBorder = true;
-    FCaptionOverColor = clr::Lime;
-    FFadeOnLeave = true;
     SetFontColor(clr::White);
-    FFadeColor = FColor;
     FFadeBorderColor = FBorderColor;
     resize(150, 30);
-    FBorderHeight = 1;
     FTimer.SetEnabled(false);
     connect(&FTimer, &TTimer::OnTimer, this, &TZRKFadeButton::Animate);
-    FStep = 2;
     SetSpeed(10);
 }
 
@@ -120,10 +112,12 @@ void TZRKFadeButton::SetSpeed(int value)
 
 void TZRKFadeButton::Paint()
 {
-    // A button that cannot be shown yet (no size, no parent, hidden) draws nothing: Qt paints
-    // it with the stored values once it is shown. A widget without a parent is an ordinary
-    // state in Qt (every widget is made so before it goes into a layout).
-    repaint();
+    // Asks Qt for a paint, as a Qt widget's setter does: Qt merges it with every other one asked
+    // for before the next frame (a form that sets five properties paints once) and carries it
+    // out when the event loop runs, with the values stored by then. A button that cannot be
+    // shown yet (no size, no parent, hidden) is painted once it is shown; a widget without a
+    // parent is an ordinary state in Qt (every widget is made so before it goes into a layout).
+    update();
 }
 
 void TZRKFadeButton::paintEvent(QPaintEvent*)
@@ -325,6 +319,11 @@ bool TZRKFadeButton::event(QEvent* event)
     // The hint shows only when ShowHint allows it, and then the button's own.
     if (event->type() == QEvent::ToolTip && !ShowHint())
         return true;
+    // System colours are painted as the palette has them. Qt repaints a widget for a new
+    // application palette only when that changes the widget's own palette, which a widget
+    // with a palette set on it keeps: the new system colours are painted here for it too.
+    if (IsSystemColorsChange(event))
+        Paint();
     return TCustomButton::event(event);
 }
 

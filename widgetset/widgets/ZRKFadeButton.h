@@ -17,9 +17,9 @@ namespace TarvoWidgets {
 /// hover colour; when the mouse leaves, the colours step (or snap) back and the caption gets
 /// its colour back. A left click raises OnClick; the button has no pressed look.
 ///
-/// It plays the toolkit's windowless control: it gets mouse moves with no button held, and its
-/// setters, the fade ticks and the mouse handlers draw at once rather than asking for a later
-/// repaint.
+/// It plays the toolkit's windowless control: it gets mouse moves with no button held. Its
+/// setters, the fade ticks and the mouse handlers ask Qt for a paint, which Qt carries out
+/// before the next frame, merged with any other.
 class TZRKFadeButton : public TCustomButton {
     Q_OBJECT
     /// The placement properties, Caption and ShowHint are the button core's (TCustomButton).
@@ -52,7 +52,7 @@ public:
     void SetFontColor(TColor value);
 
     /// The setters that paint (SetColor, SetBorderColor, SetBorderHeight, the caption,
-    /// SetShowBorder) store the new value and then draw at once through Paint; a button that
+    /// SetShowBorder) store the new value and then ask for a paint through Paint; a button that
     /// cannot be shown yet (no parent, say) shows the values once it is.
     TColor Color() const { return FColor; }
     /// Also resets the fill shown, even when the value is unchanged.
@@ -115,7 +115,7 @@ Q_SIGNALS:
     void SpeedChanged(int value);
 
 protected:
-    /// Draws the button at once; nothing while it cannot be shown.
+    /// Asks Qt to paint the button before the next frame; nothing while it cannot be shown.
     virtual void Paint();
     virtual void MouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Modifiers, int X, int Y);
     virtual void MouseLeave();
@@ -156,15 +156,15 @@ private:
 
     TColor FFontColor = 0;
     TColor FColor = 0;
-    bool FFadeOnLeave = false;
-    int FStep = 0;
-    TColor FBorderColor = 0;
-    TColor FBorderDestColor = 0;
-    TColor FDestColor = 0;
-    bool FShowBorder = false;
-    TColor FCaptionOverColor = 0;
-    bool FFadeOnOver = false;
-    int FBorderHeight = 0;
+    bool FFadeOnLeave = true;
+    int FStep = 2;
+    TColor FBorderColor = clr::Silver;
+    TColor FBorderDestColor = clr::White;
+    TColor FDestColor = clr::Lime;
+    bool FShowBorder = true;
+    TColor FCaptionOverColor = clr::Lime;
+    bool FFadeOnOver = true;
+    int FBorderHeight = 1;
     int FSpeed = 0;
 };
 

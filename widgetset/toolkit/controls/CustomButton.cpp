@@ -199,26 +199,26 @@ bool TCustomSpeedButton::LatchedDown() const { return d->Down; }
 QString TCustomSpeedButton::AccessibleCaption() const { return WithoutAcceleratorMarker(Caption()); }
 QKeySequence TCustomSpeedButton::Accelerator() const { return QKeySequence::mnemonic(Caption()); }
 
-void TCustomSpeedButton::SetGroupIndex(int value)
+template <class T, class TSignal> void TCustomSpeedButton::StorePublished(T& field, T value, TSignal changed)
 {
-    if (value == d->GroupIndex)
+    if (value == field)
         return;
-    d->GroupIndex = value;
+    field = value;
+    // The group hears of it first; the change signal comes last, with the value in place.
     QPointer<TCustomSpeedButton> self(this);
     PublishGroupStatus();
     if (self)
-        Q_EMIT GroupIndexChanged(d->GroupIndex);
+        Q_EMIT(this->*changed)(field);
+}
+
+void TCustomSpeedButton::SetGroupIndex(int value)
+{
+    StorePublished(d->GroupIndex, value, &TCustomSpeedButton::GroupIndexChanged);
 }
 
 void TCustomSpeedButton::SetAllowAllUp(bool value)
 {
-    if (value == d->AllowAllUp)
-        return;
-    d->AllowAllUp = value;
-    QPointer<TCustomSpeedButton> self(this);
-    PublishGroupStatus();
-    if (self)
-        Q_EMIT AllowAllUpChanged(d->AllowAllUp);
+    StorePublished(d->AllowAllUp, value, &TCustomSpeedButton::AllowAllUpChanged);
 }
 
 void TCustomSpeedButton::SetDown(bool value)

@@ -202,6 +202,8 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    /// Stores a new value of a group property, tells the group and emits its change signal.
+    template <class T, class TSignal> void StorePublished(T& field, T value, TSignal changed);
     /// Tells every control of the parent this button's group status.
     void PublishGroupStatus();
     void ButtonPressed(const TButtonPressedEvent& notification);

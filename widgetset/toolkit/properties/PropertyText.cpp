@@ -1,4 +1,4 @@
-#include "toolkit/layouts/PropertyText.h"
+#include "toolkit/properties/PropertyText.h"
 
 #include "toolkit/graphics/Color.h"
 

@@ -1,9 +1,9 @@
-#include "widgets/WidgetSet.h"
+#include "layouts/WidgetSet.h"
 
+#include "layouts/StoredLayout.h"
 #include "toolkit/controls/SpeedButton.h"
-#include "toolkit/layouts/StoredLayout.h"
-#include "widgets/ShineSpeedButton.h"
 #include "widgets/HistoryComboBox.h"
+#include "widgets/ShineSpeedButton.h"
 #include "widgets/ZRKFadeButton.h"
 
 namespace TarvoWidgets {
@@ -25,7 +25,7 @@ void RegisterWidgetSet()
 {
     // One line per widget.
     Register<TZRKFadeButton>();
-    Register<TShineSpeedButton>("widgets/ShineSpeedButton.h");
+    Register<TShineSpeedButton>();
 
     // The toolkit's own speed button, which shares its groups with the shine button.
     Register<TSpeedButton>("toolkit/controls/SpeedButton.h");

@@ -1,4 +1,4 @@
-#include "toolkit/layouts/PropertyWrite.h"
+#include "toolkit/properties/PropertyWrite.h"
 
 #include "toolkit/application/Application.h"
 #include "toolkit/base/ClassName.h"

@@ -1,11 +1,11 @@
-#include "toolkit/layouts/PublishedProperty.h"
+#include "toolkit/properties/PublishedProperty.h"
 
 #include "toolkit/application/Application.h"
-#include "toolkit/layouts/PropertyWrite.h"
+#include "toolkit/properties/PropertyWrite.h"
 
 #include "toolkit/base/ClassName.h"
 
-#include "toolkit/layouts/PropertyText.h"
+#include "toolkit/properties/PropertyText.h"
 
 #include <QDebug>
 

@@ -1,9 +1,9 @@
-#include "toolkit/layouts/StoredLayout.h"
+#include "layouts/StoredLayout.h"
 
 #include "toolkit/base/ClassName.h"
-#include "toolkit/layouts/Loadable.h"
-#include "toolkit/layouts/PropertyText.h"
-#include "toolkit/layouts/PublishedProperty.h"
+#include "toolkit/properties/Loadable.h"
+#include "toolkit/properties/PropertyText.h"
+#include "toolkit/properties/PublishedProperty.h"
 #include "toolkit/base/ToolkitError.h"
 
 #include <QBuffer>
