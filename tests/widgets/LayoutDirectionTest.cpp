@@ -1,5 +1,6 @@
 // The buttons in Qt layouts: size hints from the content, right-to-left mirroring, and the
 // application's palette and font reaching the buttons that kept the toolkit's defaults.
+#include "WidgetInput.h"
 #include "toolkit/controls/SpeedButton.h"
 #include "widgets/ShineSpeedButton.h"
 
@@ -15,23 +16,58 @@ namespace {
 
 using B = TShineSpeedButton;
 
-// Opens where the button draws its glyph and caption.
-class TLayoutProbe : public TShineSpeedButton {
-public:
-    using TShineSpeedButton::TShineSpeedButton;
+// Where an up button shows its red glyph and its caption, read from its pixels: the glyph is
+// the bounds of its red; the caption's rectangle is the one whose ink, drawn alone in the
+// button's font into a rectangle of the caption's size, lies exactly on the ink shown (an empty
+// rectangle when any of that ink is missing, cut by the edge, say).
+std::pair<QRect, QRect> Placed(B& button)
+{
+    const QImage shot = button.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb face = ToQColor(button.Colors()->Color()).rgb();
+    const QRgb red = qRgb(255, 0, 0);
+    QRect glyph;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            if (shot.pixel(x, y) == red)
+                glyph |= QRect(x, y, 1, 1);
+    if (button.Caption().isEmpty())
+        return {glyph, {}};
 
-    // The glyph's and the caption's rectangles as painted now, in the up state's font.
-    std::pair<QRect, QRect> Placed()
+    const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic;
+    const QSize extent = QFontMetrics(button.Font()->Face()).size(Qt::TextShowMnemonic, button.Caption());
+    const QPoint origin(20, 20);
+    QImage reference(extent + QSize(40, 40), QImage::Format_RGB32);
+    reference.fill(face);
     {
-        QImage canvas(size(), QImage::Format_RGB32);
-        QPainter painter(&canvas);
-        painter.setFont(Font()->Face());
-        QPoint glyph;
-        QRect text;
-        CalcDrawPosition(painter, glyph, text);
-        return {QRect(glyph, QSize(Glyph()->Width(), Glyph()->Height())), text};
+        QPainter painter(&reference);
+        painter.setFont(button.Font()->Face());
+        painter.setPen(ToQColor(button.Font()->Color()));
+        painter.drawText(QRect(origin, extent), flags, button.Caption());
     }
-};
+    // Ink: neither the face nor the glyph; inside the frame's two pixels on the button.
+    const auto inkOf = [&](const QImage& image, const QRect& area) {
+        QRect bounds;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (image.pixel(x, y) != face && image.pixel(x, y) != red)
+                    bounds |= QRect(x, y, 1, 1);
+        return bounds;
+    };
+    const QRect inside = shot.rect().adjusted(2, 2, -2, -2);
+    const QRect shown = inkOf(shot, inside);
+    const QRect drawn = inkOf(reference, reference.rect());
+    if (shown.size() != drawn.size())
+        return {glyph, {}};
+    const QPoint shift = shown.topLeft() - drawn.topLeft();
+    for (int y = drawn.top(); y <= drawn.bottom(); ++y)
+        for (int x = drawn.left(); x <= drawn.right(); ++x) {
+            const bool ink = reference.pixel(x, y) != face;
+            const QRgb at = shot.pixel(QPoint(x, y) + shift);
+            if (ink != (at != face && at != red))
+                return {glyph, {}};
+        }
+    return {glyph, QRect(origin + shift, extent)};
+}
 
 // A solid red square glyph of the given side (its lower left pixel, the toolkit's transparent
 // colour, is white).
@@ -60,7 +96,7 @@ TEST_P(ShineSizeHint, ARowLayoutGivesRoomForTheGlyphAndTheWholeCaption)
     const THintCase& c = GetParam();
     QWidget row;
     auto* layout = new QHBoxLayout(&row);
-    auto* button = new TLayoutProbe;
+    auto* button = new B;
     button->SetCaption(c.Caption);
     if (c.GlyphSide)
         button->SetGlyphPixmap(RedGlyph(c.GlyphSide));
@@ -69,14 +105,16 @@ TEST_P(ShineSizeHint, ARowLayoutGivesRoomForTheGlyphAndTheWholeCaption)
     button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     layout->addWidget(button);
     layout->addStretch();
-    row.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&row));
+    ShowAwayFromThePointer(row);
+    ASSERT_EQ(button->State(), B::sbUp);
     const QRect inside = button->rect().adjusted(2, 2, -2, -2);
-    const auto [glyph, text] = button->Placed();
+    const auto [glyph, text] = Placed(*button);
     if (c.GlyphSide) {
+        EXPECT_EQ(glyph.size(), QSize(c.GlyphSide, c.GlyphSide));
         EXPECT_TRUE(inside.contains(glyph)) << glyph.x() << "," << glyph.y() << " in " << button->width() << "x" << button->height();
     }
     if (!c.Caption.isEmpty()) {
+        EXPECT_FALSE(text.isEmpty()) << "the whole caption shows";
         EXPECT_TRUE(inside.contains(text)) << text.x() << "," << text.y() << " " << text.width() << "x" << text.height()
                                            << " in " << button->width() << "x" << button->height();
     }

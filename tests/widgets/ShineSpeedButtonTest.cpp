@@ -1,4 +1,5 @@
 #include "LayoutRoundTrip.h"
+#include "WidgetInput.h"
 #include "layouts/StoredLayout.h"
 #include "toolkit/base/ToolkitError.h"
 #include "widgets/ShineSpeedButton.h"
@@ -10,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QVariant>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace TarvoWidgets;
@@ -18,43 +20,47 @@ namespace {
 
 using Button = TShineSpeedButton;
 
-// Counts the invalidations and opens the draw state.
-class TProbe : public TShineSpeedButton {
-public:
-    using TShineSpeedButton::TShineSpeedButton;
-    using TShineSpeedButton::FState;
-
-    int Invalidations = 0;
-
-protected:
-    void Invalidate() override
-    {
-        ++Invalidations;
-        TShineSpeedButton::Invalidate();
-    }
-};
-
 class ShineButton : public testing::Test {
 protected:
+    // The paints that the button gets once the pending updates are delivered: the window is
+    // shown, and the paints of earlier changes are not counted.
+    int Repaints(const std::function<void()>& change)
+    {
+        ShowAwayFromThePointer(Host);
+        Painted.PaintsDelivered();
+        change();
+        return Painted.PaintsDelivered();
+    }
+
+    // The paints that writing a published property makes, counted as Repaints counts them.
+    int RepaintsOfWriting(const char* property, const QVariant& value)
+    {
+        bool written = false;
+        const int paints = Repaints([&] { written = Shine->setProperty(property, value); });
+        EXPECT_TRUE(written) << property;
+        return paints;
+    }
+
     QWidget Host;
-    TProbe* Probe = new TProbe(&Host);
+    TShineSpeedButton* Shine = new TShineSpeedButton(&Host);
+    TPaintCounter Painted{Shine};
 };
 
 TEST_F(ShineButton, StartsAsTheToolkitBuildsIt)
 {
-    EXPECT_EQ(Probe->size(), QSize(25, 25));
-    EXPECT_EQ(Probe->State(), Button::sbUp);
-    EXPECT_TRUE(Probe->Glyph()->Empty());
-    EXPECT_TRUE(Probe->Caption().isEmpty());
-    EXPECT_EQ(Probe->Colors()->Color(), clr::BtnFace);
-    EXPECT_EQ(Probe->PressedColors()->Color(), clr::BtnHighlight);
-    EXPECT_NE(Probe->Colors(), Probe->PressedColors());
-    EXPECT_EQ(Probe->Font()->Color(), clr::BtnText);
-    EXPECT_EQ(Probe->ActiveFont()->Color(), clr::Highlight);
-    EXPECT_EQ(Probe->FontHighlight(), clr::None);
-    EXPECT_EQ(Probe->FontShadow(), clr::None);
-    EXPECT_TRUE(Probe->testAttribute(Qt::WA_OpaquePaintEvent));
-    EXPECT_FALSE(Probe->CreateStateGlyph());
+    EXPECT_EQ(Shine->size(), QSize(25, 25));
+    EXPECT_EQ(Shine->State(), Button::sbUp);
+    EXPECT_TRUE(Shine->Glyph()->Empty());
+    EXPECT_TRUE(Shine->Caption().isEmpty());
+    EXPECT_EQ(Shine->Colors()->Color(), clr::BtnFace);
+    EXPECT_EQ(Shine->PressedColors()->Color(), clr::BtnHighlight);
+    EXPECT_NE(Shine->Colors(), Shine->PressedColors());
+    EXPECT_EQ(Shine->Font()->Color(), clr::BtnText);
+    EXPECT_EQ(Shine->ActiveFont()->Color(), clr::Highlight);
+    EXPECT_EQ(Shine->FontHighlight(), clr::None);
+    EXPECT_EQ(Shine->FontShadow(), clr::None);
+    EXPECT_TRUE(Shine->testAttribute(Qt::WA_OpaquePaintEvent));
+    EXPECT_FALSE(Shine->CreateStateGlyph());
 }
 
 // Each property of the look: a value other than the one it starts with.
@@ -88,22 +94,20 @@ TEST_F(ShineButton, LookSettersInvalidateOnlyOnChange)
     };
     for (const TLookWrite& w : writes) {
         SCOPED_TRACE(w.Property);
-        const QVariant before = Probe->property(w.Property);
-        Probe->Invalidations = 0;
-        ASSERT_TRUE(Probe->setProperty(w.Property, before));
-        EXPECT_EQ(Probe->Invalidations, w.EvenWhenSame ? 1 : 0) << "same value";
-        ASSERT_TRUE(Probe->setProperty(w.Property, w.Other));
-        EXPECT_EQ(Probe->property(w.Property), w.Other);
-        EXPECT_EQ(Probe->Invalidations, w.EvenWhenSame ? 2 : 1) << "new value";
+        const QVariant before = Shine->property(w.Property);
+        EXPECT_EQ(RepaintsOfWriting(w.Property, before), w.EvenWhenSame ? 1 : 0)
+            << "same value";
+        EXPECT_EQ(RepaintsOfWriting(w.Property, w.Other), 1) << "new value";
+        EXPECT_EQ(Shine->property(w.Property), w.Other);
     }
 }
 
 TEST_F(ShineButton, TransparentTogglesTheOpaqueDeclaration)
 {
-    Probe->SetTransparent(true);
-    EXPECT_FALSE(Probe->testAttribute(Qt::WA_OpaquePaintEvent));
-    Probe->SetTransparent(false);
-    EXPECT_TRUE(Probe->testAttribute(Qt::WA_OpaquePaintEvent));
+    Shine->SetTransparent(true);
+    EXPECT_FALSE(Shine->testAttribute(Qt::WA_OpaquePaintEvent));
+    Shine->SetTransparent(false);
+    EXPECT_TRUE(Shine->testAttribute(Qt::WA_OpaquePaintEvent));
 }
 
 TEST_F(ShineButton, WritingColorsCopiesIntoTheOwnedSet)
@@ -116,11 +120,10 @@ TEST_F(ShineButton, WritingColorsCopiesIntoTheOwnedSet)
     other.SetGradColor(clr::Lime);
     other.SetGradVertical(true);
     other.SetGradation(true);
-    for (auto [property, owned] : {std::pair{"Colors", Probe->Colors()}, std::pair{"PressedColors", Probe->PressedColors()}}) {
+    for (auto [property, owned] : {std::pair{"Colors", Shine->Colors()}, std::pair{"PressedColors", Shine->PressedColors()}}) {
         SCOPED_TRACE(property);
-        Probe->Invalidations = 0;
-        ASSERT_TRUE(Probe->setProperty(property, QVariant::fromValue(&other)));
-        EXPECT_EQ(Probe->property(property).value<TShineBtnColors*>(), owned);
+        EXPECT_EQ(RepaintsOfWriting(property, QVariant::fromValue(&other)), 1);
+        EXPECT_EQ(Shine->property(property).value<TShineBtnColors*>(), owned);
         EXPECT_EQ(owned->Color(), clr::Red);
         EXPECT_EQ(owned->Highlight(), clr::White);
         EXPECT_EQ(owned->Shadow(), clr::Gray);
@@ -128,10 +131,8 @@ TEST_F(ShineButton, WritingColorsCopiesIntoTheOwnedSet)
         EXPECT_EQ(owned->GradColor(), clr::Lime);
         EXPECT_TRUE(owned->GradVertical());
         EXPECT_TRUE(owned->Gradation());
-        EXPECT_EQ(Probe->Invalidations, 1);
         // The owned set still reports to the button.
-        owned->SetColor(clr::Blue);
-        EXPECT_EQ(Probe->Invalidations, 2);
+        EXPECT_EQ(Repaints([&] { owned->SetColor(clr::Blue); }), 1);
     }
 }
 
@@ -156,9 +157,9 @@ TEST_F(ShineButton, ColourSetRefusesOtherObjects)
     EXPECT_EQ(colors.Color(), clr::Red);
     EXPECT_EQ(changes, 0);
 
-    Probe->Colors()->SetColor(clr::Lime);
-    EXPECT_THROW(Probe->SetColors(nullptr), EToolkitError);
-    EXPECT_EQ(Probe->Colors()->Color(), clr::Lime);
+    Shine->Colors()->SetColor(clr::Lime);
+    EXPECT_THROW(Shine->SetColors(nullptr), EToolkitError);
+    EXPECT_EQ(Shine->Colors()->Color(), clr::Lime);
 }
 
 TEST(ShineColorToPixel, MovesRedToTheTopAndResolvesSystemColours)
@@ -208,26 +209,21 @@ TEST_F(ShineButton, FontsAreCopiedByValue)
     given.SetSize(14);
     given.SetStyle(TFont::fsBold | TFont::fsUnderline);
     given.SetColor(clr::Maroon);
-    for (auto [property, owned] : {std::pair{"Font", Probe->Font()}, std::pair{"ActiveFont", Probe->ActiveFont()}}) {
+    for (auto [property, owned] : {std::pair{"Font", Shine->Font()}, std::pair{"ActiveFont", Shine->ActiveFont()}}) {
         SCOPED_TRACE(property);
-        Probe->Invalidations = 0;
-        ASSERT_TRUE(Probe->setProperty(property, QVariant::fromValue<TFont*>(nullptr)));
-        EXPECT_EQ(Probe->Invalidations, 0);
+        EXPECT_EQ(RepaintsOfWriting(property, QVariant::fromValue<TFont*>(nullptr)), 0);
         EXPECT_NE(owned->Color(), clr::Maroon);
 
-        ASSERT_TRUE(Probe->setProperty(property, QVariant::fromValue(&given)));
-        EXPECT_EQ(Probe->property(property).value<TFont*>(), owned);
+        EXPECT_GE(RepaintsOfWriting(property, QVariant::fromValue(&given)), 1);
+        EXPECT_EQ(Shine->property(property).value<TFont*>(), owned);
         EXPECT_EQ(owned->Name(), QStringLiteral("IPAGothic"));
         EXPECT_EQ(owned->Size(), 14);
         EXPECT_EQ(owned->Style(), TFont::fsBold | TFont::fsUnderline);
         EXPECT_EQ(owned->Color(), clr::Maroon);
-        EXPECT_GE(Probe->Invalidations, 1);
 
         // The button's font is its own, and still reports to it.
-        Probe->Invalidations = 0;
-        owned->SetSize(20);
+        EXPECT_EQ(Repaints([&] { owned->SetSize(20); }), 1);
         EXPECT_EQ(given.Size(), 14);
-        EXPECT_EQ(Probe->Invalidations, 1);
     }
 }
 
@@ -241,31 +237,29 @@ TEST_F(ShineButton, GlyphBecomes32BitsWithTheSamePixels)
     given.SetImage(picture);
     ASSERT_EQ(given.PixelFormat(), TBitmap::pf24bit);
 
-    Probe->Invalidations = 0;
-    Probe->SetGlyph(&given);
-    const TBitmap& glyph = *Probe->Glyph();
+    EXPECT_GE(Repaints([&] { Shine->SetGlyph(&given); }), 1);
+    const TBitmap& glyph = *Shine->Glyph();
     ASSERT_EQ(glyph.PixelFormat(), TBitmap::pf32bit);
     ASSERT_EQ(QSize(glyph.Width(), glyph.Height()), QSize(3, 2));
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(glyph.ScanLine(i / 3)[i % 3], pixels[i] & 0x00FFFFFF) << "pixel " << i;
-    EXPECT_GE(Probe->Invalidations, 1);
     // The given bitmap is copied, not taken.
     EXPECT_EQ(given.PixelFormat(), TBitmap::pf24bit);
 
-    Probe->SetGlyph(nullptr);
-    EXPECT_TRUE(Probe->Glyph()->Empty());
-    EXPECT_EQ(QSize(Probe->Glyph()->Width(), Probe->Glyph()->Height()), QSize(0, 0));
+    Shine->SetGlyph(nullptr);
+    EXPECT_TRUE(Shine->Glyph()->Empty());
+    EXPECT_EQ(QSize(Shine->Glyph()->Width(), Shine->Glyph()->Height()), QSize(0, 0));
 }
 
 TEST_F(ShineButton, GlyphKeeps32BitsWhenChangedInPlace)
 {
     QImage picture(2, 2, QImage::Format_RGB32);
     picture.fill(Qt::red);
-    Probe->SetGlyphPixmap(QPixmap::fromImage(picture));
-    Probe->Glyph()->SetPixelFormat(TBitmap::pf24bit);
-    EXPECT_EQ(Probe->Glyph()->PixelFormat(), TBitmap::pf32bit);
-    EXPECT_EQ(Probe->Glyph()->ScanLine(1)[1], 0x00FF0000u);
-    EXPECT_EQ(Probe->GlyphPixmap().toImage().pixel(1, 1), qRgb(255, 0, 0));
+    Shine->SetGlyphPixmap(QPixmap::fromImage(picture));
+    Shine->Glyph()->SetPixelFormat(TBitmap::pf24bit);
+    EXPECT_EQ(Shine->Glyph()->PixelFormat(), TBitmap::pf32bit);
+    EXPECT_EQ(Shine->Glyph()->ScanLine(1)[1], 0x00FF0000u);
+    EXPECT_EQ(Shine->GlyphPixmap().toImage().pixel(1, 1), qRgb(255, 0, 0));
 }
 
 TEST_F(ShineButton, StateGlyphFollowsTheButton)
@@ -273,23 +267,32 @@ TEST_F(ShineButton, StateGlyphFollowsTheButton)
     QImage picture(3, 3, QImage::Format_RGB32);
     picture.fill(Qt::black);
     picture.setPixel(1, 1, qRgb(0, 0, 255));
-    Probe->SetGlyphPixmap(QPixmap::fromImage(picture));
-    Probe->SetShineColor(clr::Red);
-    Probe->SetActiveImage(Button::aiHalfLight);
-    Probe->Colors()->SetColor(clr::White);
-    Probe->SetDisabledImage(Button::diAlphaHalfTrans);
 
+    // Each state is reached by the input that leads there.
     struct TStateCase {
         Button::TShineButtonState State;
         TColor Centre;
+        std::function<void(Button&)> Lead;
     };
-    for (const TStateCase& c : {TStateCase{Button::sbUp, clr::Blue}, TStateCase{Button::sbDown, clr::Blue},
-                                TStateCase{Button::sbUpActive, RGBColor(127, 0, 127)},
-                                TStateCase{Button::sbDownActive, RGBColor(127, 0, 127)},
-                                TStateCase{Button::sbDisabled, RGBColor(127, 127, 255)}}) {
+    const TStateCase cases[] = {
+        {Button::sbUp, clr::Blue, [](Button&) {}},
+        {Button::sbDown, clr::Blue, [](Button& b) { Latch(b, 1); }},
+        {Button::sbUpActive, RGBColor(127, 0, 127), [](Button& b) { Hover(b); }},
+        {Button::sbDownActive, RGBColor(127, 0, 127), [](Button& b) { HoldPress(b); }},
+        {Button::sbDisabled, RGBColor(127, 127, 255), [](Button& b) { b.setEnabled(false); }},
+    };
+    for (const TStateCase& c : cases) {
         SCOPED_TRACE(int(c.State));
-        Probe->FState = c.State;
-        const std::unique_ptr<TBitmap> shown = Probe->CreateStateGlyph();
+        QWidget host;
+        auto* button = new Button(&host);
+        button->SetGlyphPixmap(QPixmap::fromImage(picture));
+        button->SetShineColor(clr::Red);
+        button->SetActiveImage(Button::aiHalfLight);
+        button->Colors()->SetColor(clr::White);
+        button->SetDisabledImage(Button::diAlphaHalfTrans);
+        c.Lead(*button);
+        ASSERT_EQ(button->State(), c.State);
+        const std::unique_ptr<TBitmap> shown = button->CreateStateGlyph();
         ASSERT_TRUE(shown);
         EXPECT_EQ(shown->Pixel(1, 1), c.Centre);
         EXPECT_EQ(shown->TransparentColor(), clr::Black);
