@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # Two commands: `make run` sets up, builds and starts the game; `make test` sets up, builds and
 # runs the whole suite (and the unit and widget tests once more under ASan and UBSan).
 BUILD      ?= build

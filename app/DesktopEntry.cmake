@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # tarvo_write_desktop_entry(template output program): writes the desktop entry of `template`
 # with its Exec line naming `program`, an absolute path. The install step calls it with the
 # prefix that the install really uses (cmake --install --prefix, a package's /usr), so the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // Start-up: the application object and its title, the main window (which loads every start-up
 // picture), the hidden boss screen, then the event loop on the title page.
 #include "MainForm1.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // How a face feels: the expression parameters that the face painter reads.

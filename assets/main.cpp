@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // tarvo-assets: generates every picture and sound of the game.
 //   tarvo-assets --data DIR --sounds DIR --layout DIR
 #include "AssetSet.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The reference for the game's start-up time: a bare Qt 6 window of the game's size with the
 // game's menu bar and nothing else, started and shown the way the game is.
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // Loading every damaged and hostile bitmap of the test kit's table, and the largest picture a
 // small run-length file may claim: the time per table, and the peak memory of the process
 // (getrusage's maximum resident set) before and after, in counters. A hostile header must not

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The bytes that the process holds from malloc, counted by the program's own malloc, free and
 // friends (CountingMalloc.cpp), which every library of the process calls in place of the C
 // library's and which pass on to it. Each block counts with its usable size, so the figures are

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // A paint of a fade or shine button far larger than what is shown of it (10,000 by 10,000, and
 // 16,777,215 wide), as a 300 by 200 window shows it, beside the paint of a button of the size
 // that is shown, alternately in one run; QT_SCALE_FACTOR=2 runs it at scale 2. The ratio is the figure to read: a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // One frame of the reward pictures' fade on a full-size 600 by 400 picture through the row
 // tables, beside plain copies of the same bytes: the fade should cost about what moving the
 // bytes costs.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // One paint of a fade button of 100 by 30 pixels with a caption, beside a QPushButton of the
 // same size and text, both rendered into a picture under the Fusion style, alternately in one
 // run: at rest, and during a fade, where each frame is one step of the fade and its paint (the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // Preloaded into a Qt program on X (LD_PRELOAD), it reports when the first picture reaches a
 // window: the first image that the program puts on the X server, as three figures in
 // milliseconds: the time since the moment given in FIRST_FRAME_T0 (nanoseconds of

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The history combo box's stores beside QSettings in INI format, doing the same job on the same
 // entries alternately in one run: saving a box's entries (1,000, and 65,536, the most a load
 // trusts) and loading them into a new box. Ours are the box's INI store and its registry store;

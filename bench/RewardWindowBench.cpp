@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // One step of the reward pictures in a real window: the 51-frame fade-out of a 600 by 400
 // picture and the 51-frame fade-in of the next, each frame repainted on the screen at once and
 // paced to one frame per refresh of the display (so a step takes about 1.7 s at 60 Hz; the CPU

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // How fast the rules evaluate a board: the computer's one-ply search is a FillMoveTable per turn,
 // and perft exercises FillMoveTable and ApplyMove together over every line of play.
 #include "match/BoardPicture.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // One full paint of a shine button of 100 by 30 pixels with a 16 by 16 glyph and a caption,
 // beside a QToolButton of the same size with the same picture as its icon and the same text
 // beside it, both rendered into a picture under the Fusion style, alternately in one run. Each

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // Two pieces of work that do the same job, timed alternately in every iteration of one
 // benchmark, so that the load of a shared machine falls on both alike. The benchmark's own time
 // is ours; the counters give both means and their ratio (ours / Qt's), which is the figure to

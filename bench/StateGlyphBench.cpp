@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The shine button's state glyph of a 32 by 32 glyph in each of its thirteen lit and dimmed
 // modes, beside one plain copy of the same glyph: the glyph is rebuilt at every paint, so each
 // mode should cost a small multiple of copying its pixels.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // Reading each page of the widget gallery as a stored layout, beside Qt's own UI loader reading
 // the same file, alternately in one run. The plain loader is taught the widget set's classes
 // the way the Designer plugin teaches it (a new widget of the class, nothing more), so both

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The bitmap loading as the game does it: the bytes become a data file, LoadBitmap reads it,
 // and the picture is used the way the picture lists (a 110 by 110 cell) and the reward page
 // (24-bit rows) use it. The only error allowed out of the loader is the toolkit's own.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // Writes seed files for the fuzz targets into a folder: "bitmaps" writes the test kit's
 // well-formed bitmaps of every accepted kind (the generated data pictures are all 24-bit);
 // "layouts" writes stored layouts of the widget set through the layout writer itself.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // Fuzz target of the INI reader: any bytes parse, read back and write back without a crash or
 // a hang, everything that was read comes back byte for byte, and a value written into the
 // parsed text reads back as written.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The stored-layout reader with the widget set registered: the bytes become a .ui file and
 // TStoredLayout::Read builds it on a form. The only error allowed out is the toolkit's own.
 #include "layouts/StoredLayout.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // Fuzz target of the registry file reader: the bytes become the registry file, and the values
 // of a history (HistoryCount, History0 ...) are read from the first few keys in it. Reading may
 // raise the toolkit's errors (a value of another type, one that cannot be read); it must not

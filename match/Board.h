@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The Reversi position and the rules that act on it. Plain C++: no toolkit, so the rules are

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // What the turn cycle needs of the screen: the board grid with its current cell and the two

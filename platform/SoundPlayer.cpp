@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The WAV player, in a module of its own that the program loads when it plays its first sound.
 // Qt Multimedia and the sound system's client libraries that come with it were a good part of
 // the game's start-up, for sounds that only the reward pictures play.

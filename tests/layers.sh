@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # The layers of the tree, as each folder's includes show them: a folder may include its own
 # headers and those of the folders below it, and nothing else (no path climbing out with "..").
 #   widgetset/toolkit/base          base (Qt Core only)

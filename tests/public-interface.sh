@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # The tests observe the widget set through what a user of the library can see: no test source
 # names a protected or private member of one of its classes. The members are read from the
 # widget set's headers: the fields and functions declared in a protected or private section of

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # Measures the CPU time the game uses during the computer's half-second pause: starts the
 # built game under a private Xvfb, chooses the first opponent, closes the announcement, and
 # reads the process's user+system ticks from /proc just after Enter and 400 ms later (inside

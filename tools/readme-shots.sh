@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # Makes the README's screenshots of the game from the end-to-end tests' screenshots: runs the
 # match and whole-loop tests, then cuts the main window out of the steps worth showing.
 # Usage: tools/readme-shots.sh [build dir]

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages listed in tools/packages.txt that are not installed yet.
 # As root it runs apt-get itself; otherwise it prints the one command to run and stops.
 set -euo pipefail

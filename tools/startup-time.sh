@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # Start-up time of the game against a bare Qt 6 window with the same menu bar, side by side in
 # one run on one private Xvfb display: each round starts both programs in turn and notes when
 # the first frame of each reaches the X server (a preloaded probe, bench/FirstFrameProbe.cpp,

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # A short session of the real program under valgrind memcheck in a private Xvfb display: start,
 # choose an opponent, play moves, open and close the boss screen, exit with the menu. It fails
 # on any error memcheck reports that tools/valgrind.supp does not explain (invalid reads and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The widgets used as a program's own code uses them, on the form AllWidgets.ui compiled by
 // uic: it connects to their Qt signals with member function pointers, makes buttons in code
 // before they have a parent and gives them one afterwards, and deletes a button from a slot

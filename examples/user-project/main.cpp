@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // A program that uses the widget set as any Qt program would: its forms come from Qt Designer
 // and are compiled by uic. Run with the folder that holds the forms' .ui files (and an output
 // folder), it also reads each file as a stored layout and checks that both give the same

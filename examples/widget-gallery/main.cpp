@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The widget gallery: the project's own widgets in a few settings each, to look at and try. It
 // uses the widget library alone, as any other program would.
 #include "GalleryWindow.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # Takes docs/widget-gallery.png: the gallery on a private Xvfb display with the mouse resting on
 # the reward page's "もっと!" button once its fade has run. Run from the repository root after
 # a build:  xvfb-run -a -s "-screen 0 1024x400x24" examples/widget-gallery/screenshot.sh [build]

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # Takes docs/shine-{rest,hovered,pressed,disabled}.png: the gallery's "Toolbar" page
 # (pages/ShineToolbarPage.ui) on a private Xvfb display, at rest, with the pointer on "Brush", with the left button held on
 # "Fill", and with the page disabled. Run from the repository root after a build:

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # shellcheck shell=bash
 # Sourced by the screenshot scripts: starts the built gallery ($1, the build folder), ends it when
 # the script ends, and sets `window` to its window once that is on the screen.

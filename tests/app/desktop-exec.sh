@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # shellcheck disable=SC2016  # the folder names and the test program's text are meant literally
 # The desktop entry's Exec line starts the program from any path a prefix may have: for each
 # folder name below, a program there is written into an entry by the install step's function

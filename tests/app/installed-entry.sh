@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # Installs the build under a prefix of its own (with a space and a % in its path, as a home
 # folder may have) and starts the game the way a desktop does: from the installed desktop
 # entry's Exec line (gio launch parses it by the desktop entry rules), in another folder, with

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The data folder as the game reads it: every file of its table, each a 24-bit Windows bitmap
 // of the size its picture control or list expects.
 #include "AssetFolder.h"

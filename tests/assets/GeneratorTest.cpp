@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The generator itself: deterministic (two runs give the same bytes), and it refuses to run
 // without its three folders.
 #include <QDir>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The pictures compiled into the program: reachable as resources from a program that links
 // layout_pictures, and the disc pictures exactly as the board expects them.
 #include "AssetFolder.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // Cheap guards on the art: the opponents must not look alike, and each face must differ from
 // its neighbouring mood. Thresholds are mean absolute differences per colour channel (0..255).
 #include "AssetFolder.h"

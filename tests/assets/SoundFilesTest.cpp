@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The two sounds beside the game: 16-bit PCM WAV files with a consistent RIFF header, the chime
 // shorter than a second, the fanfare between one and two seconds, and neither silent.
 #include "AssetFolder.h"

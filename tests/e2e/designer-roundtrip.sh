@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # A round trip through Qt Designer loses nothing: the real designer, with the widget set's
 # plugin, opens each form, saves it by its own save action (Ctrl+S, as a user does), and the
 # stored properties that a stored layout reads from the saved file are those of the original

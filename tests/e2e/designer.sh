@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # Qt Designer with the widget set's plugin: the real designer, with the plugin found through
 # QT_PLUGIN_PATH, opens a form holding two fade buttons and a shine button, and draws them with
 # their own fills and glyph (a missing plugin would leave grey placeholders).

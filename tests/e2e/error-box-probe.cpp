@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // A window under the widget set's own application object, as any program of the widget set
 // has it: its button raises a toolkit error from a click handler, which the application shows
 // in its default error box. The window is one plain dark colour, so that a test tells it from

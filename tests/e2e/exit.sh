@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # 終了 from every state of the program. Each row of the table starts the real program, brings it
 # into one state, chooses 終了 with the keyboard (Alt+M, X) after a delay, optionally queues more
 # input behind it (a click on the menu bar, a click on the board, F4, Up, Return: the input that

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # The widget gallery's history box remembers across runs: the first run types an entry and
 # closes the gallery (the box saves as it is taken down); the second run, with the same home
 # folder, shows that entry at the top of the box's list. HOME and XDG_CONFIG_HOME point at a

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # shellcheck shell=bash
 # shellcheck disable=SC2034  # the layout and EXIT_STATUS are read by the scripts that source this
 # Helpers of the end-to-end tests: a private Xvfb display, the real program started from its

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # The whole game loop through the real window, won or lost (the first argument, "win" or
 # "loss"): title page → the first opponent → the board shrunk to 4 by 4 with the Down key →
 # a scripted match to its result (the game has no randomness, so the same clicks always give

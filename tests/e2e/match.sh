@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # The real program under Xvfb: it starts on the title page; a click on the first thumbnail
 # shows the announcement, Enter closes it, and the game page shows the computer's opening
 # move; a click on a legal cell places the player's disc, and the computer answers.

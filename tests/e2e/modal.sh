@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # shellcheck shell=bash
 # Helpers of the end-to-end tests for what covers the main window: the message boxes and the
 # boss screen. Message boxes carry the application's title, as the main window and its menu

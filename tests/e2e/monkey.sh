@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # A seeded random driver of the real window: clicks anywhere on the window (menu bar and open
 # menus included), double clicks, the arrow keys, Return, Escape and F4, sent in bursts. It
 # answers message boxes, closes the boss screen, and starts the program again after a

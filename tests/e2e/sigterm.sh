@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # SIGTERM (a logout, a service stop) ends the programs as closing them does: the gallery's history
 # box saves what was typed in the session, and both the gallery and the game end with status 0.
 # HOME and XDG_CONFIG_HOME point at a fresh folder, so the registry file is the test's own.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # Start-up from a moved and renamed copy of the program, started from another folder: it finds
 # its data folder beside itself. With a picture missing, it shows the error box naming the
 # file's full path, shows no main window, and ends with a failure status once the box closes.

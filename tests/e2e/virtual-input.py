@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 """Gives a headless wlroots compositor (sway) one pointer and one keyboard for a whole test.
 
 A headless compositor has no input devices, so its seat offers no pointer and `swaymsg seat

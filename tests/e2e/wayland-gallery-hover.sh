@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # The shine button's hover light on Wayland (a headless sway), where a program cannot ask where
 # the pointer is: on the gallery's toolbar page the pointer comes to rest on "Brush", which
 # lights up and stays lit well past its hover watch's 200 ms period; the light goes out when

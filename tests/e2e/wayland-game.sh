@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # The game on Wayland (a headless sway): a message box takes the focus back when the game's
 # window is clicked, a whole match to its result, the boss screen covering the whole output
 # with nothing of the game about it, and 終了 ending the program with status 0; Qt prints no

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # The game on Wayland under weston's desktop shell: a message box stays above the game's window
 # when the game is clicked beside it (weston raises what is clicked, and keeps a window's
 # dialogs above it) and when its own minimise button is clicked, Return then closes it and the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # The widget set's own error box under weston's desktop shell: an error raised by a click
 # handler of a program of the widget set shows in a box that stays above the program's window
 # when the window is clicked beside it; Return closes it and the window goes on, a second error

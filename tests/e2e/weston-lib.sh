@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # shellcheck shell=bash
 # shellcheck disable=SC2034  # X, Y, WIDTH, HEIGHT and the page corners are read by the scripts
 # The end-to-end helpers of lib.sh on Wayland under weston and its desktop shell, the shell

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // history-probe load | add <text>: a program with a history box kept under the bare file name
 // "history" (so in the program's folder, as the toolkit's rule says). It loads the box and, with
 // add, puts text on top and saves; then it prints the entries, newest first, separated by ",".

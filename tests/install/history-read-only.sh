@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # A program installed into a prefix that its user may not write, run as that user (nobody),
 # keeps the history it saves under a bare file name: the first run reads the file installed in
 # the program's folder, a save goes to the user's copy in $HOME/.config/<program>/ (made from the

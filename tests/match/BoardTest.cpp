@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The board rules, each case on a position drawn as a picture.
 #include "match/Board.h"
 #include "match/BoardPicture.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The turn cycle against the services double and a recording board view: every beep, pause,
 // frame, face and message of a match in the order they happen.
 #include "FakeMatchView.h"

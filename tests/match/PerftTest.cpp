@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The move generator and ApplyMove against the published leaf counts from the start position.
 #include "match/BoardPicture.h"
 #include "match/Perft.h"

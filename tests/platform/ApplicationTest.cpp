@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The program's own application object, with its default error handler: this test program
 // runs under a TGameApplication, as the game does, with the services double as the error box.
 #include "FakeServices.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The double-size twins of the pictures: chosen above a device pixel ratio of 1, and never an
 // error of their own (a twin that is missing, damaged or of the wrong size leaves the normal
 // picture).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 #include "AppServices.h"
 #include "platform/DrawGrid.h"
 #include "toolkit/base/ToolkitError.h"

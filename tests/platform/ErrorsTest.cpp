@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 #include "FakeServices.h"
 #include "platform/GameApplication.h"
 #include "toolkit/application/Application.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 #include "platform/BitmapFile.h"
 #include "platform/PicturePrefetch.h"
 #include "toolkit/base/ToolkitError.h"

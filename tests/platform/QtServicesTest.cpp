@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The services on Qt themselves: the pauses against real queued input, and the two boxes.
 #include "platform/QtServices.h"
 

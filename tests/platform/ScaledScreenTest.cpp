@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The pictures on a scaled screen: this program runs Qt's offscreen platform at a device pixel
 // ratio of 2 (the scale factor is set before the test main makes the application object). A
 // double-size picture of stripes one screen pixel wide must reach the screen pixel for pixel:

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Small helpers for tests of code that reads and writes files: the whole content of a file,

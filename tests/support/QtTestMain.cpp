@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The main of every test program that needs a QApplication: widgets run on the offscreen
 // platform unless the environment names another. The application object is the program's own,
 // so an error that reaches the default handler is recorded in AppServices().

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // A log of the events and Qt signals of widgets, each entry "<objectName>:<name>", for tests of

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // Where a file named without a folder lives: the program's folder where the user may write,
 // else the user's copy, which starts from the program folder's file.
 #include "FileKit.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+# SPDX-License-Identifier: MIT
 # Installs the build into a fresh prefix, builds examples/user-project against it with nothing
 # but find_package(TarvoWidgets), and runs it on the forms it was compiled from (every form the
 # same both ways) and on a changed copy of one form (the change must be seen); its second

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The buttons as a screen reader finds them through Qt's accessibility: role, name, states and
 // the press action.
 #include "toolkit/controls/SpeedButton.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The widgets' change signals as a bound program meets them: a slot reads the property inside
 // its own change signal (as Qt Quick bindings and QDataWidgetMapper do), or frees the widget
 // there.

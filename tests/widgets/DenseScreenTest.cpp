@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The shine button on a dense screen: this program runs Qt's offscreen platform at a device
 // pixel ratio of 2 (set before the test main makes the application object). A glyph made for
 // it (Qt's own icons give 32 by 32 pixels at ratio 2 for pixmap(16, 16)) takes 16 by 16 in the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The widget set's property sheet as Qt Designer uses it: a real form editor core that loads the
 // plugin from this build, a form read from .ui text, values set through the sheet as the
 // property editor sets them (setProperty, then setChanged), and the text that Designer saves.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // Values at and past the edge of what a property holds, written as a program or Qt Designer
 // writes them.
 #include "toolkit/base/ToolkitError.h"

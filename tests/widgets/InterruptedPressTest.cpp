@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // A press that a program cuts short from its own handlers (hides or disables the button, opens a
 // modal dialog or a popup, lets another widget take the mouse), over every button of the set:
 // after the full release the button is not held, looks as it does after an ordinary click, and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The fade and shine buttons from the keyboard: none by default (Qt::NoFocus, as the toolkit's
 // windowless controls), and with a focus policy given by a program or a form: Tab reaches them,
 // the style draws their focus frame, Space and Return click in the order of click(), and a

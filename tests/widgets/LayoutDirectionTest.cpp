@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The buttons in Qt layouts: size hints from the content, right-to-left mirroring, and the
 // application's palette and font reaching the buttons that kept the toolkit's defaults.
 #include "WidgetInput.h"

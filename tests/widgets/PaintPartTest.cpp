@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The fade and shine buttons paint what the paint event exposes: its pixels are those of the
 // same place in a paint of the whole button. And the shine button's kept picture follows the
 // caption's shadow and highlight.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // What reaches the widgets through Qt's own frames: property writes by name (Qt Designer,
 // setProperty, the code uic makes) and the handlers connected to the widgets' events.
 #include "toolkit/properties/PublishedProperty.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // The Qt signals beside the toolkit's events: their order relative to the On… events, and a
 // change signal for every stored property that fires on a real change only.
 #include "toolkit/properties/PropertyText.h"

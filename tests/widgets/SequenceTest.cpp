@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // A seeded random sequence of what programs and Qt Designer do to the widgets: make them (by
 // hand and through a stored layout), write their properties with good, boundary and wrong
 // values of each property's type, drive the mouse and the keys through the window, hide,

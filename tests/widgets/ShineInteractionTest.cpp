@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 #include "WidgetInput.h"
 #include "toolkit/controls/SpeedButton.h"
 #include "widgets/ShineSpeedButton.h"

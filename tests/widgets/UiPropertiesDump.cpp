@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 // Prints every stored property of every widget that a stored layout makes of a .ui file, one
 // "<object>.<property> = <value>" line each, sorted: two files that print the same lines give
 // their widgets the same values. The Designer round-trip test compares a form before and after

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 #include "widgets/ShineBtnColors.h"
 
 #include "toolkit/base/ToolkitError.h"

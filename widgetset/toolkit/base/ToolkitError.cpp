@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 #include "toolkit/base/ToolkitError.h"
 
 #include "toolkit/base/ClassName.h"

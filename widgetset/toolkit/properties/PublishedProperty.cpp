@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
+// SPDX-License-Identifier: MIT
 #include "toolkit/properties/PublishedProperty.h"
 
 #include "toolkit/application/Application.h"
