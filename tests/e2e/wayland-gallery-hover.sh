@@ -33,16 +33,21 @@ until button_shot rest; (( $(pixels_apart first-page rest) > 20 )); do
   sleep 0.1
 done
 pointer_to $((wx + 157)) $((wy + 64))
+# Lit once it differs from the button at rest, and the light is whole once two shots agree.
 deadline=$((SECONDS + 10))
-until button_shot lit; (( $(pixels_apart rest lit) > 20 )); do
+button_shot lit
+until cp "$E2E_OUT/lit-button.png" "$E2E_OUT/lighting-button.png"; button_shot lit
+      (( $(pixels_apart rest lit) > 20 && $(pixels_apart lighting lit) <= 20 )); do
   ((SECONDS < deadline)) || fail "the button did not light up under the pointer (see $E2E_OUT/lit.png)"
   sleep 0.1
 done
 # The pointer rests: the light stays for five and more periods of the hover watch.
-rested=$((SECONDS + 2))
+rested=$((SECONDS + 2)) shots=0
 while ((SECONDS < rested)); do
-  button_shot resting
-  (( $(pixels_apart lit resting) <= 20 )) || fail "the light went out while the pointer rested on the button (see $E2E_OUT/resting.png)"
+  shots=$((shots + 1))
+  button_shot "resting-$shots"
+  apart=$(pixels_apart lit "resting-$shots")
+  ((apart <= 20)) || fail "the light went out while the pointer rested on the button: $apart pixels apart (see $E2E_OUT/resting-$shots.png)"
   sleep 0.2
 done
 pointer_to $((wx + 700)) $((wy + 270))
