@@ -7,7 +7,7 @@
 #   widgetset/toolkit/stores        base, stores (Qt Core only: the INI and registry stores)
 #   widgetset/toolkit/application   base, application
 #   widgetset/toolkit/graphics      base, graphics
-#   widgetset/toolkit/controls      base, application, graphics, controls
+#   widgetset/toolkit/controls      base, application, graphics, properties, controls
 #   widgetset/toolkit/properties    base, application, graphics, properties
 #   widgetset/widgets               the toolkit, widgets
 #   widgetset/layouts               the toolkit, widgets, layouts (the stored-layout reader)
@@ -27,7 +27,7 @@ declare -A allowed=(
   [widgetset/toolkit/stores]="toolkit/base toolkit/stores"
   [widgetset/toolkit/application]="toolkit/base toolkit/application"
   [widgetset/toolkit/graphics]="toolkit/base toolkit/graphics"
-  [widgetset/toolkit/controls]="toolkit/base toolkit/application toolkit/graphics toolkit/controls"
+  [widgetset/toolkit/controls]="toolkit/base toolkit/application toolkit/graphics toolkit/properties toolkit/controls"
   [widgetset/toolkit/properties]="toolkit/base toolkit/application toolkit/graphics toolkit/properties"
   [widgetset/widgets]="toolkit widgets"
   [widgetset/layouts]="toolkit widgets layouts"

@@ -20,7 +20,9 @@ namespace TarvoWidgets {
 class TControlPlacement : public QObject {
     Q_OBJECT
 public:
-    enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+    /// Of a fixed size, so that any number written through Qt's property system is a value of
+    /// the type and reaches the setter's check as the number it is.
+    enum TAlign : int { alNone, alTop, alBottom, alLeft, alRight, alClient };
     Q_ENUM(TAlign)
     enum TAnchorKind { akLeft = 0x1, akTop = 0x2, akRight = 0x4, akBottom = 0x8 };
     Q_DECLARE_FLAGS(TAnchors, TAnchorKind)

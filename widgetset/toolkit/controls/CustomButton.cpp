@@ -3,6 +3,8 @@
 #include "toolkit/controls/CustomButton.h"
 
 #include "toolkit/base/ChangeNotify.h"
+#include "toolkit/base/ToolkitError.h"
+#include "toolkit/properties/PropertyWrite.h"
 #include "toolkit/controls/DialogChar.h"
 
 #include <QApplication>
@@ -50,8 +52,15 @@ bool TCustomButton::Held() const { return d->Held; }
 
 void TCustomButton::SetAlign(TControlPlacement::TAlign value)
 {
+    if (value < TControlPlacement::alNone || value > TControlPlacement::alClient)
+        throw EToolkitError::InvalidPropertyValue();
     if (d->Placement.SetAlign(value))
         Q_EMIT AlignChanged(value);
+}
+
+void TCustomButton::WriteAlign(TControlPlacement::TAlign value) noexcept
+{
+    WriteProperty(this, "Align", value, &TCustomButton::SetAlign);
 }
 
 void TCustomButton::SetAnchors(TControlPlacement::TAnchors value)

@@ -44,7 +44,7 @@ class TCustomButton : public QWidget, public TAccessibleButton {
     Q_PROPERTY(int Height READ height WRITE SetHeight STORED false DESIGNABLE false)
     Q_PROPERTY(QCursor Cursor READ cursor WRITE setCursor STORED false DESIGNABLE false)
     Q_PROPERTY(QString Hint READ toolTip WRITE setToolTip STORED false DESIGNABLE false)
-    Q_PROPERTY(TarvoWidgets::TControlPlacement::TAlign Align READ Align WRITE SetAlign NOTIFY AlignChanged)
+    Q_PROPERTY(TarvoWidgets::TControlPlacement::TAlign Align READ Align WRITE WriteAlign NOTIFY AlignChanged)
     Q_CLASSINFO("Default:Align", "alNone")
     Q_PROPERTY(TarvoWidgets::TControlPlacement::TAnchors Anchors READ Anchors WRITE SetAnchors NOTIFY AnchorsChanged)
     Q_CLASSINFO("Default:Anchors", "akLeft|akTop")
@@ -65,6 +65,7 @@ public:
     void SetWidth(int value);
     void SetHeight(int value);
     TControlPlacement::TAlign Align() const;
+    /// A value that names no side raises the invalid-property-value error and keeps the old one.
     void SetAlign(TControlPlacement::TAlign value);
     TControlPlacement::TAnchors Anchors() const;
     void SetAnchors(TControlPlacement::TAnchors value);
@@ -138,6 +139,9 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    /// Align's write through Qt's property system: a refused value is told, never raised.
+    void WriteAlign(TControlPlacement::TAlign value) noexcept;
+
     friend class TCustomSpeedButton;
     std::unique_ptr<TCustomButtonPrivate> const d;
 };
