@@ -4,6 +4,7 @@
 #include "toolkit/stores/Registry.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <optional>
@@ -247,6 +248,25 @@ TEST(RegistryFile, AProgramChoosesItsOwnFileAndANewStoreStartsFromTheFormerOne)
     EXPECT_EQ(reg.ReadString(QStringLiteral("History0")), QStringLiteral("kept"));
     EXPECT_EQ(FileBytes(reg.FileName()), former);
     EXPECT_EQ(FileBytes(dir.filePath(QStringLiteral("tarvo/registry.conf"))), former);
+}
+
+// Only a file is taken over: a folder that has the former store's name leaves the new store to
+// start empty, nothing made on disk before the first write, and the folder as it was.
+TEST(RegistryFile, AFolderWithTheFormerStoresNameIsNotTakenOver)
+{
+    QTemporaryDir dir;
+    TEnvironment environment;
+    environment.Set("XDG_CONFIG_HOME", dir.path().toUtf8().constData());
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("tarvo/registry.conf/inside")));
+
+    TRegistry reg;
+    EXPECT_FALSE(QFileInfo::exists(QFileInfo(reg.FileName()).path())) << qPrintable(reg.FileName());
+    EXPECT_FALSE(reg.OpenKey(QStringLiteral("Software"), false));
+    ASSERT_TRUE(reg.OpenKey(QStringLiteral("K"), true));
+    reg.WriteInteger(QStringLiteral("v"), 7);
+    reg.CloseKey();
+    EXPECT_EQ(FileBytes(reg.FileName()), "[K]\nv=dword:7\n");
+    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("tarvo/registry.conf/inside"))).isDir());
 }
 
 // A key written whole goes through the file's bytes; the file must come out as deleting the

@@ -1,13 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
 // SPDX-License-Identifier: MIT
-// The shine button on a dense screen: this program runs Qt's offscreen platform at a device
-// pixel ratio of 2 (set before the test main makes the application object). A glyph made for
+// The shine button on a dense screen: this program runs Qt's offscreen platform with two screens
+// at device pixel ratios of 2 and 1.5 (set before the test main makes the application object). A glyph made for
 // it (Qt's own icons give 32 by 32 pixels at ratio 2 for pixmap(16, 16)) takes 16 by 16 in the
 // layout, as a QToolButton lays it out, and every state glyph is drawn at the glyph's ratio.
 #include "widgets/ShineSpeedButton.h"
 
 #include <QApplication>
+#include <QCursor>
+#include <QScreen>
 #include <QStyle>
+#include <QWindow>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -15,7 +18,8 @@ using namespace TarvoWidgets;
 
 namespace {
 
-const bool DenseScreen = qputenv("QT_SCALE_FACTOR", "2");
+// Two screens, at 192 and at 144 dots per inch: ratios of 2 and, for a window to move to, 1.5.
+const bool DenseScreen = qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TARVO_TWO_SCREENS);
 
 // A solid red glyph of side pixels at ratio 2, its bottom-left pixel white (the key colour).
 QPixmap RedGlyph(int side)
@@ -123,4 +127,41 @@ TEST_F(DenseScreen, TheDisabledEmbossIsDrawnAtTheGlyphsRatio)
     EXPECT_TRUE(QRect(8, 8, 34, 34).contains(emboss)) << emboss.x() << "," << emboss.y() << " "
                                                       << emboss.width() << "x" << emboss.height();
     EXPECT_GE(emboss.width(), 24);
+}
+
+// A window moved to a screen of another density: the button's gradient is drawn anew at the
+// new ratio, as that of a button that was only ever on that screen.
+TEST_F(DenseScreen, TheGradientIsDrawnAnewOnAScreenOfAnotherRatio)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    ASSERT_EQ(screens.size(), 2);
+    ASSERT_NE(screens[0]->devicePixelRatio(), screens[1]->devicePixelRatio());
+    // The pointer away from both windows, so that neither button shows the hover's look.
+    QCursor::setPos(screens[0]->geometry().bottomRight() - QPoint(10, 10));
+    const auto show = [](QWidget& host, QScreen* screen) {
+        auto* button = new TShineSpeedButton(&host);
+        button->resize(100, 30);
+        button->SetUpFrame(false);
+        button->Colors()->SetColor(clr::Black);
+        button->Colors()->SetGradColor(clr::White);
+        button->Colors()->SetGradation(true);
+        host.resize(100, 30);
+        host.move(screen->geometry().topLeft());
+        host.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&host));
+        return button;
+    };
+    QWidget moved, there;
+    TShineSpeedButton* button = show(moved, screens[0]);
+    Shot(button);
+    moved.windowHandle()->setScreen(screens[1]);
+    moved.move(screens[1]->geometry().topLeft());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return button->devicePixelRatioF() == screens[1]->devicePixelRatio(); }));
+    const QImage shot = Shot(button);
+    EXPECT_EQ(shot.size(), QSize(100, 30) * screens[1]->devicePixelRatio());
+    const QImage fresh = Shot(show(there, screens[1]));
+    ASSERT_EQ(shot.size(), fresh.size());
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            ASSERT_EQ(shot.pixel(x, y), fresh.pixel(x, y)) << x << "," << y;
 }
