@@ -21,7 +21,7 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log"
 # Everything lands under the prefix, the Designer plugin included.
 outside=$(grep -v "^$prefix/" "$build/install_manifest.txt" || true)
 [[ -z "$outside" ]] || fail "installed outside the prefix: $outside"
-for file in lib/libTarvoWidgets.so.1 lib/libTarvoWidgetsLayouts.so.1 include/TarvoWidgets/widgets/ZRKFadeButton.h \
+for file in lib/libTarvoWidgets.so.2 lib/libTarvoWidgetsLayouts.so.2 include/TarvoWidgets/widgets/ZRKFadeButton.h \
             lib/cmake/TarvoWidgets/TarvoWidgetsConfig.cmake lib/cmake/TarvoWidgets/TarvoWidgetsConfigVersion.cmake \
             lib/qt6/plugins/designer/libtarvo_designer.so; do
   [[ -e "$prefix/$file" ]] || fail "not installed: $file"
@@ -33,7 +33,7 @@ cmake --build "$work/build" >"$work/build.log" || fail "the program does not bui
 program=$work/build/user-project
 # The program runs with the installed library, not the build tree's.
 libraries=$(ldd "$program")
-[[ "$libraries" == *"$prefix/lib/libTarvoWidgets.so.1"* ]] || fail "the program does not use the installed library"
+[[ "$libraries" == *"$prefix/lib/libTarvoWidgets.so.2"* ]] || fail "the program does not use the installed library"
 
 export QT_QPA_PLATFORM=offscreen
 "$program" "$source/examples/user-project" "$source/examples/widget-gallery/pages" "$work/output" \

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tarvowidgetslayouts_export.h"
+
 #include <QString>
 #include <functional>
 
@@ -22,7 +24,7 @@ namespace TarvoWidgets {
 /// written when it differs from a new widget of the same class, a published property when it is
 /// STORED and differs from its declared default (see PublishedProperty.h). docs/STORED-LAYOUTS.md
 /// describes the file.
-class TStoredLayout {
+class TARVOWIDGETSLAYOUTS_EXPORT TStoredLayout {
 public:
     using TCreate = std::function<QWidget*(QWidget* parent)>;
 

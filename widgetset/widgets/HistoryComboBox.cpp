@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/HistoryComboBox.h"
 
-#include "toolkit/base/ChangeNotify.h"
+#include "toolkit/base/ChangeNotify_p.h"
 #include "toolkit/application/ErrorBoundary.h"
 #include "toolkit/base/ToolkitError.h"
 #include "toolkit/properties/PropertyWrite.h"
 #include "toolkit/stores/IniFile.h"
-#include "toolkit/stores/ProfileErrors.h"
+#include "toolkit/stores/ProfileErrors_p.h"
 #include "toolkit/stores/ProgramFile.h"
 #include "toolkit/stores/Registry.h"
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tarvowidgets_export.h"
+
 #include "toolkit/properties/Loadable.h"
 #include "toolkit/stores/ProfileFile.h"
 
@@ -50,7 +52,7 @@ class TRegistry;
 ///
 /// What Qt's styling reaches: everything, as on any QComboBox (palette, font, style sheets);
 /// the box draws nothing of its own.
-class THistoryComboBox : public QComboBox, public TLoadable {
+class TARVOWIDGETS_EXPORT THistoryComboBox : public QComboBox, public TLoadable {
     Q_OBJECT
     /// A layout stores the name once, as Qt's objectName.
     Q_PROPERTY(QString Name READ objectName WRITE setObjectName STORED false DESIGNABLE false)

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tarvowidgets_export.h"
+
 #include "toolkit/graphics/Color.h"
 #include "toolkit/base/NotifyEvent.h"
 
@@ -16,7 +18,7 @@ namespace TarvoWidgets {
 ///
 /// A set is stored as a nested object of its button. Color has no published default, because
 /// the button's two sets start with different ones: it is always stored.
-class TShineBtnColors : public QObject {
+class TARVOWIDGETS_EXPORT TShineBtnColors : public QObject {
     Q_OBJECT
     Q_PROPERTY(TColor Highlight READ Highlight WRITE SetHighlight NOTIFY ValuesChanged)
     Q_CLASSINFO("Default:Highlight", "clBtnHighlight")

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
 // SPDX-License-Identifier: MIT
-#include "widgets/ShinePaintCache.h"
+#include "widgets/ShinePaintCache_p.h"
 
 #include <QPainter>
 

@@ -6,7 +6,7 @@
 #include "toolkit/base/ToolkitError.h"
 #include "toolkit/properties/PropertyWrite.h"
 #include "toolkit/properties/PublishedProperty.h"
-#include "widgets/ShinePaintCache.h"
+#include "widgets/ShinePaintCache_p.h"
 
 #include <QApplication>
 #include <QBuffer>

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tarvowidgets_export.h"
+
 #include "toolkit/controls/CustomButton.h"
 #include "toolkit/controls/Timer.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -18,8 +20,6 @@ class QPainter;
 
 namespace TarvoWidgets {
 
-class TShinePaintCache;
-struct TShineLook;
 struct TStateGlyphLook;
 
 /// A speed button that draws everything itself: a solid or gradient background, a glyph that
@@ -41,7 +41,7 @@ struct TStateGlyphLook;
 /// Designer hides their rows; a style sheet changes nothing of the look (its qproperty-
 /// settings are property writes, which do). The style draws one thing: the focus frame, where
 /// a focus policy lets the button take the focus (the default is Qt::NoFocus).
-class TShineSpeedButton : public TCustomSpeedButton, public TLoadable {
+class TARVOWIDGETS_EXPORT TShineSpeedButton : public TCustomSpeedButton, public TLoadable {
     Q_OBJECT
     /// The caption is drawn in Font and ActiveFont, never in Qt's font.
     Q_CLASSINFO("IgnoredQtProperties", "font palette")
@@ -401,8 +401,6 @@ private:
     QSize ContentSize(const QFontMetrics& metrics) const;
     /// What the state glyph of the current draw state depends on besides the glyph.
     TStateGlyphLook GlyphLook() const;
-    /// Everything the whole picture shows now, at the device pixel ratio.
-    TShineLook Look(qreal ratio) const;
 
 
 private:
@@ -414,6 +412,6 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TShineSpeedButton::TShiftState)
 
 /// A toolkit colour as a 32-bit pixel 0x00RRGGBB: a system colour resolves to its current RGB
 /// value first; clr::None gives black.
-std::uint32_t ColorToPixel(TColor color);
+TARVOWIDGETS_EXPORT std::uint32_t ColorToPixel(TColor color);
 
 } // namespace TarvoWidgets

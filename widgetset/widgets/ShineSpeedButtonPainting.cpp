@@ -3,9 +3,9 @@
 #include "widgets/ShineSpeedButton.h"
 #include "widgets/ShineSpeedButton_p.h"
 
-#include "widgets/ShinePaintCache.h"
+#include "widgets/ShinePaintCache_p.h"
 #include "widgets/StateGlyph.h"
-#include "toolkit/graphics/ExposedPart.h"
+#include "toolkit/graphics/ExposedPart_p.h"
 
 #include <QGuiApplication>
 #include <QPaintEvent>
@@ -110,7 +110,7 @@ void TShineSpeedButton::Paint()
     const TExposedPart part(d->FExposed, size(), ratio);
     if (part.Rect().isEmpty())
         return;
-    TShineLook look = Look(ratio);
+    TShineLook look = d->Look(*this, ratio);
     std::optional<TShinePaintCache::TPart> kept = d->FPaintCache->Picture(look, part.Rect());
     if (!kept) {
         QImage offscreen = part.MakeImage(QImage::Format_RGB32);
@@ -127,27 +127,27 @@ void TShineSpeedButton::Paint()
     screen.drawImage(kept->Rect.topLeft(), kept->Picture);
 }
 
-TShineLook TShineSpeedButton::Look(qreal ratio) const
+TShineLook TShineSpeedButton::Private::Look(const TShineSpeedButton& button, qreal ratio) const
 {
     const auto set = [](const TShineBtnColors& c) {
         return std::array<std::int32_t, 7>{c.Color(), c.GradColor(), c.Highlight(), c.Shadow(), c.DarkShadow(),
                                            c.Gradation(), c.GradVertical()};
     };
     TShineLook look;
-    look.State = d->FState;
-    look.Options = {d->FFrameType, d->FActiveFrame, d->FUpFrame, d->FDownFrame, d->FActiveImage, d->FDisabledImage, EffectiveLayout()};
-    look.Spacing = {d->FMargin, d->FSpacing};
-    look.Colors = {d->FShineColor, d->FDisabledHighlight, d->FDisabledShadow, d->FFontHighlight, d->FFontShadow};
-    const auto up = set(*d->FColors);
-    const auto down = set(*d->FPressedColors);
+    look.State = FState;
+    look.Options = {FFrameType, FActiveFrame, FUpFrame, FDownFrame, FActiveImage, FDisabledImage, button.EffectiveLayout()};
+    look.Spacing = {FMargin, FSpacing};
+    look.Colors = {FShineColor, FDisabledHighlight, FDisabledShadow, FFontHighlight, FFontShadow};
+    const auto up = set(*FColors);
+    const auto down = set(*FPressedColors);
     std::copy(up.begin(), up.end(), look.Sets.begin());
     std::copy(down.begin(), down.end(), look.Sets.begin() + up.size());
-    look.Fonts = {d->FFont->Face(), d->FActiveFont->Face(), QGuiApplication::font()};
-    look.FontColors = {d->FFont->Color(), d->FActiveFont->Color()};
-    look.Caption = Caption();
-    look.Glyph = d->FGlyph->Image().cacheKey();
+    look.Fonts = {FFont->Face(), FActiveFont->Face(), QGuiApplication::font()};
+    look.FontColors = {FFont->Color(), FActiveFont->Color()};
+    look.Caption = button.Caption();
+    look.Glyph = FGlyph->Image().cacheKey();
     look.Palette = QGuiApplication::palette().cacheKey();
-    look.Size = size();
+    look.Size = button.size();
     look.Ratio = ratio;
     return look;
 }

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "widgets/ShinePaintCache.h"
+#include "widgets/ShinePaintCache_p.h"
 #include "widgets/ShineSpeedButton.h"
 
 // The shine button's data, shared by its behaviour (ShineSpeedButton.cpp) and its painting
@@ -48,6 +48,9 @@ struct TShineSpeedButton::Private {
     // The state glyphs and gradient backgrounds drawn before, while nothing they show changed.
     std::unique_ptr<TShinePaintCache> FPaintCache = std::make_unique<TShinePaintCache>();
     QRect FExposed; // the part of the button that the paint event under way exposes
+
+    // Everything the whole picture of button shows now, at the device pixel ratio.
+    TShineLook Look(const TShineSpeedButton& button, qreal ratio) const;
 };
 
 } // namespace TarvoWidgets

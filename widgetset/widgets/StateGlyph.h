@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tarvowidgets_export.h"
+
 #include "toolkit/graphics/Bitmap.h"
 #include "widgets/ShineSpeedButton.h"
 
@@ -11,7 +13,7 @@
 namespace TarvoWidgets {
 
 /// What decides the picture of the shine button's glyph in one draw state.
-struct TStateGlyphLook {
+struct TARVOWIDGETS_EXPORT TStateGlyphLook {
     TShineSpeedButton::TShineButtonState State = TShineSpeedButton::sbUp;
     TShineSpeedButton::TActiveImageType ActiveImage = TShineSpeedButton::aiFrameLight;
     TShineSpeedButton::TDisabledImageType DisabledImage = TShineSpeedButton::diDefault;
@@ -24,6 +26,6 @@ struct TStateGlyphLook {
 /// empty glyph. The glyph's bottom-left pixel is the key colour: every pixel of that colour is
 /// background, left alone by every mode and left out when the result is drawn. The result is
 /// in the display's form, except the disabled default, which is the one-bit edge stencil.
-std::unique_ptr<TBitmap> MakeStateGlyph(const TBitmap& glyph, const TStateGlyphLook& look);
+TARVOWIDGETS_EXPORT std::unique_ptr<TBitmap> MakeStateGlyph(const TBitmap& glyph, const TStateGlyphLook& look);
 
 } // namespace TarvoWidgets

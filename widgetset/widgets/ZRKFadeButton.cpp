@@ -3,8 +3,8 @@
 #include "toolkit/properties/PropertyWrite.h"
 #include "widgets/ZRKFadeButton.h"
 
-#include "toolkit/base/ChangeNotify.h"
-#include "toolkit/graphics/ExposedPart.h"
+#include "toolkit/base/ChangeNotify_p.h"
+#include "toolkit/graphics/ExposedPart_p.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -218,7 +218,7 @@ void TZRKFadeButton::paintEvent(QPaintEvent* event)
     const TExposedPart part(event->rect(), size(), ratio);
     QPainter screen(this);
     if (!part.Rect().isEmpty())
-        screen.drawImage(part.Rect().topLeft(), Frame(part));
+        screen.drawImage(part.Rect().topLeft(), Frame(event->rect(), ratio));
     // The focus, where a focus policy lets the button have it, inside the outline.
     const int inset = (d->FShowBorder ? OutlineBand() : 0) + 2;
     DrawFocusFrame(screen, rect().adjusted(inset, inset, -inset, -inset));
@@ -226,11 +226,12 @@ void TZRKFadeButton::paintEvent(QPaintEvent* event)
 
 QImage TZRKFadeButton::Frame(qreal devicePixelRatio) const
 {
-    return Frame(TExposedPart(rect(), size(), devicePixelRatio));
+    return Frame(rect(), devicePixelRatio);
 }
 
-QImage TZRKFadeButton::Frame(const TExposedPart& part) const
+QImage TZRKFadeButton::Frame(const QRect& exposed, qreal devicePixelRatio) const
 {
+    const TExposedPart part(exposed, size(), devicePixelRatio);
     // Made at device pixels and drawn at its ratio, so nothing is scaled up on a dense screen.
     QImage frame = part.MakeImage(QImage::Format_RGB32);
     QPainter painter(&frame);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tarvowidgets_export.h"
+
 #include "toolkit/controls/CustomButton.h"
 #include "toolkit/controls/Timer.h"
 #include "toolkit/graphics/Color.h"
@@ -13,8 +15,6 @@
 #include <memory>
 
 namespace TarvoWidgets {
-
-class TExposedPart;
 
 /// A push button that draws itself completely: a filled rectangle, an optional outline and a
 /// centred caption. While the mouse moves over it, the fill and outline step from their rest
@@ -33,7 +33,7 @@ class TExposedPart;
 /// the widget's own palette reaches nothing, and Designer hides its row; a style sheet's
 /// colours and borders change nothing. The style draws the focus frame, where a focus policy
 /// lets the button take the focus (the default is Qt::NoFocus).
-class TZRKFadeButton : public TCustomButton {
+class TARVOWIDGETS_EXPORT TZRKFadeButton : public TCustomButton {
     Q_OBJECT
     /// The placement properties, Caption and ShowHint are the button core's (TCustomButton).
     /// Those that Qt's own widget properties carry in a .ui file (font) are not stored twice.
@@ -170,8 +170,9 @@ protected:
     /// The whole button as it looks now, composed off-screen at the given device pixel ratio, so
     /// that the caption and outline are drawn at the screen's own resolution.
     QImage Frame(qreal devicePixelRatio) const;
-    /// The part of that picture that a paint exposes, with the same pixels.
-    QImage Frame(const TExposedPart& part) const;
+    /// The part of that picture that covers the exposed rectangle (from a whole device pixel on,
+    /// so that it may reach a pixel above and left of it), with the same pixels.
+    QImage Frame(const QRect& exposed, qreal devicePixelRatio) const;
 
 
 private:

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tarvowidgets_export.h"
+
 #include <QApplication>
 #include <QString>
 #include <memory>
@@ -18,7 +20,7 @@ namespace TarvoWidgets {
 ///
 /// A SIGTERM ends the event loop as closing the program does (TTerminationSignal), so that exec
 /// returns 0 and what the program saves as it takes its windows down is saved.
-class TApplication : public QApplication {
+class TARVOWIDGETS_EXPORT TApplication : public QApplication {
     Q_OBJECT
 public:
     TApplication(int& argc, char** argv);
@@ -68,6 +70,6 @@ private:
 
 /// The text that the error box shows for an error message: a "." is appended when the last
 /// character sorts after "." (every Japanese text gets one; a text ending in a blank does not).
-QString ErrorBoxText(const QString& message);
+TARVOWIDGETS_EXPORT QString ErrorBoxText(const QString& message);
 
 } // namespace TarvoWidgets

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tarvowidgets_export.h"
+
 #include <QObject>
 #include <memory>
 
@@ -18,7 +20,7 @@ namespace TarvoWidgets {
 /// event loop, watching the other end, calls QCoreApplication::exit(0) as an ordinary event.
 /// One object at a time per process; the handler that was there before comes back when it goes.
 /// TApplication makes one, so every program of ours has it.
-class TTerminationSignal : public QObject {
+class TARVOWIDGETS_EXPORT TTerminationSignal : public QObject {
     Q_OBJECT
 public:
     explicit TTerminationSignal(QObject* parent = nullptr);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tarvowidgets_export.h"
+
 #include <QString>
 #include <exception>
 #include <string>
@@ -12,7 +14,7 @@ namespace TarvoWidgets {
 
 /// The toolkit's raised error. It carries the user-facing Japanese text; the default handler
 /// (TApplication::HandleException, or start-up) shows that text in the error box.
-class EToolkitError : public std::exception {
+class TARVOWIDGETS_EXPORT EToolkitError : public std::exception {
 public:
     explicit EToolkitError(QString message);
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tarvowidgets_export.h"
+
 #include <QKeySequence>
 #include <QString>
 
@@ -12,7 +14,7 @@ namespace TarvoWidgets {
 /// knows nothing of them; a button that implements this gets the accessible interface of a Qt
 /// push button (AccessibleButton.cpp): role Button, its caption as the name, pressed, checkable
 /// and checked states, and the press action.
-class TAccessibleButton {
+class TARVOWIDGETS_EXPORT TAccessibleButton {
 public:
     /// The caption as read aloud: without the accelerator marker, "&&" as one ampersand.
     virtual QString AccessibleCaption() const = 0;
@@ -32,10 +34,10 @@ protected:
 };
 
 /// The caption of a button that marks its accelerator with an ampersand, as read aloud.
-QString WithoutAcceleratorMarker(const QString& caption);
+TARVOWIDGETS_EXPORT QString WithoutAcceleratorMarker(const QString& caption);
 
 /// Tells screen readers that a latching button went down or up, as Qt's buttons do when their
 /// checked state changes; a button connects its toggled signal here.
-void AccessibleCheckedChanged(QObject* button);
+TARVOWIDGETS_EXPORT void AccessibleCheckedChanged(QObject* button);
 
 } // namespace TarvoWidgets

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tarvowidgets_export.h"
+
 #include <QEvent>
 
 class QWidget;
@@ -11,7 +13,7 @@ namespace TarvoWidgets {
 /// A notification that a control sends to every control of its parent (the toolkit's
 /// broadcast): an event of a registered type with a result. A receiver that sets Result to a
 /// non-zero value ends the broadcast there.
-class TBroadcastEvent : public QEvent {
+class TARVOWIDGETS_EXPORT TBroadcastEvent : public QEvent {
 public:
     explicit TBroadcastEvent(QEvent::Type type) : QEvent(type) {}
     long long Result = 0;
@@ -19,6 +21,6 @@ public:
 
 /// Sends the notification to each child widget of parent (shown or hidden, the sender among
 /// them) in the order they were added, until one sets a non-zero Result. Returns that Result.
-long long Broadcast(QWidget* parent, TBroadcastEvent& notification);
+TARVOWIDGETS_EXPORT long long Broadcast(QWidget* parent, TBroadcastEvent& notification);
 
 } // namespace TarvoWidgets

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tarvowidgets_export.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QRect>
@@ -18,7 +20,7 @@ namespace TarvoWidgets {
 /// that is not aligned keeps its distance to each anchored side of the parent when the parent
 /// is resized, and one anchored to neither side of a pair keeps its centre at the same
 /// proportion of the parent.
-class TControlPlacement : public QObject {
+class TARVOWIDGETS_EXPORT TControlPlacement : public QObject {
     Q_OBJECT
 public:
     /// Of a fixed size, so that any number written through Qt's property system is a value of

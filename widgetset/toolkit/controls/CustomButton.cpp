@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "toolkit/controls/CustomButton.h"
 
-#include "toolkit/base/ChangeNotify.h"
+#include "toolkit/base/ChangeNotify_p.h"
 #include "toolkit/base/ToolkitError.h"
 #include "toolkit/properties/PropertyWrite.h"
-#include "toolkit/controls/DialogChar.h"
+#include "toolkit/controls/DialogChar_p.h"
 
 #include <QApplication>
 #include <QKeyEvent>

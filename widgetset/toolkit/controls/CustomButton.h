@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tarvowidgets_export.h"
+
 #include "toolkit/controls/AccessibleButton.h"
 #include "toolkit/controls/Broadcast.h"
 #include "toolkit/controls/ControlPlacement.h"
@@ -28,7 +30,7 @@ class TCustomSpeedButtonPrivate;
 /// A button keeps its painting, its own properties and its own mouse events. It starts a press
 /// with Press() and ends it with ReleasePress() from its own mouse handlers, in the order its
 /// events demand, and follows the press through the hooks below.
-class TCustomButton : public QWidget, public TAccessibleButton {
+class TARVOWIDGETS_EXPORT TCustomButton : public QWidget, public TAccessibleButton {
     Q_OBJECT
     /// Qt's rows that Designer hides: every colour of the buttons is a property of their own,
     /// a system colour among them resolved through the application's palette.
@@ -168,7 +170,7 @@ private:
 /// The button-pressed notification of a latching group: a button broadcasts it to every control
 /// of its parent whenever its state in its group changes. A button whose group index matches
 /// releases itself when the sender and it are both down, and takes the sender's AllowAllUp.
-class TButtonPressedEvent : public TBroadcastEvent {
+class TARVOWIDGETS_EXPORT TButtonPressedEvent : public TBroadcastEvent {
 public:
     TButtonPressedEvent(int groupIndex, TCustomSpeedButton* sender)
         : TBroadcastEvent(EventType()), GroupIndex(groupIndex), Sender(sender) {}
@@ -183,7 +185,7 @@ public:
 /// toolkit's speed button and the shine speed button, which form one group on one parent. With
 /// a non-zero GroupIndex it latches; the buttons of one group are mutually exclusive, and with
 /// AllowAllUp the down one may also be released by a click of its own.
-class TCustomSpeedButton : public TCustomButton {
+class TARVOWIDGETS_EXPORT TCustomSpeedButton : public TCustomButton {
     Q_OBJECT
     Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex NOTIFY GroupIndexChanged)
     Q_CLASSINFO("Default:GroupIndex", "0")

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
 // SPDX-License-Identifier: MIT
-#include "toolkit/controls/DialogChar.h"
+#include "toolkit/controls/DialogChar_p.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

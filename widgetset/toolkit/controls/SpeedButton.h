@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tarvowidgets_export.h"
+
 #include "toolkit/controls/CustomButton.h"
 
 namespace TarvoWidgets {
@@ -14,7 +16,7 @@ namespace TarvoWidgets {
 /// What Qt's styling reaches: the caption is drawn in Qt's font; the face, bevel and text are
 /// the system colours of the application's palette, so the widget's own palette reaches nothing
 /// (Designer hides its row), nor do a style sheet's colours.
-class TSpeedButton : public TCustomSpeedButton {
+class TARVOWIDGETS_EXPORT TSpeedButton : public TCustomSpeedButton {
     Q_OBJECT
 
 public:

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tarvowidgets_export.h"
+
 #include <QObject>
 #include <QTimer>
 #include <memory>
@@ -12,7 +14,7 @@ namespace TarvoWidgets {
 /// and enabling a timer that is already enabled leaves its phase alone instead of restarting
 /// it. Enabled says whether the owner wants ticks; the ticks come only while it is enabled
 /// with a positive interval.
-class TTimer : public QObject {
+class TARVOWIDGETS_EXPORT TTimer : public QObject {
     Q_OBJECT
 public:
     /// Created enabled with an interval of 1000 ms, as the toolkit's timer is.

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tarvowidgets_export.h"
+
 #include "toolkit/graphics/Color.h"
 #include "toolkit/base/NotifyEvent.h"
 
@@ -24,7 +26,7 @@ namespace TarvoWidgets {
 /// - pfDevice is the display's native form: Qt's RGB32 with 0xFF in the top byte.
 /// - pf1bit is a monochrome image whose set bits are white.
 /// - pf24bit holds 8-bit red, green and blue per pixel.
-class TBitmap : public QObject {
+class TARVOWIDGETS_EXPORT TBitmap : public QObject {
     Q_OBJECT
 public:
     enum TPixelFormat { pfDevice, pf1bit, pf24bit, pf32bit };

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tarvowidgets_export.h"
+
 #include <QColor>
 #include <QEvent>
 #include <QMetaType>
@@ -19,7 +21,7 @@ namespace TarvoWidgets {
 /// In C++ it is that number (it converts both ways). To Qt's meta-type system it is a type of
 /// its own, so that a colour property converts from and to QColor (Qt Designer, uic's
 /// setProperty, QVariant), int, and the colour's text ("clBtnFace", "#800000"); see Color.cpp.
-class TColor {
+class TARVOWIDGETS_EXPORT TColor {
 public:
     constexpr TColor() = default;
     constexpr TColor(std::int32_t value) : FValue(value) {}
@@ -78,7 +80,7 @@ constexpr TColor RGBColor(int r, int g, int b) { return (r & 0xFF) | ((g & 0xFF)
 /// The plain 0x00BBGGRR value of a colour: a system colour reference resolves to the
 /// application palette's current colour for it; a plain colour keeps its low 24 bits;
 /// clr::None gives black.
-TColor ColorToRGB(TColor c);
+TARVOWIDGETS_EXPORT TColor ColorToRGB(TColor c);
 
 /// The colour to paint with (system colours resolved), and back.
 inline QColor ToQColor(TColor c)
@@ -91,10 +93,10 @@ inline TColor FromQColor(const QColor& c) { return RGBColor(c.red(), c.green(), 
 /// The colour as a person reads and edits it in a stored layout: the toolkit's name where it
 /// has one ("clBtnFace", "clMaroon", "clNone"), else a plain colour as "#RRGGBB" (red first, as
 /// on the web, not in the stored byte order), else the raw value as "$XXXXXXXX".
-QString ColorToString(TColor c);
+TARVOWIDGETS_EXPORT QString ColorToString(TColor c);
 /// The reverse of ColorToString; names are matched without regard to case. Empty when the text
 /// is no colour.
-std::optional<TColor> StringToColor(const QString& text);
+TARVOWIDGETS_EXPORT std::optional<TColor> StringToColor(const QString& text);
 
 /// The toolkit's system-colours-changed notification. On Qt it is the palette change: a new
 /// application palette reaches every widget as QEvent::ApplicationPaletteChange and, unless the

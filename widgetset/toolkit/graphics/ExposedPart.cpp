@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
 // SPDX-License-Identifier: MIT
-#include "toolkit/graphics/ExposedPart.h"
+#include "toolkit/graphics/ExposedPart_p.h"
 
 #include <algorithm>
 #include <cmath>

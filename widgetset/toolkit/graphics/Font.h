@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tarvowidgets_export.h"
+
 #include "toolkit/graphics/Color.h"
 #include "toolkit/base/NotifyEvent.h"
 
@@ -15,7 +17,7 @@ namespace TarvoWidgets {
 /// The toolkit's font object: a typeface with a size, a style and a colour, which tells its owner
 /// through OnChange whenever any of them changes. A QFont has no colour; here the colour travels
 /// with the face, as the toolkit's does.
-class TFont : public QObject {
+class TARVOWIDGETS_EXPORT TFont : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString Name READ Name WRITE SetName NOTIFY ValuesChanged)
     Q_PROPERTY(int Size READ Size WRITE SetSize NOTIFY ValuesChanged)

@@ -2,13 +2,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tarvowidgets_export.h"
+
 namespace TarvoWidgets {
 
 /// A component that a stored window layout can hold. The layout reader calls Loaded on every
 /// component it created, in creation order, once every one of them has its properties; a
 /// component created in code never gets the call. Widgets that must act after being read (load
 /// a history, say) override it; an error it raises reaches whoever asked for the layout.
-class TLoadable {
+class TARVOWIDGETS_EXPORT TLoadable {
 public:
     virtual ~TLoadable() = default;
 

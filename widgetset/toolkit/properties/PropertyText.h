@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tarvowidgets_export.h"
+
 #include <QMetaProperty>
 #include <QString>
 #include <QVariant>
@@ -25,7 +27,7 @@ namespace TarvoWidgets {
 /// writes it. A flag set or an enumeration is also read from a `<string>` of its identifiers,
 /// the form in which the sets and enumerations of owned objects (`Font.Style`) are stored, as
 /// Qt Designer reads a `<set>` or an `<enum>` only for a widget's own property.
-struct TPropertyText {
+struct TARVOWIDGETS_EXPORT TPropertyText {
     QString Kind;
     QString Text;
 

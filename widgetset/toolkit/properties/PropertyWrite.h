@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tarvowidgets_export.h"
+
 #include <QObject>
 #include <QString>
 #include <QVariant>
@@ -22,7 +24,7 @@ namespace TarvoWidgets {
 /// A reader that wants the error itself (the stored-layout reader, which reports the file and
 /// the component) opens a TPropertyRefusal around the write: the refusal is then kept there
 /// instead of being logged.
-class TPropertyRefusal {
+class TARVOWIDGETS_EXPORT TPropertyRefusal {
 public:
     TPropertyRefusal();
     ~TPropertyRefusal();

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tarvowidgets_export.h"
+
 #include <QDynamicPropertyChangeEvent>
 #include <QMetaProperty>
 #include <QObject>
@@ -23,7 +25,7 @@ namespace TarvoWidgets {
 ///     Q_CLASSINFO("Default:Flat", "false")
 /// in the same text that a layout file holds (see PropertyText.h); without one, the property is
 /// always written.
-class TPublishedProperty {
+class TARVOWIDGETS_EXPORT TPublishedProperty {
 public:
     TPublishedProperty(QObject* object, QMetaProperty meta, QString path);
 

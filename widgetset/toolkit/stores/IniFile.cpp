@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "toolkit/stores/IniFile.h"
 
-#include "toolkit/stores/ProfileErrors.h"
+#include "toolkit/stores/ProfileErrors_p.h"
 
 namespace TarvoWidgets {
 

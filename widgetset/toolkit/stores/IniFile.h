@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tarvowidgets_export.h"
+
 #include "toolkit/stores/ProfileFile.h"
 
 #include <QString>
@@ -20,7 +22,7 @@ namespace TarvoWidgets {
 /// Values keep their blanks: one that starts or ends with a blank, or is itself enclosed in
 /// double quotes, is written enclosed in double quotes, and a value read back loses one pair
 /// of enclosing quotes, as profile readers do.
-class TIniFile {
+class TARVOWIDGETS_EXPORT TIniFile {
 public:
     /// A value read back is cut to at most this many bytes of UTF-8 (the profile reader's
     /// buffer of 2048 bytes with its closing zero); the cut falls before the character that
@@ -41,7 +43,7 @@ public:
     void EraseSection(const QString& section);
 
     /// The entries of a section written whole by ReplaceSection, in their order.
-    class TSectionEntries {
+    class TARVOWIDGETS_EXPORT TSectionEntries {
     public:
         /// Room for about this many bytes of entries, for a section whose size is known.
         void Reserve(qsizetype bytes) { FLines.Reserve(bytes); }

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
 // SPDX-License-Identifier: MIT
-#include "toolkit/stores/ProfileErrors.h"
+#include "toolkit/stores/ProfileErrors_p.h"
 
 namespace TarvoWidgets {
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "toolkit/stores/ProfileFile.h"
 
-#include "toolkit/stores/ProfileErrors.h"
+#include "toolkit/stores/ProfileErrors_p.h"
 
 #include <QFile>
 #include <QLockFile>

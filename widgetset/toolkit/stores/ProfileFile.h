@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tarvowidgets_export.h"
+
 #include "toolkit/stores/ProfileText.h"
 
 #include <QFileDevice>
@@ -22,7 +24,7 @@ using TFileWriter = std::function<bool(QFileDevice& out, const QByteArray& bytes
 /// reads the file afresh, applies the same changes to what is there now (so that another
 /// program's changes made meanwhile survive), writes the result beside the file and renames it
 /// over the old one. A commit that fails, or changes never committed, leave the old file whole.
-class TProfileFile {
+class TARVOWIDGETS_EXPORT TProfileFile {
 public:
     /// Files larger than this are refused rather than read into memory, and a commit that would
     /// make the file larger is refused before anything is written: a file this class wrote is
@@ -57,13 +59,13 @@ public:
     void Discard();
 
 private:
-    struct TReplacement {
+    struct TARVOWIDGETS_EXPORT TReplacement {
         std::function<bool(const QString& name)> Test;
         QString Section;
         TEntryLines Entries;
     };
     /// One change: an edit of the parsed text, or a section replaced.
-    struct TChange {
+    struct TARVOWIDGETS_EXPORT TChange {
         std::function<void(TProfileText&)> Edit;
         std::shared_ptr<const TReplacement> Replacement;
         void ApplyTo(TProfileText& text) const;

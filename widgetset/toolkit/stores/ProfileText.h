@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tarvowidgets_export.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -16,7 +18,7 @@ namespace TarvoWidgets {
 /// break), held as the bytes of the file, so that a section of many thousand entries costs about
 /// what it takes on the disk. The caller has checked every name and value as for
 /// TProfileText::SetValue.
-class TEntryLines {
+class TARVOWIDGETS_EXPORT TEntryLines {
 public:
     void Reserve(qsizetype bytes) { FBytes.reserve(bytes); }
     void Add(const QString& key, const QString& value);
@@ -40,7 +42,7 @@ private:
 /// the first time a value of it is read or written, and every lookup is a hash probe, so a file
 /// of many thousand lines, or one huge line, costs time in proportion to its size. The sections
 /// nobody looks into stay the bytes that were read, and are written back from them.
-class TProfileText {
+class TARVOWIDGETS_EXPORT TProfileText {
 public:
     static TProfileText Parse(const QByteArray& bytes);
     QByteArray ToBytes() const;
@@ -85,7 +87,7 @@ public:
     static QString Folded(QString name) { return std::move(name).toCaseFolded(); }
 
 private:
-    struct TLine {
+    struct TARVOWIDGETS_EXPORT TLine {
         QByteArray Raw;
         QString Key;    // folded; empty for a line that holds no entry
         QString Value;
@@ -94,7 +96,7 @@ private:
     /// A section's lines are parsed at the first look into them (a value read or written):
     /// until then the bytes of those after the parsed ones stay as they were read, in Tail, so
     /// that reading or rewriting a file costs little for the sections nobody looks into.
-    struct TSection {
+    struct TARVOWIDGETS_EXPORT TSection {
         QString Name;
         bool HasHeader = false; // false only for the lines before the first header
         mutable std::vector<TLine> Lines;

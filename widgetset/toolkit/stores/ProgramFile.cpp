@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "toolkit/stores/ProgramFile.h"
 
-#include "toolkit/stores/ProfileErrors.h"
+#include "toolkit/stores/ProfileErrors_p.h"
 #include "toolkit/stores/UserFolders.h"
 
 #include <QCoreApplication>

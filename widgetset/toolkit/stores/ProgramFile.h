@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tarvowidgets_export.h"
+
 #include <QString>
 
 namespace TarvoWidgets {
@@ -15,10 +17,10 @@ namespace TarvoWidgets {
 /// - writing goes to the user's copy, which starts as a copy of the program folder's file, so
 ///   that every section kept there (another box's history) is still found after the first save.
 /// The program folder's file itself is never written then.
-class TProgramFile {
+class TARVOWIDGETS_EXPORT TProgramFile {
 public:
     /// What the rule goes by.
-    struct TPlaces {
+    struct TARVOWIDGETS_EXPORT TPlaces {
         QString ProgramFolder;
         bool ProgramFolderWritable = true;
         /// Used only when the program folder is not writable.

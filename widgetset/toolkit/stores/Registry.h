@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tarvowidgets_export.h"
+
 #include "toolkit/stores/ProfileFile.h"
 
 #include <QString>
@@ -33,7 +35,7 @@ namespace TarvoWidgets {
 /// object until CloseKey, which writes them all at once under the file's lock and replaces the
 /// file in one step (see TProfileFile): a registry object destroyed without CloseKey — as when
 /// an error stops a save half-way — leaves the file as it was.
-class TRegistry {
+class TARVOWIDGETS_EXPORT TRegistry {
 public:
     enum TDataType { rdUnknown, rdString, rdInteger };
 
@@ -85,7 +87,7 @@ public:
     void WriteInteger(const QString& name, qint32 value);
 
     /// The values of a key written whole by ReplaceKey, in their order.
-    class TKeyValues {
+    class TARVOWIDGETS_EXPORT TKeyValues {
     public:
         /// Room for about this many bytes of values, for a key whose size is known.
         void Reserve(qsizetype bytes) { FLines.Reserve(bytes); }

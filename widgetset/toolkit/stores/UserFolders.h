@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tarvowidgets_export.h"
+
 #include <QString>
 
 namespace TarvoWidgets {
@@ -10,11 +12,11 @@ namespace TarvoWidgets {
 /// $HOME/.config), without a trailing separator. Raises an error naming the folder and what
 /// could not be opened (what, e.g. "レジストリ") when it is a relative path (HOME set to one and
 /// XDG_CONFIG_HOME unset): what is kept there would follow the current folder.
-QString UserConfigFolder(const QString& what);
+TARVOWIDGETS_EXPORT QString UserConfigFolder(const QString& what);
 
 /// The running program's own folder in the user's configuration folder, named after the
 /// application (QCoreApplication::applicationName, the executable's name unless the program
 /// sets another). what as for UserConfigFolder.
-QString ProgramConfigFolder(const QString& what);
+TARVOWIDGETS_EXPORT QString ProgramConfigFolder(const QString& what);
 
 } // namespace TarvoWidgets
