@@ -14,11 +14,13 @@ import sys
 import xml.etree.ElementTree as ET
 from pathlib import Path
 
-# The member kinds of a class page that must be documented, by doxygen's section kind.
-CHECKED_SECTIONS = {
+# The public members that must be documented, by doxygen's member kind. They are found by their
+# own kind, not by the section that lists them: the members of a group (///@{ … ///@}) sit in a
+# section of the group's own.
+CHECKED_KINDS = {
     "property": "property",
     "signal": "signal",
-    "public-slot": "public slot",
+    "slot": "public slot",
 }
 
 
@@ -33,16 +35,15 @@ def undocumented(compound_file):
         if compound.get("kind") not in ("class", "struct"):
             continue
         class_name = compound.findtext("compoundname")
-        for section in compound.iter("sectiondef"):
-            kind = CHECKED_SECTIONS.get(section.get("kind"))
-            if kind is None:
+        for member in compound.iter("memberdef"):
+            kind = CHECKED_KINDS.get(member.get("kind"))
+            if kind is None or member.get("prot") != "public":
                 continue
-            for member in section.iter("memberdef"):
-                if has_text(member.find("briefdescription")) or has_text(member.find("detaileddescription")):
-                    continue
-                where = member.find("location")
-                location = f"{where.get('file')}:{where.get('line')}" if where is not None else class_name
-                yield location, f"undocumented {kind} {class_name}::{member.findtext('name')}"
+            if has_text(member.find("briefdescription")) or has_text(member.find("detaileddescription")):
+                continue
+            where = member.find("location")
+            location = f"{where.get('file')}:{where.get('line')}" if where is not None else class_name
+            yield location, f"undocumented {kind} {class_name}::{member.findtext('name')}"
 
 
 def main(argv):
