@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDebug>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 #include <cstdio>
