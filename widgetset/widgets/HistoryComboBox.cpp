@@ -178,7 +178,7 @@ void THistoryComboBox::SetSaveMode(THistoryMode value)
     StoreChanged(this, FSaveMode, value, &THistoryComboBox::SaveModeChanged);
 }
 
-void THistoryComboBox::WriteSaveMode(THistoryMode value) noexcept
+void THistoryComboBox::setSaveMode(THistoryMode value) noexcept
 {
     WriteProperty(this, "SaveMode", value, &THistoryComboBox::SetSaveMode);
 }
@@ -464,6 +464,31 @@ bool THistoryComboBox::event(QEvent* event)
     if (event->type() == QEvent::Show && !FAutoLoadDone && (!FSaveKeyName.isEmpty() || !FSaveFileName.isEmpty()))
         RunGuarded([this] { AutoLoad(); });
     return QComboBox::event(event);
+}
+
+void THistoryComboBox::setName(const QString& value) noexcept
+{
+    setObjectName(value);
+}
+
+void THistoryComboBox::setSorted(bool value) noexcept
+{
+    WriteProperty(this, "Sorted", value, &THistoryComboBox::SetSorted);
+}
+
+void THistoryComboBox::setSaveKeyName(const QString& value) noexcept
+{
+    WriteProperty(this, "SaveKeyName", value, &THistoryComboBox::SetSaveKeyName);
+}
+
+void THistoryComboBox::setSaveFileName(const QString& value) noexcept
+{
+    WriteProperty(this, "SaveFileName", value, &THistoryComboBox::SetSaveFileName);
+}
+
+void THistoryComboBox::setSaveSectionName(const QString& value) noexcept
+{
+    WriteProperty(this, "SaveSectionName", value, &THistoryComboBox::SetSaveSectionName);
 }
 
 } // namespace TarvoWidgets

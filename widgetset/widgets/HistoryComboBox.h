@@ -52,16 +52,16 @@ class TRegistry;
 class THistoryComboBox : public QComboBox, public TLoadable {
     Q_OBJECT
     /// A layout stores the name once, as Qt's objectName.
-    Q_PROPERTY(QString Name READ objectName WRITE setObjectName STORED false DESIGNABLE false)
-    Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted NOTIFY SortedChanged)
+    Q_PROPERTY(QString Name READ objectName WRITE setName STORED false DESIGNABLE false)
+    Q_PROPERTY(bool Sorted READ Sorted WRITE setSorted NOTIFY SortedChanged)
     Q_CLASSINFO("Default:Sorted", "false")
-    Q_PROPERTY(THistoryMode SaveMode READ SaveMode WRITE WriteSaveMode NOTIFY SaveModeChanged)
+    Q_PROPERTY(THistoryMode SaveMode READ SaveMode WRITE setSaveMode NOTIFY SaveModeChanged)
     Q_CLASSINFO("Default:SaveMode", "hsAuto")
-    Q_PROPERTY(QString SaveKeyName READ SaveKeyName WRITE SetSaveKeyName NOTIFY SaveKeyNameChanged)
+    Q_PROPERTY(QString SaveKeyName READ SaveKeyName WRITE setSaveKeyName NOTIFY SaveKeyNameChanged)
     Q_CLASSINFO("Default:SaveKeyName", "")
-    Q_PROPERTY(QString SaveFileName READ SaveFileName WRITE SetSaveFileName NOTIFY SaveFileNameChanged)
+    Q_PROPERTY(QString SaveFileName READ SaveFileName WRITE setSaveFileName NOTIFY SaveFileNameChanged)
     Q_CLASSINFO("Default:SaveFileName", "")
-    Q_PROPERTY(QString SaveSectionName READ SaveSectionName WRITE SetSaveSectionName NOTIFY SaveSectionNameChanged)
+    Q_PROPERTY(QString SaveSectionName READ SaveSectionName WRITE setSaveSectionName NOTIFY SaveSectionNameChanged)
     Q_CLASSINFO("Default:SaveSectionName", "")
 
 public:
@@ -158,6 +158,17 @@ public:
     /// The stored layout that made the box failed to read: no automatic save.
     void ReadFailed() noexcept override;
 
+    /// The WRITE accessors of the properties above, named as Qt names them (setX for X), so that
+    /// the code uic makes of a form calls them with or without stdset="0". Each does what the
+    /// property's own setter does, but a refused value is reported as a warning naming the
+    /// property and keeps the value, since no exception may cross Qt's frames.
+    void setName(const QString& value) noexcept;
+    void setSorted(bool value) noexcept;
+    void setSaveMode(THistoryMode value) noexcept;
+    void setSaveKeyName(const QString& value) noexcept;
+    void setSaveFileName(const QString& value) noexcept;
+    void setSaveSectionName(const QString& value) noexcept;
+
 Q_SIGNALS:
     /// AddText changed the history: text is now its newest entry, new or moved up from further
     /// down (as it was written there). Emitted after the combo box's own signals of the change,
@@ -182,8 +193,6 @@ protected:
     bool FUseCopy = false;
 
 private:
-    /// SaveMode's write through Qt's property system: a refused value is told, never raised.
-    void WriteSaveMode(THistoryMode value) noexcept;
     /// The forms without argument: action with value, unless value is empty.
     bool WithProperty(const QString& value, void (THistoryComboBox::*action)(const QString&));
     QString CheckedSection() const;

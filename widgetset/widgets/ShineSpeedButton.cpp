@@ -75,17 +75,17 @@ template <typename T, typename TSignal> void TShineSpeedButton::UpdateLook(T& fi
     Q_EMIT(this->*changed)(field);
 }
 
-void TShineSpeedButton::WriteColors(TShineBtnColors* value) noexcept
+void TShineSpeedButton::setColors(TShineBtnColors* value) noexcept
 {
     WriteProperty(this, "Colors", value, &TShineSpeedButton::SetColors);
 }
 
-void TShineSpeedButton::WritePressedColors(TShineBtnColors* value) noexcept
+void TShineSpeedButton::setPressedColors(TShineBtnColors* value) noexcept
 {
     WriteProperty(this, "PressedColors", value, &TShineSpeedButton::SetPressedColors);
 }
 
-void TShineSpeedButton::WriteGlyphText(const QString& value) noexcept
+void TShineSpeedButton::setGlyph(const QString& value) noexcept
 {
     WriteProperty(this, "Glyph", value, &TShineSpeedButton::SetGlyphText);
 }
@@ -708,6 +708,101 @@ bool TShineSpeedButton::event(QEvent* event)
         && TPublishedProperty::TakeDynamicValue(this, static_cast<QDynamicPropertyChangeEvent&>(*event)))
         return true;
     return TCustomSpeedButton::event(event);
+}
+
+void TShineSpeedButton::setClickDownHook(bool value) noexcept
+{
+    WriteProperty(this, "ClickDownHook", value, &TShineSpeedButton::SetClickDownHook);
+}
+
+void TShineSpeedButton::setAccelCharDown(bool value) noexcept
+{
+    WriteProperty(this, "AccelCharDown", value, &TShineSpeedButton::SetAccelCharDown);
+}
+
+void TShineSpeedButton::setFrameType(TFrameType value) noexcept
+{
+    WriteProperty(this, "FrameType", value, &TShineSpeedButton::SetFrameType);
+}
+
+void TShineSpeedButton::setTransparent(bool value) noexcept
+{
+    WriteProperty(this, "Transparent", value, &TShineSpeedButton::SetTransparent);
+}
+
+void TShineSpeedButton::setActiveFrame(bool value) noexcept
+{
+    WriteProperty(this, "ActiveFrame", value, &TShineSpeedButton::SetActiveFrame);
+}
+
+void TShineSpeedButton::setUpFrame(bool value) noexcept
+{
+    WriteProperty(this, "UpFrame", value, &TShineSpeedButton::SetUpFrame);
+}
+
+void TShineSpeedButton::setDownFrame(bool value) noexcept
+{
+    WriteProperty(this, "DownFrame", value, &TShineSpeedButton::SetDownFrame);
+}
+
+void TShineSpeedButton::setActiveImage(TActiveImageType value) noexcept
+{
+    WriteProperty(this, "ActiveImage", value, &TShineSpeedButton::SetActiveImage);
+}
+
+void TShineSpeedButton::setDisabledImage(TDisabledImageType value) noexcept
+{
+    WriteProperty(this, "DisabledImage", value, &TShineSpeedButton::SetDisabledImage);
+}
+
+void TShineSpeedButton::setDisabledHighlight(TColor value) noexcept
+{
+    WriteProperty(this, "DisabledHighlight", value, &TShineSpeedButton::SetDisabledHighlight);
+}
+
+void TShineSpeedButton::setDisabledShadow(TColor value) noexcept
+{
+    WriteProperty(this, "DisabledShadow", value, &TShineSpeedButton::SetDisabledShadow);
+}
+
+void TShineSpeedButton::setShineColor(TColor value) noexcept
+{
+    WriteProperty(this, "ShineColor", value, &TShineSpeedButton::SetShineColor);
+}
+
+void TShineSpeedButton::setFont(TFont* value) noexcept
+{
+    WriteProperty(this, "Font", value, &TShineSpeedButton::SetFont);
+}
+
+void TShineSpeedButton::setFontHighlight(TColor value) noexcept
+{
+    WriteProperty(this, "FontHighlight", value, &TShineSpeedButton::SetFontHighlight);
+}
+
+void TShineSpeedButton::setFontShadow(TColor value) noexcept
+{
+    WriteProperty(this, "FontShadow", value, &TShineSpeedButton::SetFontShadow);
+}
+
+void TShineSpeedButton::setActiveFont(TFont* value) noexcept
+{
+    WriteProperty(this, "ActiveFont", value, &TShineSpeedButton::SetActiveFont);
+}
+
+void TShineSpeedButton::setLayout(TButtonLayout value) noexcept
+{
+    WriteProperty(this, "Layout", value, &TShineSpeedButton::SetLayout);
+}
+
+void TShineSpeedButton::setMargin(int value) noexcept
+{
+    WriteProperty(this, "Margin", value, &TShineSpeedButton::SetMargin);
+}
+
+void TShineSpeedButton::setSpacing(int value) noexcept
+{
+    WriteProperty(this, "Spacing", value, &TShineSpeedButton::SetSpacing);
 }
 
 } // namespace TarvoWidgets

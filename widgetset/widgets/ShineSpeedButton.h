@@ -48,47 +48,47 @@ class TShineSpeedButton : public TCustomSpeedButton, public TLoadable {
     Q_PROPERTY(bool Visible READ IsVisibleSet WRITE setVisible NOTIFY VisibleChanged)
     Q_CLASSINFO("Default:Visible", "true")
     /// The button's own, in its order, each with its published default.
-    Q_PROPERTY(bool ClickDownHook READ ClickDownHook WRITE SetClickDownHook NOTIFY ClickDownHookChanged)
+    Q_PROPERTY(bool ClickDownHook READ ClickDownHook WRITE setClickDownHook NOTIFY ClickDownHookChanged)
     Q_CLASSINFO("Default:ClickDownHook", "false")
-    Q_PROPERTY(bool AccelCharDown READ AccelCharDown WRITE SetAccelCharDown NOTIFY AccelCharDownChanged)
+    Q_PROPERTY(bool AccelCharDown READ AccelCharDown WRITE setAccelCharDown NOTIFY AccelCharDownChanged)
     Q_CLASSINFO("Default:AccelCharDown", "false")
-    Q_PROPERTY(TFrameType FrameType READ FrameType WRITE SetFrameType NOTIFY FrameTypeChanged)
+    Q_PROPERTY(TFrameType FrameType READ FrameType WRITE setFrameType NOTIFY FrameTypeChanged)
     Q_CLASSINFO("Default:FrameType", "ftNormalFrame")
-    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent NOTIFY TransparentChanged)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE setTransparent NOTIFY TransparentChanged)
     Q_CLASSINFO("Default:Transparent", "false")
-    Q_PROPERTY(bool ActiveFrame READ ActiveFrame WRITE SetActiveFrame NOTIFY ActiveFrameChanged)
+    Q_PROPERTY(bool ActiveFrame READ ActiveFrame WRITE setActiveFrame NOTIFY ActiveFrameChanged)
     Q_CLASSINFO("Default:ActiveFrame", "true")
-    Q_PROPERTY(bool UpFrame READ UpFrame WRITE SetUpFrame NOTIFY UpFrameChanged)
+    Q_PROPERTY(bool UpFrame READ UpFrame WRITE setUpFrame NOTIFY UpFrameChanged)
     Q_CLASSINFO("Default:UpFrame", "true")
-    Q_PROPERTY(bool DownFrame READ DownFrame WRITE SetDownFrame NOTIFY DownFrameChanged)
+    Q_PROPERTY(bool DownFrame READ DownFrame WRITE setDownFrame NOTIFY DownFrameChanged)
     Q_CLASSINFO("Default:DownFrame", "true")
-    Q_PROPERTY(TActiveImageType ActiveImage READ ActiveImage WRITE SetActiveImage NOTIFY ActiveImageChanged)
+    Q_PROPERTY(TActiveImageType ActiveImage READ ActiveImage WRITE setActiveImage NOTIFY ActiveImageChanged)
     Q_CLASSINFO("Default:ActiveImage", "aiFrameLight")
-    Q_PROPERTY(TDisabledImageType DisabledImage READ DisabledImage WRITE SetDisabledImage NOTIFY DisabledImageChanged)
+    Q_PROPERTY(TDisabledImageType DisabledImage READ DisabledImage WRITE setDisabledImage NOTIFY DisabledImageChanged)
     Q_CLASSINFO("Default:DisabledImage", "diDefault")
-    Q_PROPERTY(TColor DisabledHighlight READ DisabledHighlight WRITE SetDisabledHighlight NOTIFY DisabledHighlightChanged)
+    Q_PROPERTY(TColor DisabledHighlight READ DisabledHighlight WRITE setDisabledHighlight NOTIFY DisabledHighlightChanged)
     Q_CLASSINFO("Default:DisabledHighlight", "clBtnHighlight")
-    Q_PROPERTY(TColor DisabledShadow READ DisabledShadow WRITE SetDisabledShadow NOTIFY DisabledShadowChanged)
+    Q_PROPERTY(TColor DisabledShadow READ DisabledShadow WRITE setDisabledShadow NOTIFY DisabledShadowChanged)
     Q_CLASSINFO("Default:DisabledShadow", "clBtnShadow")
     /// Owned objects, stored property by property with the button.
-    Q_PROPERTY(TShineBtnColors* Colors READ Colors WRITE WriteColors NOTIFY ColorsChanged)
-    Q_PROPERTY(TShineBtnColors* PressedColors READ PressedColors WRITE WritePressedColors NOTIFY PressedColorsChanged)
-    Q_PROPERTY(TColor ShineColor READ ShineColor WRITE SetShineColor NOTIFY ShineColorChanged)
+    Q_PROPERTY(TShineBtnColors* Colors READ Colors WRITE setColors NOTIFY ColorsChanged)
+    Q_PROPERTY(TShineBtnColors* PressedColors READ PressedColors WRITE setPressedColors NOTIFY PressedColorsChanged)
+    Q_PROPERTY(TColor ShineColor READ ShineColor WRITE setShineColor NOTIFY ShineColorChanged)
     Q_CLASSINFO("Default:ShineColor", "clYellow")
-    Q_PROPERTY(TFont* Font READ Font WRITE SetFont NOTIFY FontChanged)
-    Q_PROPERTY(TColor FontHighlight READ FontHighlight WRITE SetFontHighlight NOTIFY FontHighlightChanged)
+    Q_PROPERTY(TFont* Font READ Font WRITE setFont NOTIFY FontChanged)
+    Q_PROPERTY(TColor FontHighlight READ FontHighlight WRITE setFontHighlight NOTIFY FontHighlightChanged)
     Q_CLASSINFO("Default:FontHighlight", "clNone")
-    Q_PROPERTY(TColor FontShadow READ FontShadow WRITE SetFontShadow NOTIFY FontShadowChanged)
+    Q_PROPERTY(TColor FontShadow READ FontShadow WRITE setFontShadow NOTIFY FontShadowChanged)
     Q_CLASSINFO("Default:FontShadow", "clNone")
-    Q_PROPERTY(TFont* ActiveFont READ ActiveFont WRITE SetActiveFont NOTIFY ActiveFontChanged)
-    Q_PROPERTY(TButtonLayout Layout READ Layout WRITE SetLayout NOTIFY LayoutChanged)
+    Q_PROPERTY(TFont* ActiveFont READ ActiveFont WRITE setActiveFont NOTIFY ActiveFontChanged)
+    Q_PROPERTY(TButtonLayout Layout READ Layout WRITE setLayout NOTIFY LayoutChanged)
     Q_CLASSINFO("Default:Layout", "blGlyphLeft")
-    Q_PROPERTY(int Margin READ Margin WRITE SetMargin NOTIFY MarginChanged)
+    Q_PROPERTY(int Margin READ Margin WRITE setMargin NOTIFY MarginChanged)
     Q_CLASSINFO("Default:Margin", "-1")
-    Q_PROPERTY(int Spacing READ Spacing WRITE SetSpacing NOTIFY SpacingChanged)
+    Q_PROPERTY(int Spacing READ Spacing WRITE setSpacing NOTIFY SpacingChanged)
     Q_CLASSINFO("Default:Spacing", "4")
     /// The glyph's picture as a PNG in base64, empty for no glyph: a layout file is text.
-    Q_PROPERTY(QString Glyph READ GlyphText WRITE WriteGlyphText NOTIFY GlyphChanged)
+    Q_PROPERTY(QString Glyph READ GlyphText WRITE setGlyph NOTIFY GlyphChanged)
     Q_CLASSINFO("Default:Glyph", "")
 
 public:
@@ -236,6 +236,35 @@ public:
     /// at the least the content inside the frame. A stored layout's size is set as it is.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+
+    /// The WRITE accessors of the properties above, named as Qt names them (setX for X), so that
+    /// the code uic makes of a form calls them with or without stdset="0". Each does what the
+    /// property's own setter does, but a refused value is reported as a warning naming the
+    /// property and keeps the value, since no exception may cross Qt's frames.
+    void setClickDownHook(bool value) noexcept;
+    void setAccelCharDown(bool value) noexcept;
+    void setFrameType(TFrameType value) noexcept;
+    void setTransparent(bool value) noexcept;
+    void setActiveFrame(bool value) noexcept;
+    void setUpFrame(bool value) noexcept;
+    void setDownFrame(bool value) noexcept;
+    void setActiveImage(TActiveImageType value) noexcept;
+    void setDisabledImage(TDisabledImageType value) noexcept;
+    void setDisabledHighlight(TColor value) noexcept;
+    void setDisabledShadow(TColor value) noexcept;
+    void setColors(TShineBtnColors* value) noexcept;
+    void setPressedColors(TShineBtnColors* value) noexcept;
+    void setShineColor(TColor value) noexcept;
+    void setFont(TFont* value) noexcept;
+    using QWidget::setFont;
+    void setFontHighlight(TColor value) noexcept;
+    void setFontShadow(TColor value) noexcept;
+    void setActiveFont(TFont* value) noexcept;
+    void setLayout(TButtonLayout value) noexcept;
+    using QWidget::setLayout;
+    void setMargin(int value) noexcept;
+    void setSpacing(int value) noexcept;
+    void setGlyph(const QString& value) noexcept;
 
 Q_SIGNALS:
     void OnDblClick(QObject* Sender);
@@ -388,10 +417,6 @@ private:
     QSize GlyphExtent() const;
     /// The size of the glyph and caption block in the given caption font.
     QSize ContentSize(const QFontMetrics& metrics) const;
-    /// The writes of Qt's property system for the setters that may raise (see PropertyWrite.h).
-    void WriteColors(TShineBtnColors* value) noexcept;
-    void WritePressedColors(TShineBtnColors* value) noexcept;
-    void WriteGlyphText(const QString& value) noexcept;
     /// What the state glyph of the current draw state depends on besides the glyph.
     TStateGlyphLook GlyphLook() const;
     /// Everything the whole picture shows now, at the device pixel ratio.

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
 // SPDX-License-Identifier: MIT
+#include "toolkit/properties/PropertyWrite.h"
 #include "widgets/ZRKFadeButton.h"
 
 #include "toolkit/base/ChangeNotify.h"
@@ -349,6 +350,66 @@ bool TZRKFadeButton::event(QEvent* event)
     if (IsSystemColorsChange(event))
         Paint();
     return TCustomButton::event(event);
+}
+
+void TZRKFadeButton::setFontColor(TColor value) noexcept
+{
+    WriteProperty(this, "FontColor", value, &TZRKFadeButton::SetFontColor);
+}
+
+void TZRKFadeButton::setColor(TColor value) noexcept
+{
+    WriteProperty(this, "Color", value, &TZRKFadeButton::SetColor);
+}
+
+void TZRKFadeButton::setFadeOnLeave(bool value) noexcept
+{
+    WriteProperty(this, "FadeOnLeave", value, &TZRKFadeButton::SetFadeOnLeave);
+}
+
+void TZRKFadeButton::setStep(int value) noexcept
+{
+    WriteProperty(this, "Step", value, &TZRKFadeButton::SetStep);
+}
+
+void TZRKFadeButton::setBorderColor(TColor value) noexcept
+{
+    WriteProperty(this, "BorderColor", value, &TZRKFadeButton::SetBorderColor);
+}
+
+void TZRKFadeButton::setBorderDestColor(TColor value) noexcept
+{
+    WriteProperty(this, "BorderDestColor", value, &TZRKFadeButton::SetBorderDestColor);
+}
+
+void TZRKFadeButton::setDestColor(TColor value) noexcept
+{
+    WriteProperty(this, "DestColor", value, &TZRKFadeButton::SetDestColor);
+}
+
+void TZRKFadeButton::setShowBorder(bool value) noexcept
+{
+    WriteProperty(this, "ShowBorder", value, &TZRKFadeButton::SetShowBorder);
+}
+
+void TZRKFadeButton::setCaptionOverColor(TColor value) noexcept
+{
+    WriteProperty(this, "CaptionOverColor", value, &TZRKFadeButton::SetCaptionOverColor);
+}
+
+void TZRKFadeButton::setFadeOnOver(bool value) noexcept
+{
+    WriteProperty(this, "FadeOnOver", value, &TZRKFadeButton::SetFadeOnOver);
+}
+
+void TZRKFadeButton::setBorderHeight(int value) noexcept
+{
+    WriteProperty(this, "BorderHeight", value, &TZRKFadeButton::SetBorderHeight);
+}
+
+void TZRKFadeButton::setSpeed(int value) noexcept
+{
+    WriteProperty(this, "Speed", value, &TZRKFadeButton::SetSpeed);
 }
 
 } // namespace TarvoWidgets

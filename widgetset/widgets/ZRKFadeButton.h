@@ -38,19 +38,19 @@ class TZRKFadeButton : public TCustomButton {
     /// Those that Qt's own widget properties carry in a .ui file (font) are not stored twice.
     Q_PROPERTY(QFont Font READ font WRITE setFont STORED false DESIGNABLE false)
     /// The caption colour; the toolkit keeps it in the font, which a QFont cannot hold.
-    Q_PROPERTY(TColor FontColor READ FontColor WRITE SetFontColor NOTIFY FontColorChanged)
+    Q_PROPERTY(TColor FontColor READ FontColor WRITE setFontColor NOTIFY FontColorChanged)
     /// The button's own properties declare no default: a stored layout always carries them.
-    Q_PROPERTY(TColor Color READ Color WRITE SetColor NOTIFY ColorChanged)
-    Q_PROPERTY(bool FadeOnLeave READ FadeOnLeave WRITE SetFadeOnLeave NOTIFY FadeOnLeaveChanged)
-    Q_PROPERTY(int Step READ Step WRITE SetStep NOTIFY StepChanged)
-    Q_PROPERTY(TColor BorderColor READ BorderColor WRITE SetBorderColor NOTIFY BorderColorChanged)
-    Q_PROPERTY(TColor BorderDestColor READ BorderDestColor WRITE SetBorderDestColor NOTIFY BorderDestColorChanged)
-    Q_PROPERTY(TColor DestColor READ DestColor WRITE SetDestColor NOTIFY DestColorChanged)
-    Q_PROPERTY(bool ShowBorder READ ShowBorder WRITE SetShowBorder NOTIFY ShowBorderChanged)
-    Q_PROPERTY(TColor CaptionOverColor READ CaptionOverColor WRITE SetCaptionOverColor NOTIFY CaptionOverColorChanged)
-    Q_PROPERTY(bool FadeOnOver READ FadeOnOver WRITE SetFadeOnOver NOTIFY FadeOnOverChanged)
-    Q_PROPERTY(int BorderHeight READ BorderHeight WRITE SetBorderHeight NOTIFY BorderHeightChanged)
-    Q_PROPERTY(int Speed READ Speed WRITE SetSpeed NOTIFY SpeedChanged)
+    Q_PROPERTY(TColor Color READ Color WRITE setColor NOTIFY ColorChanged)
+    Q_PROPERTY(bool FadeOnLeave READ FadeOnLeave WRITE setFadeOnLeave NOTIFY FadeOnLeaveChanged)
+    Q_PROPERTY(int Step READ Step WRITE setStep NOTIFY StepChanged)
+    Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor NOTIFY BorderColorChanged)
+    Q_PROPERTY(TColor BorderDestColor READ BorderDestColor WRITE setBorderDestColor NOTIFY BorderDestColorChanged)
+    Q_PROPERTY(TColor DestColor READ DestColor WRITE setDestColor NOTIFY DestColorChanged)
+    Q_PROPERTY(bool ShowBorder READ ShowBorder WRITE setShowBorder NOTIFY ShowBorderChanged)
+    Q_PROPERTY(TColor CaptionOverColor READ CaptionOverColor WRITE setCaptionOverColor NOTIFY CaptionOverColorChanged)
+    Q_PROPERTY(bool FadeOnOver READ FadeOnOver WRITE setFadeOnOver NOTIFY FadeOnOverChanged)
+    Q_PROPERTY(int BorderHeight READ BorderHeight WRITE setBorderHeight NOTIFY BorderHeightChanged)
+    Q_PROPERTY(int Speed READ Speed WRITE setSpeed NOTIFY SpeedChanged)
 
 public:
     explicit TZRKFadeButton(QWidget* owner = nullptr);
@@ -91,6 +91,23 @@ public:
     /// Milliseconds between two fade steps; 0 stops the steps (a fade then never moves).
     int Speed() const { return FSpeed; }
     void SetSpeed(int value);
+
+    /// The WRITE accessors of the properties above, named as Qt names them (setX for X), so that
+    /// the code uic makes of a form calls them with or without stdset="0". Each does what the
+    /// property's own setter does, but a refused value is reported as a warning naming the
+    /// property and keeps the value, since no exception may cross Qt's frames.
+    void setFontColor(TColor value) noexcept;
+    void setColor(TColor value) noexcept;
+    void setFadeOnLeave(bool value) noexcept;
+    void setStep(int value) noexcept;
+    void setBorderColor(TColor value) noexcept;
+    void setBorderDestColor(TColor value) noexcept;
+    void setDestColor(TColor value) noexcept;
+    void setShowBorder(bool value) noexcept;
+    void setCaptionOverColor(TColor value) noexcept;
+    void setFadeOnOver(bool value) noexcept;
+    void setBorderHeight(int value) noexcept;
+    void setSpeed(int value) noexcept;
 
 Q_SIGNALS:
     /// The toolkit's events, each with the button as sender. The mouse events carry the

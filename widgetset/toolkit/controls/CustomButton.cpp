@@ -58,7 +58,7 @@ void TCustomButton::SetAlign(TControlPlacement::TAlign value)
         Q_EMIT AlignChanged(value);
 }
 
-void TCustomButton::WriteAlign(TControlPlacement::TAlign value) noexcept
+void TCustomButton::setAlign(TControlPlacement::TAlign value) noexcept
 {
     WriteProperty(this, "Align", value, &TCustomButton::SetAlign);
 }
@@ -433,6 +433,71 @@ bool TCustomSpeedButton::event(QEvent* event)
         return true;
     }
     return TCustomButton::event(event);
+}
+
+void TCustomButton::setName(const QString& value) noexcept
+{
+    setObjectName(value);
+}
+
+void TCustomButton::setTag(int value) noexcept
+{
+    WriteProperty(this, "Tag", value, &TCustomButton::SetTag);
+}
+
+void TCustomButton::setLeft(int value) noexcept
+{
+    WriteProperty(this, "Left", value, &TCustomButton::SetLeft);
+}
+
+void TCustomButton::setTop(int value) noexcept
+{
+    WriteProperty(this, "Top", value, &TCustomButton::SetTop);
+}
+
+void TCustomButton::setWidth(int value) noexcept
+{
+    WriteProperty(this, "Width", value, &TCustomButton::SetWidth);
+}
+
+void TCustomButton::setHeight(int value) noexcept
+{
+    WriteProperty(this, "Height", value, &TCustomButton::SetHeight);
+}
+
+void TCustomButton::setHint(const QString& value) noexcept
+{
+    setToolTip(value);
+}
+
+void TCustomButton::setAnchors(TarvoWidgets::TControlPlacement::TAnchors value) noexcept
+{
+    WriteProperty(this, "Anchors", value, &TCustomButton::SetAnchors);
+}
+
+void TCustomButton::setCaption(const QString& value) noexcept
+{
+    WriteProperty(this, "Caption", value, &TCustomButton::SetCaption);
+}
+
+void TCustomButton::setShowHint(bool value) noexcept
+{
+    WriteProperty(this, "ShowHint", value, &TCustomButton::SetShowHint);
+}
+
+void TCustomSpeedButton::setGroupIndex(int value) noexcept
+{
+    WriteProperty(this, "GroupIndex", value, &TCustomSpeedButton::SetGroupIndex);
+}
+
+void TCustomSpeedButton::setAllowAllUp(bool value) noexcept
+{
+    WriteProperty(this, "AllowAllUp", value, &TCustomSpeedButton::SetAllowAllUp);
+}
+
+void TCustomSpeedButton::setDown(bool value) noexcept
+{
+    WriteProperty(this, "Down", value, &TCustomSpeedButton::SetDown);
 }
 
 } // namespace TarvoWidgets

@@ -10,6 +10,12 @@
 
 namespace TarvoWidgets {
 
+TColor::TColor(const QColor& color)
+    : FValue(RGBColor(color.red(), color.green(), color.blue()))
+{
+}
+
+
 namespace {
 
 struct TPaletteEntry {

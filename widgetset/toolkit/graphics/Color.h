@@ -23,6 +23,9 @@ class TColor {
 public:
     constexpr TColor() = default;
     constexpr TColor(std::int32_t value) : FValue(value) {}
+    /// A plain colour of the same red, green and blue: what a form's colour gives the WRITE
+    /// accessor (setColor) in the code uic makes of it.
+    TColor(const QColor& color);
     constexpr operator std::int32_t() const { return FValue; }
 
 private:
