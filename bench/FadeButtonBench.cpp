@@ -17,18 +17,26 @@ using namespace TarvoWidgets;
 
 namespace {
 
-// Steps the fade by hand, as the timer would; the fade turns round at either end.
+// Steps the fade by hand, as the timer would; the pointer comes and goes so that the fade
+// turns round at either end: from Navy to Aqua at Step 2 the green channel takes 128 steps.
 class TSteppedButton : public TZRKFadeButton {
 public:
     using TZRKFadeButton::TZRKFadeButton;
     void FadeFrame()
     {
-        if (FFadeDelta == 0 || (FFadeDelta < 0 && FFadeColor == Color()))
-            FFadeDelta = Step();
-        else if (FFadeDelta > 0 && FFadeColor == DestColor())
-            FFadeDelta = -Step();
+        if (FFrames++ % 128 == 0) {
+            FOver = !FOver;
+            if (FOver)
+                MouseMove(Qt::NoButton, Qt::NoModifier, 1, 1);
+            else
+                MouseLeave();
+        }
         Animate(this);
     }
+
+private:
+    int FFrames = 0;
+    bool FOver = false;
 };
 
 struct TPair {

@@ -24,7 +24,7 @@ namespace {
 class TShownButton : public TShineSpeedButton {
 public:
     using TShineSpeedButton::TShineSpeedButton;
-    void Show(TShineButtonState shown) { FState = shown; }
+    void Show(TShineButtonState shown) { SetState(shown); }
 };
 
 QImage GlyphPicture()

@@ -25,7 +25,7 @@ void TShineStateSample::Paint()
 {
     // A press, a leave or a click may have moved the state; the sample shows the hover look
     // again at every paint.
-    if (FShowActive && isEnabled() && FState != sbDownActive)
-        FState = sbUpActive;
+    if (FShowActive && isEnabled() && State() != sbDownActive)
+        SetState(sbUpActive);
     TShineSpeedButton::Paint();
 }

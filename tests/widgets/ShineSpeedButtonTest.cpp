@@ -143,7 +143,7 @@ TEST_F(ShineButton, ColourSetRefusesOtherObjects)
     TShineBtnColors colors;
     colors.SetColor(clr::Red);
     int changes = 0;
-    colors.OnChange = [&](QObject*) { ++changes; };
+    colors.SetOnChange([&](QObject*) { ++changes; });
     QObject stranger;
     const auto message = [](auto&& action) {
         try {
@@ -187,7 +187,7 @@ TEST(ShineColors, SettersReportOnlyChangesAndAssignToReportsAtTheDestination)
     TShineBtnColors dest;
     QObject* sender = nullptr;
     int changes = 0;
-    source.OnChange = [&](QObject* s) { sender = s; ++changes; };
+    source.SetOnChange([&](QObject* s) { sender = s; ++changes; });
     source.SetGradColor(clr::Blue); // the value it has
     source.SetGradation(false);
     EXPECT_EQ(changes, 0);
@@ -196,7 +196,7 @@ TEST(ShineColors, SettersReportOnlyChangesAndAssignToReportsAtTheDestination)
     EXPECT_EQ(sender, &source);
 
     int destChanges = 0;
-    dest.OnChange = [&](QObject* s) { sender = s; ++destChanges; };
+    dest.SetOnChange([&](QObject* s) { sender = s; ++destChanges; });
     source.AssignTo(&dest);
     EXPECT_EQ(dest.GradColor(), clr::Red);
     EXPECT_EQ(destChanges, 1);

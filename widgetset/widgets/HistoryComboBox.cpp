@@ -17,6 +17,62 @@
 
 namespace TarvoWidgets {
 
+struct THistoryComboBox::Private {
+    QStringList FHistoryCopy;
+    bool FUseCopy = false;
+    // The automatic load has run (or a layout's Loaded is past); it succeeded; the layout that
+    // made the box failed, so no automatic save may run.
+    bool FAutoLoadDone = false;
+    bool FAutoLoadSucceeded = false;
+    bool FLayoutFailed = false;
+    THistoryMode FSaveMode = hsAuto;
+    QString FSaveKeyName;
+    QString FSaveFileName;
+    QString FSaveSectionName;
+    bool FSorted = false;
+    bool FDesigning = false;
+};
+
+bool THistoryComboBox::Sorted() const
+{
+    return d->FSorted;
+}
+
+THistoryComboBox::THistoryMode THistoryComboBox::SaveMode() const
+{
+    return d->FSaveMode;
+}
+
+QString THistoryComboBox::SaveKeyName() const
+{
+    return d->FSaveKeyName;
+}
+
+QString THistoryComboBox::SaveFileName() const
+{
+    return d->FSaveFileName;
+}
+
+QString THistoryComboBox::SaveSectionName() const
+{
+    return d->FSaveSectionName;
+}
+
+bool THistoryComboBox::Designing() const
+{
+    return d->FDesigning;
+}
+
+void THistoryComboBox::SetDesigning(bool value)
+{
+    d->FDesigning = value;
+}
+
+bool THistoryComboBox::LoadsAutomatically() const
+{
+    return d->FSaveMode == hsAuto || d->FSaveMode == hsAutoLoad;
+}
+
 namespace {
 
 const QString CountName = QStringLiteral("HistoryCount");
@@ -118,6 +174,7 @@ QString HistoryFile(const QString& name, TFileUse use)
 
 THistoryComboBox::THistoryComboBox(QWidget* owner)
     : QComboBox(owner)
+    , d(std::make_unique<Private>())
 {
     setEditable(true);
     // Only AddText changes the history; Qt's own insert on Enter would add at the bottom.
@@ -129,7 +186,7 @@ THistoryComboBox::~THistoryComboBox()
     WMDestroy();
     if (!SavesAutomatically())
         return;
-    FUseCopy = true;
+    d->FUseCopy = true;
     // A destructor cannot pass an error on: the failed save is reported on the log and the
     // previous history stays whole.
     try {
@@ -144,38 +201,38 @@ THistoryComboBox::~THistoryComboBox()
 
 bool THistoryComboBox::SavesAutomatically() const
 {
-    if (FDesigning || FLayoutFailed)
+    if (d->FDesigning || d->FLayoutFailed)
         return false;
     // In hsAuto the save writes back what the load read, with the session's changes: without
     // the load it would replace the stored history with the session's entries alone.
-    return FSaveMode == hsAutoSave || (FSaveMode == hsAuto && FAutoLoadSucceeded);
+    return d->FSaveMode == hsAutoSave || (d->FSaveMode == hsAuto && d->FAutoLoadSucceeded);
 }
 
 void THistoryComboBox::WMDestroy()
 {
-    FHistoryCopy = Items();
+    d->FHistoryCopy = Items();
 }
 
 void THistoryComboBox::SetSorted(bool value)
 {
-    if (FSorted == value)
+    if (d->FSorted == value)
         return;
-    FSorted = value;
-    if (FSorted) {
+    d->FSorted = value;
+    if (d->FSorted) {
         QStringList entries = Items();
         std::stable_sort(entries.begin(), entries.end(), LessIgnoringCase);
         TEditTextKeeper keeper(*this);
         clear();
         addItems(entries);
     }
-    Q_EMIT SortedChanged(FSorted);
+    Q_EMIT SortedChanged(d->FSorted);
 }
 
 void THistoryComboBox::SetSaveMode(THistoryMode value)
 {
     if (value < hsAuto || value > hsAutoLoad)
         throw EToolkitError::InvalidPropertyValue();
-    StoreChanged(this, FSaveMode, value, &THistoryComboBox::SaveModeChanged);
+    StoreChanged(this, d->FSaveMode, value, &THistoryComboBox::SaveModeChanged);
 }
 
 void THistoryComboBox::setSaveMode(THistoryMode value) noexcept
@@ -185,17 +242,17 @@ void THistoryComboBox::setSaveMode(THistoryMode value) noexcept
 
 void THistoryComboBox::SetSaveKeyName(const QString& value)
 {
-    StoreChanged(this, FSaveKeyName, value, &THistoryComboBox::SaveKeyNameChanged);
+    StoreChanged(this, d->FSaveKeyName, value, &THistoryComboBox::SaveKeyNameChanged);
 }
 
 void THistoryComboBox::SetSaveFileName(const QString& value)
 {
-    StoreChanged(this, FSaveFileName, value, &THistoryComboBox::SaveFileNameChanged);
+    StoreChanged(this, d->FSaveFileName, value, &THistoryComboBox::SaveFileNameChanged);
 }
 
 void THistoryComboBox::SetSaveSectionName(const QString& value)
 {
-    StoreChanged(this, FSaveSectionName, value, &THistoryComboBox::SaveSectionNameChanged);
+    StoreChanged(this, d->FSaveSectionName, value, &THistoryComboBox::SaveSectionNameChanged);
 }
 
 QStringList THistoryComboBox::Items() const
@@ -250,7 +307,7 @@ bool THistoryComboBox::WithProperty(const QString& value, void (THistoryComboBox
 
 QString THistoryComboBox::GetSectionString() const
 {
-    return FSaveSectionName.isEmpty() ? objectName() : FSaveSectionName;
+    return d->FSaveSectionName.isEmpty() ? objectName() : d->FSaveSectionName;
 }
 
 qint64 THistoryComboBox::CheckSaveLimits(const QStringList& source)
@@ -277,13 +334,13 @@ QString THistoryComboBox::CheckedSection() const
 
 QStringList THistoryComboBox::SaveSource() const
 {
-    return FUseCopy ? FHistoryCopy : Items();
+    return d->FUseCopy ? d->FHistoryCopy : Items();
 }
 
 void THistoryComboBox::AddLoaded(const QStringList& entries)
 {
     TEditTextKeeper keeper(*this);
-    if (!FSorted) {
+    if (!d->FSorted) {
         // At the end, in their order: all in one step.
         insertItems(count(), entries);
         return;
@@ -331,7 +388,7 @@ void THistoryComboBox::SaveToFile(const QString& fileName)
 
 bool THistoryComboBox::SaveToFile()
 {
-    return WithProperty(FSaveFileName, &THistoryComboBox::SaveToFile);
+    return WithProperty(d->FSaveFileName, &THistoryComboBox::SaveToFile);
 }
 
 void THistoryComboBox::SaveToRegistry(const QString& key)
@@ -367,7 +424,7 @@ void THistoryComboBox::SaveToRegistry(const QString& key)
 
 bool THistoryComboBox::SaveToRegistry()
 {
-    return WithProperty(FSaveKeyName, &THistoryComboBox::SaveToRegistry);
+    return WithProperty(d->FSaveKeyName, &THistoryComboBox::SaveToRegistry);
 }
 
 void THistoryComboBox::LoadFromFile(const QString& fileName)
@@ -391,7 +448,7 @@ void THistoryComboBox::LoadFromFile(const QString& fileName)
 
 bool THistoryComboBox::LoadFromFile()
 {
-    return WithProperty(FSaveFileName, &THistoryComboBox::LoadFromFile);
+    return WithProperty(d->FSaveFileName, &THistoryComboBox::LoadFromFile);
 }
 
 void THistoryComboBox::LoadFromRegistry(const QString& key)
@@ -428,31 +485,31 @@ void THistoryComboBox::LoadFromRegistry(const QString& key)
 
 bool THistoryComboBox::LoadFromRegistry()
 {
-    return WithProperty(FSaveKeyName, &THistoryComboBox::LoadFromRegistry);
+    return WithProperty(d->FSaveKeyName, &THistoryComboBox::LoadFromRegistry);
 }
 
 void THistoryComboBox::Loaded()
 {
     TLoadable::Loaded();
-    if (!FAutoLoadDone)
+    if (!d->FAutoLoadDone)
         AutoLoad();
 }
 
 void THistoryComboBox::ReadFailed() noexcept
 {
-    FLayoutFailed = true;
+    d->FLayoutFailed = true;
 }
 
 void THistoryComboBox::AutoLoad()
 {
-    FAutoLoadDone = true;
-    if (FDesigning || !LoadsAutomatically())
+    d->FAutoLoadDone = true;
+    if (d->FDesigning || !LoadsAutomatically())
         return;
-    // A load that fails leaves FAutoLoadSucceeded clear: what the box holds is not the stored
+    // A load that fails leaves d->FAutoLoadSucceeded clear: what the box holds is not the stored
     // history, and the automatic save, which would replace it, does not run.
     if (!LoadFromRegistry())
         LoadFromFile();
-    FAutoLoadSucceeded = true;
+    d->FAutoLoadSucceeded = true;
 }
 
 bool THistoryComboBox::event(QEvent* event)
@@ -461,7 +518,7 @@ bool THistoryComboBox::event(QEvent* event)
     // properties are set by then. (Qt polishes a combo box already in its constructor, so the
     // polish comes too early.) A box whose store is not named yet leaves the load to a later
     // Loaded.
-    if (event->type() == QEvent::Show && !FAutoLoadDone && (!FSaveKeyName.isEmpty() || !FSaveFileName.isEmpty()))
+    if (event->type() == QEvent::Show && !d->FAutoLoadDone && (!d->FSaveKeyName.isEmpty() || !d->FSaveFileName.isEmpty()))
         RunGuarded([this] { AutoLoad(); });
     return QComboBox::event(event);
 }
@@ -489,6 +546,11 @@ void THistoryComboBox::setSaveFileName(const QString& value) noexcept
 void THistoryComboBox::setSaveSectionName(const QString& value) noexcept
 {
     WriteProperty(this, "SaveSectionName", value, &THistoryComboBox::SetSaveSectionName);
+}
+
+void THistoryComboBox::WriteSaveMode(THistoryMode value) noexcept
+{
+    setSaveMode(value);
 }
 
 } // namespace TarvoWidgets

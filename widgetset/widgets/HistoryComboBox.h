@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QStringList>
+#include <memory>
 
 namespace TarvoWidgets {
 
@@ -52,16 +53,16 @@ class TRegistry;
 class THistoryComboBox : public QComboBox, public TLoadable {
     Q_OBJECT
     /// A layout stores the name once, as Qt's objectName.
-    Q_PROPERTY(QString Name READ objectName WRITE setName STORED false DESIGNABLE false)
-    Q_PROPERTY(bool Sorted READ Sorted WRITE setSorted NOTIFY SortedChanged)
+    Q_PROPERTY(QString Name READ objectName WRITE setObjectName STORED false DESIGNABLE false)
+    Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted NOTIFY SortedChanged)
     Q_CLASSINFO("Default:Sorted", "false")
-    Q_PROPERTY(THistoryMode SaveMode READ SaveMode WRITE setSaveMode NOTIFY SaveModeChanged)
+    Q_PROPERTY(THistoryMode SaveMode READ SaveMode WRITE WriteSaveMode NOTIFY SaveModeChanged)
     Q_CLASSINFO("Default:SaveMode", "hsAuto")
-    Q_PROPERTY(QString SaveKeyName READ SaveKeyName WRITE setSaveKeyName NOTIFY SaveKeyNameChanged)
+    Q_PROPERTY(QString SaveKeyName READ SaveKeyName WRITE SetSaveKeyName NOTIFY SaveKeyNameChanged)
     Q_CLASSINFO("Default:SaveKeyName", "")
-    Q_PROPERTY(QString SaveFileName READ SaveFileName WRITE setSaveFileName NOTIFY SaveFileNameChanged)
+    Q_PROPERTY(QString SaveFileName READ SaveFileName WRITE SetSaveFileName NOTIFY SaveFileNameChanged)
     Q_CLASSINFO("Default:SaveFileName", "")
-    Q_PROPERTY(QString SaveSectionName READ SaveSectionName WRITE setSaveSectionName NOTIFY SaveSectionNameChanged)
+    Q_PROPERTY(QString SaveSectionName READ SaveSectionName WRITE SetSaveSectionName NOTIFY SaveSectionNameChanged)
     Q_CLASSINFO("Default:SaveSectionName", "")
 
 public:
@@ -86,24 +87,24 @@ public:
     explicit THistoryComboBox(QWidget* owner = nullptr);
     ~THistoryComboBox() override;
 
-    bool Sorted() const { return FSorted; }
+    bool Sorted() const;
     /// Sorts the entries when switched on; later loads add at the sorted place, AddText still
     /// at the top.
     void SetSorted(bool value);
-    THistoryMode SaveMode() const { return FSaveMode; }
+    THistoryMode SaveMode() const;
     /// Refuses a value that is none of the modes (EToolkitError), keeping the old one.
     void SetSaveMode(THistoryMode value);
-    QString SaveKeyName() const { return FSaveKeyName; }
+    QString SaveKeyName() const;
     void SetSaveKeyName(const QString& value);
-    QString SaveFileName() const { return FSaveFileName; }
+    QString SaveFileName() const;
     void SetSaveFileName(const QString& value);
-    QString SaveSectionName() const { return FSaveSectionName; }
+    QString SaveSectionName() const;
     void SetSaveSectionName(const QString& value);
 
     /// A box placed in a form designer stands for the box at run time: it neither loads nor
     /// saves by itself (the Designer plugin creates it so).
-    bool Designing() const { return FDesigning; }
-    void SetDesigning(bool value) { FDesigning = value; }
+    bool Designing() const;
+    void SetDesigning(bool value);
 
     /// The history, newest first.
     QStringList Items() const;
@@ -158,10 +159,13 @@ public:
     /// The stored layout that made the box failed to read: no automatic save.
     void ReadFailed() noexcept override;
 
-    /// The WRITE accessors of the properties above, named as Qt names them (setX for X), so that
-    /// the code uic makes of a form calls them with or without stdset="0". Each does what the
-    /// property's own setter does, but a refused value is reported as a warning naming the
-    /// property and keeps the value, since no exception may cross Qt's frames.
+    /// Each property X has a setter named as Qt names them, setX, so that the code uic makes of
+    /// a form written without stdset="0" compiles. Each does what the property's own setter
+    /// does, but a refused value is reported as a warning naming the property and keeps the
+    /// value, as a write through Qt's property system is, since no exception may cross Qt's
+    /// frames. (The properties' WRITE accessors keep the toolkit's names, so that Qt Designer
+    /// and the stored-layout writer go on saving them with stdset="0", through setProperty,
+    /// which also takes a system colour's name and an identifier without its class.)
     void setName(const QString& value) noexcept;
     void setSorted(bool value) noexcept;
     void setSaveMode(THistoryMode value) noexcept;
@@ -189,10 +193,10 @@ protected:
     /// How the stores write their files; tests override it to interrupt a save.
     virtual TFileWriter FileWriter() const { return {}; }
 
-    QStringList FHistoryCopy;
-    bool FUseCopy = false;
 
 private:
+    /// SaveMode's write through Qt's property system: a refused value is told, never raised.
+    void WriteSaveMode(THistoryMode value) noexcept;
     /// The forms without argument: action with value, unless value is empty.
     bool WithProperty(const QString& value, void (THistoryComboBox::*action)(const QString&));
     QString CheckedSection() const;
@@ -202,24 +206,17 @@ private:
     void AddLoaded(const QStringList& entries);
     /// The automatic load, at most once; remembers whether it succeeded.
     void AutoLoad();
-    bool LoadsAutomatically() const { return FSaveMode == hsAuto || FSaveMode == hsAutoLoad; }
+    bool LoadsAutomatically() const;
     bool SavesAutomatically() const;
     /// Refuses a source that a load would not read back whole; else the bytes that its lines
     /// take, about.
     static qint64 CheckSaveLimits(const QStringList& source);
 
-    /// The automatic load has run (or a layout's Loaded is past); it succeeded; the layout that
-    /// made the box failed, so no automatic save may run.
-    bool FAutoLoadDone = false;
-    bool FAutoLoadSucceeded = false;
-    bool FLayoutFailed = false;
 
-    THistoryMode FSaveMode = hsAuto;
-    QString FSaveKeyName;
-    QString FSaveFileName;
-    QString FSaveSectionName;
-    bool FSorted = false;
-    bool FDesigning = false;
+
+private:
+    struct Private;
+    std::unique_ptr<Private> const d;
 };
 
 } // namespace TarvoWidgets

@@ -6,6 +6,7 @@
 #include "toolkit/base/NotifyEvent.h"
 
 #include <QObject>
+#include <memory>
 
 namespace TarvoWidgets {
 
@@ -39,19 +40,19 @@ public:
     ~TShineBtnColors() override;
 
     /// Each setter stores a different value and calls OnChange; the same value does nothing.
-    TColor Highlight() const { return FHighlight; }
+    TColor Highlight() const;
     void SetHighlight(TColor value);
-    TColor Shadow() const { return FShadow; }
+    TColor Shadow() const;
     void SetShadow(TColor value);
-    TColor DarkShadow() const { return FDarkShadow; }
+    TColor DarkShadow() const;
     void SetDarkShadow(TColor value);
-    TColor GradColor() const { return FGradColor; }
+    TColor GradColor() const;
     void SetGradColor(TColor value);
-    bool GradVertical() const { return FGradVertical; }
+    bool GradVertical() const;
     void SetGradVertical(bool value);
-    bool Gradation() const { return FGradation; }
+    bool Gradation() const;
     void SetGradation(bool value);
-    TColor Color() const { return FColor; }
+    TColor Color() const;
     void SetColor(TColor value);
 
     /// Copies all seven values of source and calls OnChange once. Any source that is not a
@@ -61,7 +62,9 @@ public:
     /// not a colour set raises the assignment error.
     void AssignTo(QObject* dest) const;
 
-    TNotifyEvent OnChange;
+    /// The toolkit's change event: called after every change, before Qt's signal.
+    const TNotifyEvent& OnChange() const;
+    void SetOnChange(TNotifyEvent value);
 
 Q_SIGNALS:
     /// Qt's change signal of every value of the set, emitted right after OnChange: one signal
@@ -74,13 +77,10 @@ private:
     void CopyValues(const TShineBtnColors& source);
     void Changed();
 
-    TColor FColor = clr::BtnFace;
-    TColor FHighlight = clr::BtnHighlight;
-    TColor FShadow = clr::BtnShadow;
-    TColor FDarkShadow = clr::WindowFrame;
-    TColor FGradColor = clr::Blue;
-    bool FGradVertical = false;
-    bool FGradation = false;
+
+private:
+    struct Private;
+    std::unique_ptr<Private> const d;
 };
 
 } // namespace TarvoWidgets

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
 // SPDX-License-Identifier: MIT
 #include "widgets/ShineSpeedButton.h"
+#include "widgets/ShineSpeedButton_p.h"
 
 #include "toolkit/base/ToolkitError.h"
 #include "toolkit/properties/PropertyWrite.h"
@@ -16,49 +17,170 @@
 
 namespace TarvoWidgets {
 
+bool TShineSpeedButton::ClickDownHook() const
+{
+    return d->FClickDownHook;
+}
+
+bool TShineSpeedButton::AccelCharDown() const
+{
+    return d->FAccelCharDown;
+}
+
+TShineSpeedButton::TFrameType TShineSpeedButton::FrameType() const
+{
+    return d->FFrameType;
+}
+
+bool TShineSpeedButton::ActiveFrame() const
+{
+    return d->FActiveFrame;
+}
+
+bool TShineSpeedButton::UpFrame() const
+{
+    return d->FUpFrame;
+}
+
+bool TShineSpeedButton::DownFrame() const
+{
+    return d->FDownFrame;
+}
+
+TShineSpeedButton::TActiveImageType TShineSpeedButton::ActiveImage() const
+{
+    return d->FActiveImage;
+}
+
+TShineSpeedButton::TDisabledImageType TShineSpeedButton::DisabledImage() const
+{
+    return d->FDisabledImage;
+}
+
+TColor TShineSpeedButton::DisabledHighlight() const
+{
+    return d->FDisabledHighlight;
+}
+
+TColor TShineSpeedButton::DisabledShadow() const
+{
+    return d->FDisabledShadow;
+}
+
+TColor TShineSpeedButton::ShineColor() const
+{
+    return d->FShineColor;
+}
+
+TShineSpeedButton::TButtonLayout TShineSpeedButton::Layout() const
+{
+    return d->FLayout;
+}
+
+int TShineSpeedButton::Margin() const
+{
+    return d->FMargin;
+}
+
+int TShineSpeedButton::Spacing() const
+{
+    return d->FSpacing;
+}
+
+TColor TShineSpeedButton::FontHighlight() const
+{
+    return d->FFontHighlight;
+}
+
+TColor TShineSpeedButton::FontShadow() const
+{
+    return d->FFontShadow;
+}
+
+bool TShineSpeedButton::Transparent() const
+{
+    return d->FTransparent;
+}
+
+TShineBtnColors* TShineSpeedButton::Colors() const
+{
+    return d->FColors.get();
+}
+
+TShineBtnColors* TShineSpeedButton::PressedColors() const
+{
+    return d->FPressedColors.get();
+}
+
+TFont* TShineSpeedButton::Font() const
+{
+    return d->FFont.get();
+}
+
+TFont* TShineSpeedButton::ActiveFont() const
+{
+    return d->FActiveFont.get();
+}
+
+TBitmap* TShineSpeedButton::Glyph() const
+{
+    return d->FGlyph.get();
+}
+
+TShineSpeedButton::TShineButtonState TShineSpeedButton::State() const
+{
+    return d->FState;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Construction, properties and the owned objects.
 
+void TShineSpeedButton::SetState(TShineButtonState value)
+{
+    d->FState = value;
+}
+
 TShineSpeedButton::TShineSpeedButton(QWidget* owner)
-    : TCustomSpeedButton(owner), FPaintCache(std::make_unique<TShinePaintCache>())
+    : TCustomSpeedButton(owner)
+    , d(std::make_unique<Private>())
 {
     // The control style: Qt already grabs the mouse while a button is held on a widget and
     // delivers double clicks as such; the opaque declaration is the one flag to set.
     setAttribute(Qt::WA_OpaquePaintEvent, true);
     // The plain defaults are the fields' initialisers; what follows makes the owned objects.
     const TNotifyEvent fontsAndColorsOnChange = [this](QObject* sender) { FontsAndColorsOnChange(sender); };
-    FColors = std::make_unique<TShineBtnColors>();
-    FColors->SetColor(clr::BtnFace);
-    FColors->OnChange = fontsAndColorsOnChange;
-    FPressedColors = std::make_unique<TShineBtnColors>();
-    FPressedColors->SetColor(clr::BtnHighlight);
-    FPressedColors->OnChange = fontsAndColorsOnChange;
-    FFont = std::make_unique<TFont>();
-    FFont->SetColor(clr::BtnText);
-    FFont->OnChange = fontsAndColorsOnChange;
-    FActiveFont = std::make_unique<TFont>();
-    FActiveFont->SetColor(clr::Highlight);
-    FActiveFont->OnChange = fontsAndColorsOnChange;
-    FGlyph = std::make_unique<TBitmap>();
-    FGlyph->OnChange = [this](QObject* sender) { GlyphOnChange(sender); };
+    d->FColors = std::make_unique<TShineBtnColors>();
+    d->FColors->SetColor(clr::BtnFace);
+    d->FColors->SetOnChange(fontsAndColorsOnChange);
+    d->FPressedColors = std::make_unique<TShineBtnColors>();
+    d->FPressedColors->SetColor(clr::BtnHighlight);
+    d->FPressedColors->SetOnChange(fontsAndColorsOnChange);
+    d->FFont = std::make_unique<TFont>();
+    d->FFont->SetColor(clr::BtnText);
+    d->FFont->SetOnChange(fontsAndColorsOnChange);
+    d->FActiveFont = std::make_unique<TFont>();
+    d->FActiveFont->SetColor(clr::Highlight);
+    d->FActiveFont->SetOnChange(fontsAndColorsOnChange);
+    d->FGlyph = std::make_unique<TBitmap>();
+    d->FGlyph->SetOnChange([this](QObject* sender) { GlyphOnChange(sender); });
     // The toolkit's parent forwards every mouse move to the control under the pointer, with
     // or without a button held.
     setMouseTracking(true);
     resize(25, 25);
-    FActiveTimer = std::make_unique<TTimer>(this);
-    FActiveTimer->SetInterval(200);
-    FActiveTimer->SetEnabled(false);
-    connect(FActiveTimer.get(), &TTimer::OnTimer, this, &TShineSpeedButton::ActiveButtonTimerOnTimer);
+    d->FActiveTimer = std::make_unique<TTimer>(this);
+    d->FActiveTimer->SetInterval(200);
+    d->FActiveTimer->SetEnabled(false);
+    connect(d->FActiveTimer.get(), &TTimer::OnTimer, this, &TShineSpeedButton::ActiveButtonTimerOnTimer);
 }
 
 TShineSpeedButton::~TShineSpeedButton()
 {
-    FActiveTimer.reset();
-    FGlyph.reset();
-    FColors.reset();
-    FPressedColors.reset();
-    FFont.reset();
-    FActiveFont.reset();
+    d->FActiveTimer.reset();
+    d->FGlyph.reset();
+    d->FColors.reset();
+    d->FPressedColors.reset();
+    d->FFont.reset();
+    d->FActiveFont.reset();
 }
 
 void TShineSpeedButton::Loaded()
@@ -92,106 +214,106 @@ void TShineSpeedButton::setGlyph(const QString& value) noexcept
 
 void TShineSpeedButton::SetClickDownHook(bool value)
 {
-    UpdateLook(FClickDownHook, value, &TShineSpeedButton::ClickDownHookChanged);
+    UpdateLook(d->FClickDownHook, value, &TShineSpeedButton::ClickDownHookChanged);
 }
 void TShineSpeedButton::SetAccelCharDown(bool value)
 {
-    UpdateLook(FAccelCharDown, value, &TShineSpeedButton::AccelCharDownChanged);
+    UpdateLook(d->FAccelCharDown, value, &TShineSpeedButton::AccelCharDownChanged);
 }
 void TShineSpeedButton::SetFrameType(TFrameType value)
 {
-    UpdateLook(FFrameType, value, &TShineSpeedButton::FrameTypeChanged);
+    UpdateLook(d->FFrameType, value, &TShineSpeedButton::FrameTypeChanged);
 }
 void TShineSpeedButton::SetActiveFrame(bool value)
 {
-    UpdateLook(FActiveFrame, value, &TShineSpeedButton::ActiveFrameChanged);
+    UpdateLook(d->FActiveFrame, value, &TShineSpeedButton::ActiveFrameChanged);
 }
 void TShineSpeedButton::SetUpFrame(bool value)
 {
-    UpdateLook(FUpFrame, value, &TShineSpeedButton::UpFrameChanged);
+    UpdateLook(d->FUpFrame, value, &TShineSpeedButton::UpFrameChanged);
 }
 void TShineSpeedButton::SetDownFrame(bool value)
 {
-    UpdateLook(FDownFrame, value, &TShineSpeedButton::DownFrameChanged);
+    UpdateLook(d->FDownFrame, value, &TShineSpeedButton::DownFrameChanged);
 }
 void TShineSpeedButton::SetActiveImage(TActiveImageType value)
 {
-    UpdateLook(FActiveImage, value, &TShineSpeedButton::ActiveImageChanged);
+    UpdateLook(d->FActiveImage, value, &TShineSpeedButton::ActiveImageChanged);
 }
 void TShineSpeedButton::SetDisabledImage(TDisabledImageType value)
 {
-    UpdateLook(FDisabledImage, value, &TShineSpeedButton::DisabledImageChanged);
+    UpdateLook(d->FDisabledImage, value, &TShineSpeedButton::DisabledImageChanged);
 }
 void TShineSpeedButton::SetDisabledHighlight(TColor value)
 {
-    UpdateLook(FDisabledHighlight, value, &TShineSpeedButton::DisabledHighlightChanged);
+    UpdateLook(d->FDisabledHighlight, value, &TShineSpeedButton::DisabledHighlightChanged);
 }
 void TShineSpeedButton::SetDisabledShadow(TColor value)
 {
-    UpdateLook(FDisabledShadow, value, &TShineSpeedButton::DisabledShadowChanged);
+    UpdateLook(d->FDisabledShadow, value, &TShineSpeedButton::DisabledShadowChanged);
 }
 void TShineSpeedButton::SetShineColor(TColor value)
 {
-    UpdateLook(FShineColor, value, &TShineSpeedButton::ShineColorChanged);
+    UpdateLook(d->FShineColor, value, &TShineSpeedButton::ShineColorChanged);
 }
 void TShineSpeedButton::SetLayout(TButtonLayout value)
 {
     // The size hint follows the content's arrangement.
-    if (value != FLayout)
+    if (value != d->FLayout)
         updateGeometry();
-    UpdateLook(FLayout, value, &TShineSpeedButton::LayoutChanged);
+    UpdateLook(d->FLayout, value, &TShineSpeedButton::LayoutChanged);
 }
 void TShineSpeedButton::SetMargin(int value)
 {
     // The size hint follows the content's arrangement.
-    if (value != FMargin)
+    if (value != d->FMargin)
         updateGeometry();
-    UpdateLook(FMargin, value, &TShineSpeedButton::MarginChanged);
+    UpdateLook(d->FMargin, value, &TShineSpeedButton::MarginChanged);
 }
 void TShineSpeedButton::SetSpacing(int value)
 {
     // The size hint follows the content's arrangement.
-    if (value != FSpacing)
+    if (value != d->FSpacing)
         updateGeometry();
-    UpdateLook(FSpacing, value, &TShineSpeedButton::SpacingChanged);
+    UpdateLook(d->FSpacing, value, &TShineSpeedButton::SpacingChanged);
 }
 
 void TShineSpeedButton::SetFontHighlight(TColor value)
 {
-    const bool changed = value != FFontHighlight;
-    FFontHighlight = value;
+    const bool changed = value != d->FFontHighlight;
+    d->FFontHighlight = value;
     Invalidate();
     if (changed)
-        Q_EMIT FontHighlightChanged(FFontHighlight);
+        Q_EMIT FontHighlightChanged(d->FFontHighlight);
 }
 
 void TShineSpeedButton::SetFontShadow(TColor value)
 {
-    const bool changed = value != FFontShadow;
-    FFontShadow = value;
+    const bool changed = value != d->FFontShadow;
+    d->FFontShadow = value;
     Invalidate();
     if (changed)
-        Q_EMIT FontShadowChanged(FFontShadow);
+        Q_EMIT FontShadowChanged(d->FFontShadow);
 }
 
 void TShineSpeedButton::SetTransparent(bool value)
 {
-    if (value == FTransparent)
+    if (value == d->FTransparent)
         return;
-    FTransparent = value;
+    d->FTransparent = value;
     setAttribute(Qt::WA_OpaquePaintEvent, !value);
     Invalidate();
-    Q_EMIT TransparentChanged(FTransparent);
+    Q_EMIT TransparentChanged(d->FTransparent);
 }
 
 void TShineSpeedButton::SetColors(TShineBtnColors* value)
 {
-    FColors->Assign(value);
+    d->FColors->Assign(value);
 }
 
 void TShineSpeedButton::SetPressedColors(TShineBtnColors* value)
 {
-    FPressedColors->Assign(value);
+    d->FPressedColors->Assign(value);
 }
 
 void TShineSpeedButton::SetFont(TFont* value)
@@ -200,7 +322,7 @@ void TShineSpeedButton::SetFont(TFont* value)
         return;
     // The font's change signal may free the button.
     QPointer<TShineSpeedButton> self(this);
-    FFont->Assign(*value);
+    d->FFont->Assign(*value);
     if (self)
         Invalidate();
 }
@@ -211,7 +333,7 @@ void TShineSpeedButton::SetActiveFont(TFont* value)
         return;
     // The font's change signal may free the button.
     QPointer<TShineSpeedButton> self(this);
-    FActiveFont->Assign(*value);
+    d->FActiveFont->Assign(*value);
     if (self)
         Invalidate();
 }
@@ -219,17 +341,17 @@ void TShineSpeedButton::SetActiveFont(TFont* value)
 void TShineSpeedButton::SetGlyph(const TBitmap* value)
 {
     // The glyph reports nothing while it takes the new picture; GlyphOnChange runs once after.
-    const bool wasEmpty = FGlyph->Empty();
-    TNotifyEvent onChange = std::move(FGlyph->OnChange);
-    FGlyph->OnChange = nullptr;
+    const bool wasEmpty = d->FGlyph->Empty();
+    TNotifyEvent onChange = d->FGlyph->OnChange();
+    d->FGlyph->SetOnChange(nullptr);
     if (value)
-        FGlyph->Assign(*value);
+        d->FGlyph->Assign(*value);
     else
-        FGlyph->Clear();
-    FGlyph->OnChange = std::move(onChange);
+        d->FGlyph->Clear();
+    d->FGlyph->SetOnChange(std::move(onChange));
     Invalidate();
     if (value)
-        GlyphOnChange(FGlyph.get());
+        GlyphOnChange(d->FGlyph.get());
     else if (!wasEmpty) {
         updateGeometry();
         Q_EMIT GlyphChanged();
@@ -238,10 +360,10 @@ void TShineSpeedButton::SetGlyph(const TBitmap* value)
 
 QPixmap TShineSpeedButton::GlyphPixmap() const
 {
-    if (FGlyph->Empty())
+    if (d->FGlyph->Empty())
         return QPixmap();
     TBitmap drawable;
-    drawable.Assign(*FGlyph);
+    drawable.Assign(*d->FGlyph);
     drawable.SetPixelFormat(TBitmap::pfDevice);
     return QPixmap::fromImage(drawable.Image());
 }
@@ -259,7 +381,7 @@ void TShineSpeedButton::SetGlyphPixmap(const QPixmap& value)
 
 QString TShineSpeedButton::GlyphText() const
 {
-    if (FGlyph->Empty())
+    if (d->FGlyph->Empty())
         return QString();
     QByteArray png;
     QBuffer buffer(&png);
@@ -287,8 +409,8 @@ void TShineSpeedButton::GlyphOnChange(QObject*)
 {
     // Every reader of the glyph counts on 32-bit rows of 0x00RRGGBB words. The conversion
     // reports a change of its own, which comes back here with nothing left to convert.
-    if (!FGlyph->Empty() && FGlyph->PixelFormat() != TBitmap::pf32bit) {
-        FGlyph->SetPixelFormat(TBitmap::pf32bit);
+    if (!d->FGlyph->Empty() && d->FGlyph->PixelFormat() != TBitmap::pf32bit) {
+        d->FGlyph->SetPixelFormat(TBitmap::pf32bit);
         return;
     }
     Invalidate();
@@ -299,15 +421,15 @@ void TShineSpeedButton::GlyphOnChange(QObject*)
 void TShineSpeedButton::FontsAndColorsOnChange(QObject* Sender)
 {
     Invalidate();
-    if (Sender == FFont.get() || Sender == FActiveFont.get())
+    if (Sender == d->FFont.get() || Sender == d->FActiveFont.get())
         updateGeometry();
-    if (Sender == FColors.get())
+    if (Sender == d->FColors.get())
         Q_EMIT ColorsChanged();
-    else if (Sender == FPressedColors.get())
+    else if (Sender == d->FPressedColors.get())
         Q_EMIT PressedColorsChanged();
-    else if (Sender == FFont.get())
+    else if (Sender == d->FFont.get())
         Q_EMIT FontChanged();
-    else if (Sender == FActiveFont.get())
+    else if (Sender == d->FActiveFont.get())
         Q_EMIT ActiveFontChanged();
 }
 
@@ -371,7 +493,7 @@ void TShineSpeedButton::MouseDown(Qt::MouseButton Button, TShiftState Shift, int
 
 void TShineSpeedButton::PressStarted()
 {
-    FState = sbDownActive;
+    d->FState = sbDownActive;
     if (!Down())
         Invalidate();
 }
@@ -384,11 +506,11 @@ void TShineSpeedButton::MouseMove(TShiftState Shift, int X, int Y)
         return;
     if (Held()) {
         const TShineButtonState state = Inside(this, X, Y) ? sbDownActive : (Down() ? sbDown : sbUp);
-        if (state != FState) {
-            FState = state;
+        if (state != d->FState) {
+            d->FState = state;
             Invalidate();
         }
-    } else if (!FMouseInside) {
+    } else if (!d->FMouseInside) {
         UpdateTracking();
     }
 }
@@ -415,16 +537,16 @@ void TShineSpeedButton::PressReleasing(bool inside, bool byMouse)
         // A toggled handler may have freed or disabled the button.
         if (!self || !isEnabled())
             return;
-        const TShineButtonState state = Down() ? (FMouseInside ? sbDownActive : sbDown) : (FMouseInside ? sbUpActive : sbUp);
-        if (state != FState) {
-            FState = state;
+        const TShineButtonState state = Down() ? (d->FMouseInside ? sbDownActive : sbDown) : (d->FMouseInside ? sbUpActive : sbUp);
+        if (state != d->FState) {
+            d->FState = state;
             Repaint();
         }
         return;
     }
     if (GroupIndex() == 0) {
-        FState = sbUp;
-        FMouseInside = false;
+        d->FState = sbUp;
+        d->FMouseInside = false;
         DropDown();
         if (inside)
             Repaint();
@@ -435,7 +557,7 @@ void TShineSpeedButton::PressReleasing(bool inside, bool byMouse)
         if (self && Down())
             Repaint();
     } else {
-        FState = Down() ? sbDownActive : sbUpActive;
+        d->FState = Down() ? sbDownActive : sbUpActive;
         Repaint();
     }
 }
@@ -444,29 +566,29 @@ void TShineSpeedButton::MouseEnter(TShiftState Shift, int X, int Y)
 {
     QPointer<TShineSpeedButton> self(this);
     Q_EMIT OnMouseEnter(this, Shift, X, Y);
-    if (!self || FMouseInside || !isEnabled() || CaptureHolder())
+    if (!self || d->FMouseInside || !isEnabled() || CaptureHolder())
         return;
-    FMouseInside = true;
-    if (FState == sbUp)
-        FState = sbUpActive;
-    else if (FState == sbDown)
-        FState = sbDownActive;
+    d->FMouseInside = true;
+    if (d->FState == sbUp)
+        d->FState = sbUpActive;
+    else if (d->FState == sbDown)
+        d->FState = sbDownActive;
     Repaint();
-    FActiveTimer->SetEnabled(true);
+    d->FActiveTimer->SetEnabled(true);
 }
 
 void TShineSpeedButton::MouseLeave(TShiftState Shift, int X, int Y)
 {
     QPointer<TShineSpeedButton> self(this);
     Q_EMIT OnMouseLeave(this, Shift, X, Y);
-    if (!self || !FMouseInside || !isEnabled() || Held())
+    if (!self || !d->FMouseInside || !isEnabled() || Held())
         return;
-    FActiveTimer->SetEnabled(false);
-    FMouseInside = false;
-    if (FState == sbUpActive)
-        FState = sbUp;
-    else if (FState == sbDownActive)
-        FState = sbDown;
+    d->FActiveTimer->SetEnabled(false);
+    d->FMouseInside = false;
+    if (d->FState == sbUpActive)
+        d->FState = sbUp;
+    else if (d->FState == sbDownActive)
+        d->FState = sbDown;
     Repaint();
 }
 
@@ -491,7 +613,7 @@ void TShineSpeedButton::SetPointerPositionKnown(bool known)
 
 QPoint TShineSpeedButton::PointerPos() const
 {
-    return PointerPositionKnown() ? mapFromGlobal(QCursor::pos()) : FPointerAt;
+    return PointerPositionKnown() ? mapFromGlobal(QCursor::pos()) : d->FPointerAt;
 }
 
 void TShineSpeedButton::CMMouseEnter()
@@ -513,13 +635,13 @@ void TShineSpeedButton::ActiveButtonTimerOnTimer(QObject*)
         EndLostPress(CurrentShiftState().testFlag(ssLeft));
         return;
     }
-    if (!FMouseInside || !isEnabled()) {
-        FActiveTimer->SetEnabled(false);
+    if (!d->FMouseInside || !isEnabled()) {
+        d->FActiveTimer->SetEnabled(false);
         return;
     }
     // Where the global position is unknown, only a leave ends the hover, and it always arrives.
     const QPoint at = PointerPos();
-    if (PointerPositionKnown() ? Inside(this, at.x(), at.y()) : FPointerOver)
+    if (PointerPositionKnown() ? Inside(this, at.x(), at.y()) : d->FPointerOver)
         return;
     MouseLeave(CurrentShiftState(), at.x(), at.y());
 }
@@ -527,9 +649,9 @@ void TShineSpeedButton::ActiveButtonTimerOnTimer(QObject*)
 void TShineSpeedButton::PressLost()
 {
     // The true state is drawn, and the hover look follows from where the pointer is now.
-    FState = isEnabled() ? (Down() ? sbDown : sbUp) : sbDisabled;
+    d->FState = isEnabled() ? (Down() ? sbDown : sbUp) : sbDisabled;
     Invalidate();
-    FMouseInside = true;
+    d->FMouseInside = true;
     UpdateTracking();
 }
 
@@ -538,12 +660,12 @@ void TShineSpeedButton::UpdateTracking()
     if (!isEnabled())
         return;
     // The widget under the pointer, disabled ones included.
-    const bool over = PointerPositionKnown() ? QApplication::widgetAt(QCursor::pos()) == this : FPointerOver;
+    const bool over = PointerPositionKnown() ? QApplication::widgetAt(QCursor::pos()) == this : d->FPointerOver;
     if (over) {
-        FMouseInside = false;
+        d->FMouseInside = false;
         CMMouseEnter();
     } else {
-        FMouseInside = true;
+        d->FMouseInside = true;
         CMMouseLeave();
     }
 }
@@ -551,14 +673,14 @@ void TShineSpeedButton::UpdateTracking()
 void TShineSpeedButton::Click()
 {
     QPointer<TShineSpeedButton> self(this);
-    const TShineButtonState remembered = FState;
-    if (FClickDownHook) {
-        FState = sbDownActive;
+    const TShineButtonState remembered = d->FState;
+    if (d->FClickDownHook) {
+        d->FState = sbDownActive;
         Repaint();
     }
     Q_EMIT OnClick(this);
-    if (self && FClickDownHook) {
-        FState = remembered;
+    if (self && d->FClickDownHook) {
+        d->FState = remembered;
         Repaint();
     }
     if (self)
@@ -583,11 +705,11 @@ void TShineSpeedButton::CMEnabledChanged()
     // group keeps its down button through the container's disable and enable.
     const bool ownDisabled = testAttribute(Qt::WA_ForceDisabled);
     bool released = false;
-    if (ownDisabled != FOwnDisabled) {
-        FOwnDisabled = ownDisabled;
+    if (ownDisabled != d->FOwnDisabled) {
+        d->FOwnDisabled = ownDisabled;
         released = DropDown();
     }
-    FState = isEnabled() ? (Down() ? sbDown : sbUp) : sbDisabled;
+    d->FState = isEnabled() ? (Down() ? sbDown : sbUp) : sbDisabled;
     QPointer<TShineSpeedButton> self(this);
     UpdateTracking();
     if (!self)
@@ -600,7 +722,7 @@ void TShineSpeedButton::CMEnabledChanged()
 void TShineSpeedButton::AcceleratorPressed()
 {
     QPointer<TShineSpeedButton> self(this);
-    if (FAccelCharDown)
+    if (d->FAccelCharDown)
         SetDown(!Down());
     if (self)
         Click();
@@ -609,8 +731,8 @@ void TShineSpeedButton::AcceleratorPressed()
 void TShineSpeedButton::CMFontChanged()
 {
     // The caption fonts that kept the toolkit's face follow a new application font.
-    FFont->FollowApplicationFont(QApplication::font());
-    FActiveFont->FollowApplicationFont(QApplication::font());
+    d->FFont->FollowApplicationFont(QApplication::font());
+    d->FActiveFont->FollowApplicationFont(QApplication::font());
     Invalidate();
 }
 void TShineSpeedButton::CaptionSet()
@@ -624,13 +746,13 @@ void TShineSpeedButton::CMSysColorChange() { Invalidate(); }
 
 void TShineSpeedButton::LatchSet()
 {
-    FState = Down() ? sbDown : sbUp;
+    d->FState = Down() ? sbDown : sbUp;
     Repaint();
 }
 
 void TShineSpeedButton::GroupReleased()
 {
-    FState = sbUp;
+    d->FState = sbUp;
     Invalidate();
 }
 
@@ -638,8 +760,8 @@ void TShineSpeedButton::GroupReleased()
 
 void TShineSpeedButton::NotePointer(QPoint at)
 {
-    FPointerAt = at;
-    FPointerOver = Inside(this, at.x(), at.y());
+    d->FPointerAt = at;
+    d->FPointerOver = Inside(this, at.x(), at.y());
 }
 
 void TShineSpeedButton::mousePressEvent(QMouseEvent* event)
@@ -666,14 +788,14 @@ void TShineSpeedButton::mouseReleaseEvent(QMouseEvent* event)
 void TShineSpeedButton::mouseDoubleClickEvent(QMouseEvent* event) { WMLButtonDblClick(event); }
 void TShineSpeedButton::enterEvent(QEnterEvent* event)
 {
-    FPointerAt = event->position().toPoint();
-    FPointerOver = true;
+    d->FPointerAt = event->position().toPoint();
+    d->FPointerOver = true;
     CMMouseEnter();
 }
 
 void TShineSpeedButton::leaveEvent(QEvent*)
 {
-    FPointerOver = false;
+    d->FPointerOver = false;
     CMMouseLeave();
 }
 
@@ -803,6 +925,21 @@ void TShineSpeedButton::setMargin(int value) noexcept
 void TShineSpeedButton::setSpacing(int value) noexcept
 {
     WriteProperty(this, "Spacing", value, &TShineSpeedButton::SetSpacing);
+}
+
+void TShineSpeedButton::WriteColors(TShineBtnColors* value) noexcept
+{
+    setColors(value);
+}
+
+void TShineSpeedButton::WritePressedColors(TShineBtnColors* value) noexcept
+{
+    setPressedColors(value);
+}
+
+void TShineSpeedButton::WriteGlyphText(const QString& value) noexcept
+{
+    setGlyph(value);
 }
 
 } // namespace TarvoWidgets

@@ -48,47 +48,47 @@ class TShineSpeedButton : public TCustomSpeedButton, public TLoadable {
     Q_PROPERTY(bool Visible READ IsVisibleSet WRITE setVisible NOTIFY VisibleChanged)
     Q_CLASSINFO("Default:Visible", "true")
     /// The button's own, in its order, each with its published default.
-    Q_PROPERTY(bool ClickDownHook READ ClickDownHook WRITE setClickDownHook NOTIFY ClickDownHookChanged)
+    Q_PROPERTY(bool ClickDownHook READ ClickDownHook WRITE SetClickDownHook NOTIFY ClickDownHookChanged)
     Q_CLASSINFO("Default:ClickDownHook", "false")
-    Q_PROPERTY(bool AccelCharDown READ AccelCharDown WRITE setAccelCharDown NOTIFY AccelCharDownChanged)
+    Q_PROPERTY(bool AccelCharDown READ AccelCharDown WRITE SetAccelCharDown NOTIFY AccelCharDownChanged)
     Q_CLASSINFO("Default:AccelCharDown", "false")
-    Q_PROPERTY(TFrameType FrameType READ FrameType WRITE setFrameType NOTIFY FrameTypeChanged)
+    Q_PROPERTY(TFrameType FrameType READ FrameType WRITE SetFrameType NOTIFY FrameTypeChanged)
     Q_CLASSINFO("Default:FrameType", "ftNormalFrame")
-    Q_PROPERTY(bool Transparent READ Transparent WRITE setTransparent NOTIFY TransparentChanged)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent NOTIFY TransparentChanged)
     Q_CLASSINFO("Default:Transparent", "false")
-    Q_PROPERTY(bool ActiveFrame READ ActiveFrame WRITE setActiveFrame NOTIFY ActiveFrameChanged)
+    Q_PROPERTY(bool ActiveFrame READ ActiveFrame WRITE SetActiveFrame NOTIFY ActiveFrameChanged)
     Q_CLASSINFO("Default:ActiveFrame", "true")
-    Q_PROPERTY(bool UpFrame READ UpFrame WRITE setUpFrame NOTIFY UpFrameChanged)
+    Q_PROPERTY(bool UpFrame READ UpFrame WRITE SetUpFrame NOTIFY UpFrameChanged)
     Q_CLASSINFO("Default:UpFrame", "true")
-    Q_PROPERTY(bool DownFrame READ DownFrame WRITE setDownFrame NOTIFY DownFrameChanged)
+    Q_PROPERTY(bool DownFrame READ DownFrame WRITE SetDownFrame NOTIFY DownFrameChanged)
     Q_CLASSINFO("Default:DownFrame", "true")
-    Q_PROPERTY(TActiveImageType ActiveImage READ ActiveImage WRITE setActiveImage NOTIFY ActiveImageChanged)
+    Q_PROPERTY(TActiveImageType ActiveImage READ ActiveImage WRITE SetActiveImage NOTIFY ActiveImageChanged)
     Q_CLASSINFO("Default:ActiveImage", "aiFrameLight")
-    Q_PROPERTY(TDisabledImageType DisabledImage READ DisabledImage WRITE setDisabledImage NOTIFY DisabledImageChanged)
+    Q_PROPERTY(TDisabledImageType DisabledImage READ DisabledImage WRITE SetDisabledImage NOTIFY DisabledImageChanged)
     Q_CLASSINFO("Default:DisabledImage", "diDefault")
-    Q_PROPERTY(TColor DisabledHighlight READ DisabledHighlight WRITE setDisabledHighlight NOTIFY DisabledHighlightChanged)
+    Q_PROPERTY(TColor DisabledHighlight READ DisabledHighlight WRITE SetDisabledHighlight NOTIFY DisabledHighlightChanged)
     Q_CLASSINFO("Default:DisabledHighlight", "clBtnHighlight")
-    Q_PROPERTY(TColor DisabledShadow READ DisabledShadow WRITE setDisabledShadow NOTIFY DisabledShadowChanged)
+    Q_PROPERTY(TColor DisabledShadow READ DisabledShadow WRITE SetDisabledShadow NOTIFY DisabledShadowChanged)
     Q_CLASSINFO("Default:DisabledShadow", "clBtnShadow")
     /// Owned objects, stored property by property with the button.
-    Q_PROPERTY(TShineBtnColors* Colors READ Colors WRITE setColors NOTIFY ColorsChanged)
-    Q_PROPERTY(TShineBtnColors* PressedColors READ PressedColors WRITE setPressedColors NOTIFY PressedColorsChanged)
-    Q_PROPERTY(TColor ShineColor READ ShineColor WRITE setShineColor NOTIFY ShineColorChanged)
+    Q_PROPERTY(TShineBtnColors* Colors READ Colors WRITE WriteColors NOTIFY ColorsChanged)
+    Q_PROPERTY(TShineBtnColors* PressedColors READ PressedColors WRITE WritePressedColors NOTIFY PressedColorsChanged)
+    Q_PROPERTY(TColor ShineColor READ ShineColor WRITE SetShineColor NOTIFY ShineColorChanged)
     Q_CLASSINFO("Default:ShineColor", "clYellow")
-    Q_PROPERTY(TFont* Font READ Font WRITE setFont NOTIFY FontChanged)
-    Q_PROPERTY(TColor FontHighlight READ FontHighlight WRITE setFontHighlight NOTIFY FontHighlightChanged)
+    Q_PROPERTY(TFont* Font READ Font WRITE SetFont NOTIFY FontChanged)
+    Q_PROPERTY(TColor FontHighlight READ FontHighlight WRITE SetFontHighlight NOTIFY FontHighlightChanged)
     Q_CLASSINFO("Default:FontHighlight", "clNone")
-    Q_PROPERTY(TColor FontShadow READ FontShadow WRITE setFontShadow NOTIFY FontShadowChanged)
+    Q_PROPERTY(TColor FontShadow READ FontShadow WRITE SetFontShadow NOTIFY FontShadowChanged)
     Q_CLASSINFO("Default:FontShadow", "clNone")
-    Q_PROPERTY(TFont* ActiveFont READ ActiveFont WRITE setActiveFont NOTIFY ActiveFontChanged)
-    Q_PROPERTY(TButtonLayout Layout READ Layout WRITE setLayout NOTIFY LayoutChanged)
+    Q_PROPERTY(TFont* ActiveFont READ ActiveFont WRITE SetActiveFont NOTIFY ActiveFontChanged)
+    Q_PROPERTY(TButtonLayout Layout READ Layout WRITE SetLayout NOTIFY LayoutChanged)
     Q_CLASSINFO("Default:Layout", "blGlyphLeft")
-    Q_PROPERTY(int Margin READ Margin WRITE setMargin NOTIFY MarginChanged)
+    Q_PROPERTY(int Margin READ Margin WRITE SetMargin NOTIFY MarginChanged)
     Q_CLASSINFO("Default:Margin", "-1")
-    Q_PROPERTY(int Spacing READ Spacing WRITE setSpacing NOTIFY SpacingChanged)
+    Q_PROPERTY(int Spacing READ Spacing WRITE SetSpacing NOTIFY SpacingChanged)
     Q_CLASSINFO("Default:Spacing", "4")
     /// The glyph's picture as a PNG in base64, empty for no glyph: a layout file is text.
-    Q_PROPERTY(QString Glyph READ GlyphText WRITE setGlyph NOTIFY GlyphChanged)
+    Q_PROPERTY(QString Glyph READ GlyphText WRITE WriteGlyphText NOTIFY GlyphChanged)
     Q_CLASSINFO("Default:Glyph", "")
 
 public:
@@ -154,64 +154,64 @@ public:
     void setVisible(bool visible) override;
 
     /// The setters below store a different value and invalidate; the same value does nothing.
-    bool ClickDownHook() const { return FClickDownHook; }
+    bool ClickDownHook() const;
     void SetClickDownHook(bool value);
-    bool AccelCharDown() const { return FAccelCharDown; }
+    bool AccelCharDown() const;
     void SetAccelCharDown(bool value);
-    TFrameType FrameType() const { return FFrameType; }
+    TFrameType FrameType() const;
     void SetFrameType(TFrameType value);
-    bool ActiveFrame() const { return FActiveFrame; }
+    bool ActiveFrame() const;
     void SetActiveFrame(bool value);
-    bool UpFrame() const { return FUpFrame; }
+    bool UpFrame() const;
     void SetUpFrame(bool value);
-    bool DownFrame() const { return FDownFrame; }
+    bool DownFrame() const;
     void SetDownFrame(bool value);
-    TActiveImageType ActiveImage() const { return FActiveImage; }
+    TActiveImageType ActiveImage() const;
     void SetActiveImage(TActiveImageType value);
-    TDisabledImageType DisabledImage() const { return FDisabledImage; }
+    TDisabledImageType DisabledImage() const;
     void SetDisabledImage(TDisabledImageType value);
-    TColor DisabledHighlight() const { return FDisabledHighlight; }
+    TColor DisabledHighlight() const;
     void SetDisabledHighlight(TColor value);
-    TColor DisabledShadow() const { return FDisabledShadow; }
+    TColor DisabledShadow() const;
     void SetDisabledShadow(TColor value);
-    TColor ShineColor() const { return FShineColor; }
+    TColor ShineColor() const;
     void SetShineColor(TColor value);
-    TButtonLayout Layout() const { return FLayout; }
+    TButtonLayout Layout() const;
     void SetLayout(TButtonLayout value);
     /// Pixels between the edge and the content; negative centres the content.
-    int Margin() const { return FMargin; }
+    int Margin() const;
     void SetMargin(int value);
     /// Pixels between glyph and caption.
-    int Spacing() const { return FSpacing; }
+    int Spacing() const;
     void SetSpacing(int value);
 
     /// Stores and invalidates even when the value is unchanged; clr::None draws no such copy.
-    TColor FontHighlight() const { return FFontHighlight; }
+    TColor FontHighlight() const;
     void SetFontHighlight(TColor value);
-    TColor FontShadow() const { return FFontShadow; }
+    TColor FontShadow() const;
     void SetFontShadow(TColor value);
 
     /// No parent is drawn beneath an opaque button; a transparent one leaves out its background.
-    bool Transparent() const { return FTransparent; }
+    bool Transparent() const;
     void SetTransparent(bool value);
 
     /// The owned colour sets: writing one copies the given set's values into the owned one,
     /// which stays the same object. No set at all raises the assignment error.
-    TShineBtnColors* Colors() const { return FColors.get(); }
+    TShineBtnColors* Colors() const;
     void SetColors(TShineBtnColors* value);
-    TShineBtnColors* PressedColors() const { return FPressedColors.get(); }
+    TShineBtnColors* PressedColors() const;
     void SetPressedColors(TShineBtnColors* value);
 
     /// The owned fonts of the caption: writing one copies the given font's values; no font at
     /// all changes nothing.
-    TFont* Font() const { return FFont.get(); }
+    TFont* Font() const;
     void SetFont(TFont* value);
-    TFont* ActiveFont() const { return FActiveFont.get(); }
+    TFont* ActiveFont() const;
     void SetActiveFont(TFont* value);
 
     /// The owned glyph, a pf32bit image once it holds a picture. Writing it copies the given
     /// bitmap's picture; no bitmap at all leaves it empty, 0 by 0.
-    TBitmap* Glyph() const { return FGlyph.get(); }
+    TBitmap* Glyph() const;
     void SetGlyph(const TBitmap* value);
     /// The glyph as a picture Qt draws, and back (a null picture for no glyph).
     QPixmap GlyphPixmap() const;
@@ -222,7 +222,7 @@ public:
     void SetGlyphText(const QString& value);
 
     /// What the button shows now; not stored.
-    TShineButtonState State() const { return FState; }
+    TShineButtonState State() const;
 
     /// The toolkit's base hook after reading a stored layout: nothing more than the base.
     void Loaded() override;
@@ -237,10 +237,13 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-    /// The WRITE accessors of the properties above, named as Qt names them (setX for X), so that
-    /// the code uic makes of a form calls them with or without stdset="0". Each does what the
-    /// property's own setter does, but a refused value is reported as a warning naming the
-    /// property and keeps the value, since no exception may cross Qt's frames.
+    /// Each property X has a setter named as Qt names them, setX, so that the code uic makes of
+    /// a form written without stdset="0" compiles. Each does what the property's own setter
+    /// does, but a refused value is reported as a warning naming the property and keeps the
+    /// value, as a write through Qt's property system is, since no exception may cross Qt's
+    /// frames. (The properties' WRITE accessors keep the toolkit's names, so that Qt Designer
+    /// and the stored-layout writer go on saving them with stdset="0", through setProperty,
+    /// which also takes a system colour's name and an identifier without its class.)
     void setClickDownHook(bool value) noexcept;
     void setAccelCharDown(bool value) noexcept;
     void setFrameType(TFrameType value) noexcept;
@@ -314,6 +317,10 @@ protected:
     /// Paints at once.
     virtual void Repaint();
 
+    /// Sets what the button shows, for a subclass that shows a state of its own choosing (a
+    /// sample of the hover look, say); the next paint draws it. Input moves it on as usual.
+    void SetState(TShineButtonState value);
+
     /// Painting: Paint runs BackDraw, ImageDraw and FrameDraw on one canvas, off-screen unless
     /// Transparent, for the part of the button that the paint event exposes.
     virtual void Paint();
@@ -378,39 +385,14 @@ protected:
     void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
 
-    /// The fields, in the toolkit's order.
-    TFrameType FFrameType = ftNormalFrame;
-    bool FClickDownHook = false;
-    bool FAccelCharDown = false;
-    TButtonLayout FLayout = blGlyphLeft;
-    int FMargin = -1;
-    int FSpacing = 4;
-    bool FTransparent = false;
-    bool FActiveFrame = true;
-    bool FUpFrame = true;
-    bool FDownFrame = true;
-    TActiveImageType FActiveImage = aiFrameLight;
-    TDisabledImageType FDisabledImage = diDefault;
-    TColor FDisabledShadow = clr::BtnShadow;
-    TColor FDisabledHighlight = clr::BtnHighlight;
-    std::unique_ptr<TShineBtnColors> FColors;
-    std::unique_ptr<TShineBtnColors> FPressedColors;
-    TColor FShineColor = clr::Yellow;
-    std::unique_ptr<TFont> FFont;
-    TColor FFontHighlight = clr::None;
-    TColor FFontShadow = clr::None;
-    std::unique_ptr<TFont> FActiveFont;
-    std::unique_ptr<TBitmap> FGlyph;
-    /// The private state.
-    bool FMouseInside = false;
-    /// What this button's own events said of the pointer (enter and leave, and the position of
-    /// its last mouse event): the hover's source where the global position is unknown.
-    bool FPointerOver = false;
-    QPoint FPointerAt;
-    TShineButtonState FState = sbUp;
-    std::unique_ptr<TTimer> FActiveTimer;
 
 private:
+    /// Glyph's write through Qt's property system: a refused value is told, never raised.
+    void WriteGlyphText(const QString& value) noexcept;
+    /// PressedColors's write through Qt's property system: a refused value is told, never raised.
+    void WritePressedColors(TShineBtnColors* value) noexcept;
+    /// Colors's write through Qt's property system: a refused value is told, never raised.
+    void WriteColors(TShineBtnColors* value) noexcept;
     /// Stores a different value in field, invalidates and emits the property's change signal.
     template <typename T, typename TSignal> void UpdateLook(T& field, T value, TSignal changed);
     /// The room the glyph takes in layout units (0 by 0 without one).
@@ -422,12 +404,10 @@ private:
     /// Everything the whole picture shows now, at the device pixel ratio.
     TShineLook Look(qreal ratio) const;
 
-    /// Whether the button itself was last disabled (not through an ancestor): only a change of
-    /// its own clears Down.
-    bool FOwnDisabled = false;
-    /// The state glyphs and gradient backgrounds drawn before, while nothing they show changed.
-    std::unique_ptr<TShinePaintCache> FPaintCache;
-    QRect FExposed; // the part of the button that the paint event under way exposes
+
+private:
+    struct Private;
+    std::unique_ptr<Private> const d;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TShineSpeedButton::TShiftState)

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The タルヴォ!! developers
 // SPDX-License-Identifier: MIT
 #include "widgets/ShineSpeedButton.h"
+#include "widgets/ShineSpeedButton_p.h"
 
 #include "widgets/ShinePaintCache.h"
 #include "widgets/StateGlyph.h"
@@ -28,19 +29,19 @@ std::uint32_t ColorToPixel(TColor color)
 TStateGlyphLook TShineSpeedButton::GlyphLook() const
 {
     TStateGlyphLook look;
-    look.State = FState;
-    look.ActiveImage = FActiveImage;
-    look.DisabledImage = FDisabledImage;
-    look.Shine = ColorToPixel(FShineColor);
-    look.Face = ColorToPixel(FColors->Color());
+    look.State = d->FState;
+    look.ActiveImage = d->FActiveImage;
+    look.DisabledImage = d->FDisabledImage;
+    look.Shine = ColorToPixel(d->FShineColor);
+    look.Face = ColorToPixel(d->FColors->Color());
     return look;
 }
 
 std::unique_ptr<TBitmap> TShineSpeedButton::CreateStateGlyph() const
 {
-    if (FGlyph->Empty())
+    if (d->FGlyph->Empty())
         return nullptr;
-    return MakeStateGlyph(*FGlyph, GlyphLook());
+    return MakeStateGlyph(*d->FGlyph, GlyphLook());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -80,7 +81,7 @@ constexpr int CaptionFlags = Qt::TextShowMnemonic;
 
 void TShineSpeedButton::paintEvent(QPaintEvent* event)
 {
-    FExposed = event->rect();
+    d->FExposed = event->rect();
     Paint();
     // The focus, where a focus policy lets the button have it, inside the two-pixel bevel.
     if (hasFocus()) {
@@ -92,9 +93,9 @@ void TShineSpeedButton::paintEvent(QPaintEvent* event)
 void TShineSpeedButton::Paint()
 {
     if (!isEnabled())
-        FState = sbDisabled;
+        d->FState = sbDisabled;
     QPainter screen(this);
-    if (FTransparent) {
+    if (d->FTransparent) {
         // Straight onto the parent's picture, which Qt has painted beneath.
         BackDraw(screen);
         ImageDraw(screen);
@@ -106,11 +107,11 @@ void TShineSpeedButton::Paint()
     // button that shows the same as at the last one (an expose, a parent's repaint) copies it.
     // Only the exposed part is composed, so a huge button costs what is shown of it.
     const qreal ratio = devicePixelRatioF();
-    const TExposedPart part(FExposed, size(), ratio);
+    const TExposedPart part(d->FExposed, size(), ratio);
     if (part.Rect().isEmpty())
         return;
     TShineLook look = Look(ratio);
-    std::optional<TShinePaintCache::TPart> kept = FPaintCache->Picture(look, part.Rect());
+    std::optional<TShinePaintCache::TPart> kept = d->FPaintCache->Picture(look, part.Rect());
     if (!kept) {
         QImage offscreen = part.MakeImage(QImage::Format_RGB32);
         {
@@ -121,7 +122,7 @@ void TShineSpeedButton::Paint()
             FrameDraw(canvas);
         }
         kept = TShinePaintCache::TPart{part.Rect(), std::move(offscreen)};
-        FPaintCache->KeepPicture(std::move(look), *kept);
+        d->FPaintCache->KeepPicture(std::move(look), *kept);
     }
     screen.drawImage(kept->Rect.topLeft(), kept->Picture);
 }
@@ -133,18 +134,18 @@ TShineLook TShineSpeedButton::Look(qreal ratio) const
                                            c.Gradation(), c.GradVertical()};
     };
     TShineLook look;
-    look.State = FState;
-    look.Options = {FFrameType, FActiveFrame, FUpFrame, FDownFrame, FActiveImage, FDisabledImage, EffectiveLayout()};
-    look.Spacing = {FMargin, FSpacing};
-    look.Colors = {FShineColor, FDisabledHighlight, FDisabledShadow, FFontHighlight, FFontShadow};
-    const auto up = set(*FColors);
-    const auto down = set(*FPressedColors);
+    look.State = d->FState;
+    look.Options = {d->FFrameType, d->FActiveFrame, d->FUpFrame, d->FDownFrame, d->FActiveImage, d->FDisabledImage, EffectiveLayout()};
+    look.Spacing = {d->FMargin, d->FSpacing};
+    look.Colors = {d->FShineColor, d->FDisabledHighlight, d->FDisabledShadow, d->FFontHighlight, d->FFontShadow};
+    const auto up = set(*d->FColors);
+    const auto down = set(*d->FPressedColors);
     std::copy(up.begin(), up.end(), look.Sets.begin());
     std::copy(down.begin(), down.end(), look.Sets.begin() + up.size());
-    look.Fonts = {FFont->Face(), FActiveFont->Face(), QGuiApplication::font()};
-    look.FontColors = {FFont->Color(), FActiveFont->Color()};
+    look.Fonts = {d->FFont->Face(), d->FActiveFont->Face(), QGuiApplication::font()};
+    look.FontColors = {d->FFont->Color(), d->FActiveFont->Color()};
     look.Caption = Caption();
-    look.Glyph = FGlyph->Image().cacheKey();
+    look.Glyph = d->FGlyph->Image().cacheKey();
     look.Palette = QGuiApplication::palette().cacheKey();
     look.Size = size();
     look.Ratio = ratio;
@@ -153,22 +154,22 @@ TShineLook TShineSpeedButton::Look(qreal ratio) const
 
 void TShineSpeedButton::BackDraw(QPainter& Canvas)
 {
-    if (FTransparent)
+    if (d->FTransparent)
         return;
-    const TShineBtnColors& colors = FState < sbUpActive ? *FPressedColors : *FColors;
+    const TShineBtnColors& colors = d->FState < sbUpActive ? *d->FPressedColors : *d->FColors;
     if (!colors.Gradation()) {
         Canvas.fillRect(rect(), ToQColor(colors.Color()));
         return;
     }
-    FPaintCache->DrawGradient(Canvas, FState < sbUpActive ? 1 : 0, size(), ColorToPixel(colors.Color()),
+    d->FPaintCache->DrawGradient(Canvas, d->FState < sbUpActive ? 1 : 0, size(), ColorToPixel(colors.Color()),
                               ColorToPixel(colors.GradColor()), colors.GradVertical());
 }
 
 void TShineSpeedButton::ImageDraw(QPainter& Canvas)
 {
-    const bool active = FState == sbDownActive || FState == sbUpActive;
-    const bool down = FState < sbUpActive;
-    const TFont& font = active ? *FActiveFont : *FFont;
+    const bool active = d->FState == sbDownActive || d->FState == sbUpActive;
+    const bool down = d->FState < sbUpActive;
+    const TFont& font = active ? *d->FActiveFont : *d->FFont;
     Canvas.setFont(font.Face());
     Canvas.setPen(ToQColor(font.Color()));
 
@@ -176,10 +177,10 @@ void TShineSpeedButton::ImageDraw(QPainter& Canvas)
     QRect textRect;
     CalcDrawPosition(Canvas, glyphPos, textRect);
 
-    if (!FGlyph->Empty()) {
-        const TShinePaintCache::TGlyphPictures& glyph = FPaintCache->Glyph(
-            *FGlyph, {FGlyph->Image().cacheKey(), GlyphLook(), ToQColor(FDisabledHighlight).rgb(),
-                      ToQColor(FDisabledShadow).rgb()});
+    if (!d->FGlyph->Empty()) {
+        const TShinePaintCache::TGlyphPictures& glyph = d->FPaintCache->Glyph(
+            *d->FGlyph, {d->FGlyph->Image().cacheKey(), GlyphLook(), ToQColor(d->FDisabledHighlight).rgb(),
+                      ToQColor(d->FDisabledShadow).rgb()});
         if (down)
             glyphPos += QPoint(1, 1);
         if (!glyph.ShadowStencil.isNull()) {
@@ -201,23 +202,23 @@ void TShineSpeedButton::ImageDraw(QPainter& Canvas)
         Canvas.setPen(color);
         Canvas.drawText(at, Qt::AlignHCenter | Qt::AlignTop | CaptionFlags, Caption());
     };
-    if (FState == sbDisabled) {
-        drawCaption(textRect.translated(1, 1), ToQColor(FDisabledHighlight));
-        drawCaption(textRect, ToQColor(FDisabledShadow));
+    if (d->FState == sbDisabled) {
+        drawCaption(textRect.translated(1, 1), ToQColor(d->FDisabledHighlight));
+        drawCaption(textRect, ToQColor(d->FDisabledShadow));
         return;
     }
     const QColor fontColor = Canvas.pen().color();
-    if (FFontShadow != clr::None)
-        drawCaption(textRect.translated(1, 1), ToQColor(FFontShadow));
-    if (FFontHighlight != clr::None)
-        drawCaption(textRect.translated(-1, -1), ToQColor(FFontHighlight));
+    if (d->FFontShadow != clr::None)
+        drawCaption(textRect.translated(1, 1), ToQColor(d->FFontShadow));
+    if (d->FFontHighlight != clr::None)
+        drawCaption(textRect.translated(-1, -1), ToQColor(d->FFontHighlight));
     drawCaption(textRect, fontColor);
 }
 
 void TShineSpeedButton::FrameDraw(QPainter& Canvas)
 {
-    const bool downFrame = (FState == sbDown && FDownFrame) || (FState == sbDownActive && FActiveFrame);
-    const bool upFrame = ((FState == sbUp || FState == sbDisabled) && FUpFrame) || (FState == sbUpActive && FActiveFrame);
+    const bool downFrame = (d->FState == sbDown && d->FDownFrame) || (d->FState == sbDownActive && d->FActiveFrame);
+    const bool upFrame = ((d->FState == sbUp || d->FState == sbDisabled) && d->FUpFrame) || (d->FState == sbUpActive && d->FActiveFrame);
     if (!downFrame && !upFrame)
         return;
     const int w = width();
@@ -234,9 +235,9 @@ void TShineSpeedButton::FrameDraw(QPainter& Canvas)
     const auto insetTopLeft = [&](TColor c) { FramePair(Canvas, s, iR, iB, c); };
     const auto insetBottomRight = [&](TColor c) { FramePair(Canvas, sBR, iBRl, iBRt, c); };
 
-    const TShineBtnColors& p = *FPressedColors;
-    const TShineBtnColors& c = *FColors;
-    switch (FFrameType) {
+    const TShineBtnColors& p = *d->FPressedColors;
+    const TShineBtnColors& c = *d->FColors;
+    switch (d->FFrameType) {
     case ftFlatFrame:
         if (downFrame) {
             outerTopLeft(p.Shadow());
@@ -369,11 +370,11 @@ TContentBlock ArrangeContent(TShineSpeedButton::TButtonLayout layout, QSize glyp
 TShineSpeedButton::TButtonLayout TShineSpeedButton::EffectiveLayout() const
 {
     if (layoutDirection() != Qt::RightToLeft)
-        return FLayout;
-    switch (FLayout) {
+        return d->FLayout;
+    switch (d->FLayout) {
     case blGlyphLeft: return blGlyphRight;
     case blGlyphRight: return blGlyphLeft;
-    default: return FLayout;
+    default: return d->FLayout;
     }
 }
 
@@ -381,31 +382,31 @@ QSize TShineSpeedButton::GlyphExtent() const
 {
     // The room the glyph takes in layout units: a picture made for a scaled screen (an icon's
     // pixmap at ratio 2 has twice the pixels) covers its pixel size divided by its ratio.
-    if (FGlyph->Empty())
+    if (d->FGlyph->Empty())
         return QSize(0, 0);
-    return FGlyph->Image().deviceIndependentSize().toSize();
+    return d->FGlyph->Image().deviceIndependentSize().toSize();
 }
 
 QSize TShineSpeedButton::ContentSize(const QFontMetrics& metrics) const
 {
     const QSize glyph = GlyphExtent();
     const QSize caption = Caption().isEmpty() ? QSize(0, 0) : metrics.size(CaptionFlags, Caption());
-    return ArrangeContent(FLayout, glyph, caption, FSpacing).Size;
+    return ArrangeContent(d->FLayout, glyph, caption, d->FSpacing).Size;
 }
 
 QSize TShineSpeedButton::sizeHint() const
 {
     // Room for the content in either caption font, the margin (or a centring pad) on every
     // side, and never less than the toolkit's 25 by 25.
-    const QSize content = ContentSize(QFontMetrics(FFont->Face())).expandedTo(ContentSize(QFontMetrics(FActiveFont->Face())));
-    const int pad = FMargin >= 0 ? FMargin : 4;
+    const QSize content = ContentSize(QFontMetrics(d->FFont->Face())).expandedTo(ContentSize(QFontMetrics(d->FActiveFont->Face())));
+    const int pad = d->FMargin >= 0 ? d->FMargin : 4;
     return (content + QSize(2 * pad, 2 * pad)).expandedTo(QSize(25, 25));
 }
 
 QSize TShineSpeedButton::minimumSizeHint() const
 {
     // The content inside the two-pixel frame.
-    return ContentSize(QFontMetrics(FFont->Face())) + QSize(4, 4);
+    return ContentSize(QFontMetrics(d->FFont->Face())) + QSize(4, 4);
 }
 
 void TShineSpeedButton::CalcDrawPosition(QPainter& Canvas, QPoint& GlyphPos, QRect& TextRect) const
@@ -413,8 +414,8 @@ void TShineSpeedButton::CalcDrawPosition(QPainter& Canvas, QPoint& GlyphPos, QRe
     // A right-to-left button mirrors the glyph's side, margin included.
     const TButtonLayout layout = EffectiveLayout();
     const QSize glyph = GlyphExtent();
-    const QSize caption = Caption().isEmpty() ? QSize(0, 0) : FPaintCache->CaptionExtent(Canvas, CaptionFlags, Caption());
-    const TContentBlock block = ArrangeContent(layout, glyph, caption, FSpacing);
+    const QSize caption = Caption().isEmpty() ? QSize(0, 0) : d->FPaintCache->CaptionExtent(Canvas, CaptionFlags, Caption());
+    const TContentBlock block = ArrangeContent(layout, glyph, caption, d->FSpacing);
     const int tw = block.Size.width();
     const int th = block.Size.height();
 
@@ -423,12 +424,12 @@ void TShineSpeedButton::CalcDrawPosition(QPainter& Canvas, QPoint& GlyphPos, QRe
     // C++ division truncates towards zero, so an overhanging block is split between both sides.
     int offX = (clientWidth - tw) / 2;
     int offY = (clientHeight - th) / 2;
-    if (FMargin >= 0) {
+    if (d->FMargin >= 0) {
         switch (layout) {
-        case blGlyphLeft: offX = FMargin; break;
-        case blGlyphRight: offX = clientWidth - tw - FMargin; break;
-        case blGlyphTop: offY = FMargin; break;
-        case blGlyphBottom: offY = clientHeight - th - FMargin; break;
+        case blGlyphLeft: offX = d->FMargin; break;
+        case blGlyphRight: offX = clientWidth - tw - d->FMargin; break;
+        case blGlyphTop: offY = d->FMargin; break;
+        case blGlyphBottom: offY = clientHeight - th - d->FMargin; break;
         }
     }
     GlyphPos = block.Glyph + QPoint(offX, offY);

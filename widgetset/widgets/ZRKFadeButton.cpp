@@ -14,6 +14,91 @@
 
 namespace TarvoWidgets {
 
+struct TZRKFadeButton::Private {
+    // The fade state.
+    TColor FFadeColor = 0;          // the fill shown
+    TColor FFadeBorderColor = 0;    // the outline shown
+    int FFadeDelta = 0;             // +Step while fading in, -Step while fading out
+    // The caption colour that a leave gives back; empty until a hover has replaced it.
+    std::optional<TColor> FSavedFontColor;
+    // Enabled while a fade runs, in either direction.
+    TTimer FTimer;
+    TColor FFontColor = 0;
+    TColor FColor = 0;
+    bool FFadeOnLeave = true;
+    int FStep = 2;
+    TColor FBorderColor = clr::Silver;
+    TColor FBorderDestColor = clr::White;
+    TColor FDestColor = clr::Lime;
+    bool FShowBorder = true;
+    TColor FCaptionOverColor = clr::Lime;
+    bool FFadeOnOver = true;
+    int FBorderHeight = 1;
+    int FSpeed = 0;
+};
+
+TZRKFadeButton::~TZRKFadeButton() = default;
+
+TColor TZRKFadeButton::FontColor() const
+{
+    return d->FFontColor;
+}
+
+TColor TZRKFadeButton::Color() const
+{
+    return d->FColor;
+}
+
+bool TZRKFadeButton::FadeOnLeave() const
+{
+    return d->FFadeOnLeave;
+}
+
+int TZRKFadeButton::Step() const
+{
+    return d->FStep;
+}
+
+TColor TZRKFadeButton::BorderColor() const
+{
+    return d->FBorderColor;
+}
+
+TColor TZRKFadeButton::BorderDestColor() const
+{
+    return d->FBorderDestColor;
+}
+
+TColor TZRKFadeButton::DestColor() const
+{
+    return d->FDestColor;
+}
+
+bool TZRKFadeButton::ShowBorder() const
+{
+    return d->FShowBorder;
+}
+
+TColor TZRKFadeButton::CaptionOverColor() const
+{
+    return d->FCaptionOverColor;
+}
+
+bool TZRKFadeButton::FadeOnOver() const
+{
+    return d->FFadeOnOver;
+}
+
+int TZRKFadeButton::BorderHeight() const
+{
+    return d->FBorderHeight;
+}
+
+int TZRKFadeButton::Speed() const
+{
+    return d->FSpeed;
+}
+
 namespace {
 
 using TChannel = int (*)(TColor);
@@ -23,6 +108,7 @@ constexpr TChannel Channels[] = {RedOf, GreenOf, BlueOf};
 
 TZRKFadeButton::TZRKFadeButton(QWidget* owner)
     : TCustomButton(owner)
+    , d(std::make_unique<Private>())
 {
     // The toolkit's control starts without a size, so the paint of SetColor below draws
     // nothing, and it gets mouse moves with no button held.
@@ -34,44 +120,44 @@ TZRKFadeButton::TZRKFadeButton(QWidget* owner)
     // shown (the fill, the caption colour) and the timer.
     SetColor(clr::Green);
     SetFontColor(clr::White);
-    FFadeBorderColor = FBorderColor;
+    d->FFadeBorderColor = d->FBorderColor;
     resize(150, 30);
-    FTimer.SetEnabled(false);
-    connect(&FTimer, &TTimer::OnTimer, this, &TZRKFadeButton::Animate);
+    d->FTimer.SetEnabled(false);
+    connect(&d->FTimer, &TTimer::OnTimer, this, &TZRKFadeButton::Animate);
     SetSpeed(10);
 }
 
 void TZRKFadeButton::SetFadeOnLeave(bool value)
 {
-    StoreChanged(this, FFadeOnLeave, value, &TZRKFadeButton::FadeOnLeaveChanged);
+    StoreChanged(this, d->FFadeOnLeave, value, &TZRKFadeButton::FadeOnLeaveChanged);
 }
-void TZRKFadeButton::SetStep(int value) { StoreChanged(this, FStep, value, &TZRKFadeButton::StepChanged); }
+void TZRKFadeButton::SetStep(int value) { StoreChanged(this, d->FStep, value, &TZRKFadeButton::StepChanged); }
 void TZRKFadeButton::SetBorderDestColor(TColor value)
 {
-    StoreChanged(this, FBorderDestColor, value, &TZRKFadeButton::BorderDestColorChanged);
+    StoreChanged(this, d->FBorderDestColor, value, &TZRKFadeButton::BorderDestColorChanged);
 }
-void TZRKFadeButton::SetDestColor(TColor value) { StoreChanged(this, FDestColor, value, &TZRKFadeButton::DestColorChanged); }
+void TZRKFadeButton::SetDestColor(TColor value) { StoreChanged(this, d->FDestColor, value, &TZRKFadeButton::DestColorChanged); }
 void TZRKFadeButton::SetCaptionOverColor(TColor value)
 {
-    StoreChanged(this, FCaptionOverColor, value, &TZRKFadeButton::CaptionOverColorChanged);
+    StoreChanged(this, d->FCaptionOverColor, value, &TZRKFadeButton::CaptionOverColorChanged);
 }
-void TZRKFadeButton::SetFadeOnOver(bool value) { StoreChanged(this, FFadeOnOver, value, &TZRKFadeButton::FadeOnOverChanged); }
+void TZRKFadeButton::SetFadeOnOver(bool value) { StoreChanged(this, d->FFadeOnOver, value, &TZRKFadeButton::FadeOnOverChanged); }
 
 void TZRKFadeButton::SetFontColor(TColor value)
 {
     // As with any font change, the toolkit repaints the control later.
     update();
-    StoreChanged(this, FFontColor, value, &TZRKFadeButton::FontColorChanged);
+    StoreChanged(this, d->FFontColor, value, &TZRKFadeButton::FontColorChanged);
 }
 
 void TZRKFadeButton::SetColor(TColor value)
 {
-    const bool changed = value != FColor;
-    FColor = value;
-    FFadeColor = value;
+    const bool changed = value != d->FColor;
+    d->FColor = value;
+    d->FFadeColor = value;
     Paint();
     if (changed)
-        Q_EMIT ColorChanged(FColor);
+        Q_EMIT ColorChanged(d->FColor);
 }
 
 void TZRKFadeButton::CaptionSet()
@@ -82,37 +168,37 @@ void TZRKFadeButton::CaptionSet()
 
 void TZRKFadeButton::SetBorderColor(TColor value)
 {
-    if (value == FBorderColor)
+    if (value == d->FBorderColor)
         return;
-    FBorderColor = value;
-    FFadeBorderColor = value;
+    d->FBorderColor = value;
+    d->FFadeBorderColor = value;
     Paint();
-    Q_EMIT BorderColorChanged(FBorderColor);
+    Q_EMIT BorderColorChanged(d->FBorderColor);
 }
 
 void TZRKFadeButton::SetShowBorder(bool value)
 {
-    if (value == FShowBorder)
+    if (value == d->FShowBorder)
         return;
-    FShowBorder = value;
+    d->FShowBorder = value;
     Paint();
-    Q_EMIT ShowBorderChanged(FShowBorder);
+    Q_EMIT ShowBorderChanged(d->FShowBorder);
 }
 
 void TZRKFadeButton::SetBorderHeight(int value)
 {
-    const bool changed = value != FBorderHeight;
-    FBorderHeight = value;
+    const bool changed = value != d->FBorderHeight;
+    d->FBorderHeight = value;
     updateGeometry();
     Paint();
     if (changed)
-        Q_EMIT BorderHeightChanged(FBorderHeight);
+        Q_EMIT BorderHeightChanged(d->FBorderHeight);
 }
 
 void TZRKFadeButton::SetSpeed(int value)
 {
-    FTimer.SetInterval(value);
-    StoreChanged(this, FSpeed, value, &TZRKFadeButton::SpeedChanged);
+    d->FTimer.SetInterval(value);
+    StoreChanged(this, d->FSpeed, value, &TZRKFadeButton::SpeedChanged);
 }
 
 void TZRKFadeButton::Paint()
@@ -134,7 +220,7 @@ void TZRKFadeButton::paintEvent(QPaintEvent* event)
     if (!part.Rect().isEmpty())
         screen.drawImage(part.Rect().topLeft(), Frame(part));
     // The focus, where a focus policy lets the button have it, inside the outline.
-    const int inset = (FShowBorder ? OutlineBand() : 0) + 2;
+    const int inset = (d->FShowBorder ? OutlineBand() : 0) + 2;
     DrawFocusFrame(screen, rect().adjusted(inset, inset, -inset, -inset));
 }
 
@@ -151,13 +237,13 @@ QImage TZRKFadeButton::Frame(const TExposedPart& part) const
     painter.translate(-part.Rect().topLeft());
     // System colour references are painted as the palette's colour; the fade steps on the
     // stored values alone.
-    const QColor fill = ToQColor(FFadeColor);
+    const QColor fill = ToQColor(d->FFadeColor);
     const QRect bounds = rect();
     painter.fillRect(bounds, fill);
-    if (FShowBorder) {
+    if (d->FShowBorder) {
         // Drawn as four bands, the outline stays whole pixels at any ratio.
         const int band = OutlineBand();
-        const QColor outline = ToQColor(FFadeBorderColor);
+        const QColor outline = ToQColor(d->FFadeBorderColor);
         painter.fillRect(QRect(0, 0, width(), band), outline);
         painter.fillRect(QRect(0, height() - band, width(), band), outline);
         painter.fillRect(QRect(0, 0, band, height()), outline);
@@ -173,7 +259,7 @@ QImage TZRKFadeButton::Frame(const TExposedPart& part) const
     const int y = height() / 2 - caption.height() / 2;
     // The caption is drawn on an opaque box in the fill colour.
     painter.fillRect(QRect(QPoint(x, y), caption), fill);
-    painter.setPen(ToQColor(FFontColor));
+    painter.setPen(ToQColor(d->FFontColor));
     painter.drawText(x, y + metrics.ascent(), Caption());
     return frame;
 }
@@ -182,7 +268,7 @@ int TZRKFadeButton::OutlineBand() const
 {
     // The pen is centred on the outermost pixels, so of a pen BorderHeight wide the inner half,
     // rounded up, falls inside the button; a pen of width 0 or less still draws one pixel.
-    return std::max(1, (FBorderHeight + 1) / 2);
+    return std::max(1, (d->FBorderHeight + 1) / 2);
 }
 
 QSize TZRKFadeButton::CaptionSize() const
@@ -193,7 +279,7 @@ QSize TZRKFadeButton::CaptionSize() const
 
 QSize TZRKFadeButton::minimumSizeHint() const
 {
-    const int outline = FShowBorder ? 2 * OutlineBand() : 0;
+    const int outline = d->FShowBorder ? 2 * OutlineBand() : 0;
     return CaptionSize() + QSize(outline + 4, outline + 2);
 }
 
@@ -209,21 +295,21 @@ void TZRKFadeButton::MouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers M
     Q_EMIT onMouseMove(this, Buttons, Modifiers, X, Y);
     if (!self)
         return;
-    if (FFontColor != FCaptionOverColor) {
-        FSavedFontColor = FFontColor;
+    if (d->FFontColor != d->FCaptionOverColor) {
+        d->FSavedFontColor = d->FFontColor;
         // The change signal's slot may free the button too.
-        SetFontColor(FCaptionOverColor);
+        SetFontColor(d->FCaptionOverColor);
         if (!self)
             return;
     }
     // A running fade, in either direction, is left alone: a fade-out runs on to its end.
-    if (!FTimer.Enabled() && FFadeOnOver) {
-        FFadeDelta = FStep;
-        FTimer.SetEnabled(true);
+    if (!d->FTimer.Enabled() && d->FFadeOnOver) {
+        d->FFadeDelta = d->FStep;
+        d->FTimer.SetEnabled(true);
     }
-    if (!FFadeOnOver) {
-        FFadeBorderColor = FBorderDestColor;
-        FFadeColor = FDestColor;
+    if (!d->FFadeOnOver) {
+        d->FFadeBorderColor = d->FBorderDestColor;
+        d->FFadeColor = d->FDestColor;
         Paint();
     }
 }
@@ -232,18 +318,18 @@ void TZRKFadeButton::MouseLeave()
 {
     // The font colour's change signal may free the button.
     QPointer<TZRKFadeButton> self(this);
-    if (FFadeOnLeave) {
+    if (d->FFadeOnLeave) {
         // Reverses a fade-in at once from the colour it has reached.
-        FFadeDelta = -FStep;
-        FTimer.SetEnabled(true);
-        if (FSavedFontColor)
-            SetFontColor(*FSavedFontColor);
+        d->FFadeDelta = -d->FStep;
+        d->FTimer.SetEnabled(true);
+        if (d->FSavedFontColor)
+            SetFontColor(*d->FSavedFontColor);
     } else {
-        FTimer.SetEnabled(false);
-        FFadeBorderColor = FBorderColor;
-        FFadeColor = FColor;
-        if (FSavedFontColor)
-            SetFontColor(*FSavedFontColor);
+        d->FTimer.SetEnabled(false);
+        d->FFadeBorderColor = d->FBorderColor;
+        d->FFadeColor = d->FColor;
+        if (d->FSavedFontColor)
+            SetFontColor(*d->FSavedFontColor);
         if (self)
             Paint();
     }
@@ -254,25 +340,25 @@ void TZRKFadeButton::MouseLeave()
 void TZRKFadeButton::Animate(QObject*)
 {
     // Both colours are stepped on their RGB values, system colours resolved.
-    const TColor from = ColorToRGB(FColor);
-    const TColor to = ColorToRGB(FDestColor);
-    const TColor before = ColorToRGB(FFadeColor);
+    const TColor from = ColorToRGB(d->FColor);
+    const TColor to = ColorToRGB(d->FDestColor);
+    const TColor before = ColorToRGB(d->FFadeColor);
     const TColor fill = Faded(before, from, to);
-    FFadeColor = fill;
+    d->FFadeColor = fill;
     // The outline steps on every tick, but only the fill decides when the fade ends.
-    FFadeBorderColor = Faded(FFadeBorderColor, ColorToRGB(FBorderColor), ColorToRGB(FBorderDestColor));
+    d->FFadeBorderColor = Faded(d->FFadeBorderColor, ColorToRGB(d->FBorderColor), ColorToRGB(d->FBorderDestColor));
     const bool atRest = fill == from;
     // A tick that moves nothing (Step 0 half way) would move nothing for ever.
     if (atRest || fill == to || fill == before) {
-        FTimer.SetEnabled(false);
+        d->FTimer.SetEnabled(false);
         // The ends are the stored colours themselves, so a system colour follows the palette;
         // a fade-out ends with the outline at rest too.
         if (fill == to)
-            FFadeColor = FDestColor;
+            d->FFadeColor = d->FDestColor;
         if (atRest)
-            FFadeColor = FColor;
-        if (atRest && FFadeDelta < 0)
-            FFadeBorderColor = FBorderColor;
+            d->FFadeColor = d->FColor;
+        if (atRest && d->FFadeDelta < 0)
+            d->FFadeBorderColor = d->FBorderColor;
     }
     Paint();
 }
@@ -281,14 +367,14 @@ TColor TZRKFadeButton::Faded(TColor shown, TColor from, TColor to) const
 {
     // Each channel moves by Step towards its own target (the hover colour's channel while fading
     // in, the rest colour's while fading out) and stays inside the range between the two. Where
-    // the hover channel lies above the rest channel this is the rest channel + FFadeDelta held
+    // the hover channel lies above the rest channel this is the rest channel + d->FFadeDelta held
     // inside the range, the toolkit's arithmetic; below it, the same step goes the other way.
     const TColor current = ColorToRGB(shown);
     int rgb[3];
     for (int i = 0; i < 3; ++i) {
         const int rest = Channels[i](from);
         const int hover = Channels[i](to);
-        const int step = hover >= rest ? FFadeDelta : -FFadeDelta;
+        const int step = hover >= rest ? d->FFadeDelta : -d->FFadeDelta;
         rgb[i] = std::clamp(Channels[i](current) + step, std::min(rest, hover), std::max(rest, hover));
     }
     return RGBColor(rgb[0], rgb[1], rgb[2]);

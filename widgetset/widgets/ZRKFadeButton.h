@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QWidget>
 #include <optional>
+#include <memory>
 
 namespace TarvoWidgets {
 
@@ -38,64 +39,68 @@ class TZRKFadeButton : public TCustomButton {
     /// Those that Qt's own widget properties carry in a .ui file (font) are not stored twice.
     Q_PROPERTY(QFont Font READ font WRITE setFont STORED false DESIGNABLE false)
     /// The caption colour; the toolkit keeps it in the font, which a QFont cannot hold.
-    Q_PROPERTY(TColor FontColor READ FontColor WRITE setFontColor NOTIFY FontColorChanged)
+    Q_PROPERTY(TColor FontColor READ FontColor WRITE SetFontColor NOTIFY FontColorChanged)
     /// The button's own properties declare no default: a stored layout always carries them.
-    Q_PROPERTY(TColor Color READ Color WRITE setColor NOTIFY ColorChanged)
-    Q_PROPERTY(bool FadeOnLeave READ FadeOnLeave WRITE setFadeOnLeave NOTIFY FadeOnLeaveChanged)
-    Q_PROPERTY(int Step READ Step WRITE setStep NOTIFY StepChanged)
-    Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor NOTIFY BorderColorChanged)
-    Q_PROPERTY(TColor BorderDestColor READ BorderDestColor WRITE setBorderDestColor NOTIFY BorderDestColorChanged)
-    Q_PROPERTY(TColor DestColor READ DestColor WRITE setDestColor NOTIFY DestColorChanged)
-    Q_PROPERTY(bool ShowBorder READ ShowBorder WRITE setShowBorder NOTIFY ShowBorderChanged)
-    Q_PROPERTY(TColor CaptionOverColor READ CaptionOverColor WRITE setCaptionOverColor NOTIFY CaptionOverColorChanged)
-    Q_PROPERTY(bool FadeOnOver READ FadeOnOver WRITE setFadeOnOver NOTIFY FadeOnOverChanged)
-    Q_PROPERTY(int BorderHeight READ BorderHeight WRITE setBorderHeight NOTIFY BorderHeightChanged)
-    Q_PROPERTY(int Speed READ Speed WRITE setSpeed NOTIFY SpeedChanged)
+    Q_PROPERTY(TColor Color READ Color WRITE SetColor NOTIFY ColorChanged)
+    Q_PROPERTY(bool FadeOnLeave READ FadeOnLeave WRITE SetFadeOnLeave NOTIFY FadeOnLeaveChanged)
+    Q_PROPERTY(int Step READ Step WRITE SetStep NOTIFY StepChanged)
+    Q_PROPERTY(TColor BorderColor READ BorderColor WRITE SetBorderColor NOTIFY BorderColorChanged)
+    Q_PROPERTY(TColor BorderDestColor READ BorderDestColor WRITE SetBorderDestColor NOTIFY BorderDestColorChanged)
+    Q_PROPERTY(TColor DestColor READ DestColor WRITE SetDestColor NOTIFY DestColorChanged)
+    Q_PROPERTY(bool ShowBorder READ ShowBorder WRITE SetShowBorder NOTIFY ShowBorderChanged)
+    Q_PROPERTY(TColor CaptionOverColor READ CaptionOverColor WRITE SetCaptionOverColor NOTIFY CaptionOverColorChanged)
+    Q_PROPERTY(bool FadeOnOver READ FadeOnOver WRITE SetFadeOnOver NOTIFY FadeOnOverChanged)
+    Q_PROPERTY(int BorderHeight READ BorderHeight WRITE SetBorderHeight NOTIFY BorderHeightChanged)
+    Q_PROPERTY(int Speed READ Speed WRITE SetSpeed NOTIFY SpeedChanged)
 
 public:
     explicit TZRKFadeButton(QWidget* owner = nullptr);
+    ~TZRKFadeButton() override;
 
     /// In a Qt layout: room for the caption with a margin, at least the toolkit's 150 by 30;
     /// at the least the caption inside the outline.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-    TColor FontColor() const { return FFontColor; }
+    TColor FontColor() const;
     void SetFontColor(TColor value);
 
     /// The setters that paint (SetColor, SetBorderColor, SetBorderHeight, the caption,
     /// SetShowBorder) store the new value and then ask for a paint through Paint; a button that
     /// cannot be shown yet (no parent, say) shows the values once it is.
-    TColor Color() const { return FColor; }
+    TColor Color() const;
     /// Also resets the fill shown, even when the value is unchanged.
     void SetColor(TColor value);
-    bool FadeOnLeave() const { return FFadeOnLeave; }
+    bool FadeOnLeave() const;
     void SetFadeOnLeave(bool value);
-    int Step() const { return FStep; }
+    int Step() const;
     /// Takes effect at the next hover or leave.
     void SetStep(int value);
-    TColor BorderColor() const { return FBorderColor; }
+    TColor BorderColor() const;
     void SetBorderColor(TColor value);
-    TColor BorderDestColor() const { return FBorderDestColor; }
+    TColor BorderDestColor() const;
     void SetBorderDestColor(TColor value);
-    TColor DestColor() const { return FDestColor; }
+    TColor DestColor() const;
     void SetDestColor(TColor value);
-    bool ShowBorder() const { return FShowBorder; }
+    bool ShowBorder() const;
     void SetShowBorder(bool value);
-    TColor CaptionOverColor() const { return FCaptionOverColor; }
+    TColor CaptionOverColor() const;
     void SetCaptionOverColor(TColor value);
-    bool FadeOnOver() const { return FFadeOnOver; }
+    bool FadeOnOver() const;
     void SetFadeOnOver(bool value);
-    int BorderHeight() const { return FBorderHeight; }
+    int BorderHeight() const;
     void SetBorderHeight(int value);
     /// Milliseconds between two fade steps; 0 stops the steps (a fade then never moves).
-    int Speed() const { return FSpeed; }
+    int Speed() const;
     void SetSpeed(int value);
 
-    /// The WRITE accessors of the properties above, named as Qt names them (setX for X), so that
-    /// the code uic makes of a form calls them with or without stdset="0". Each does what the
-    /// property's own setter does, but a refused value is reported as a warning naming the
-    /// property and keeps the value, since no exception may cross Qt's frames.
+    /// Each property X has a setter named as Qt names them, setX, so that the code uic makes of
+    /// a form written without stdset="0" compiles. Each does what the property's own setter
+    /// does, but a refused value is reported as a warning naming the property and keeps the
+    /// value, as a write through Qt's property system is, since no exception may cross Qt's
+    /// frames. (The properties' WRITE accessors keep the toolkit's names, so that Qt Designer
+    /// and the stored-layout writer go on saving them with stdset="0", through setProperty,
+    /// which also takes a system colour's name and an identifier without its class.)
     void setFontColor(TColor value) noexcept;
     void setColor(TColor value) noexcept;
     void setFadeOnLeave(bool value) noexcept;
@@ -168,14 +173,6 @@ protected:
     /// The part of that picture that a paint exposes, with the same pixels.
     QImage Frame(const TExposedPart& part) const;
 
-    /// The fade state.
-    TColor FFadeColor = 0;          // the fill shown
-    TColor FFadeBorderColor = 0;    // the outline shown
-    int FFadeDelta = 0;             // +Step while fading in, -Step while fading out
-    /// The caption colour that a leave gives back; empty until a hover has replaced it.
-    std::optional<TColor> FSavedFontColor;
-    /// Enabled while a fade runs, in either direction.
-    TTimer FTimer;
 
 private:
     /// The caption's size in the button's font.
@@ -185,18 +182,10 @@ private:
     /// The next fade step of a colour shown between from and to (RGB values).
     TColor Faded(TColor shown, TColor from, TColor to) const;
 
-    TColor FFontColor = 0;
-    TColor FColor = 0;
-    bool FFadeOnLeave = true;
-    int FStep = 2;
-    TColor FBorderColor = clr::Silver;
-    TColor FBorderDestColor = clr::White;
-    TColor FDestColor = clr::Lime;
-    bool FShowBorder = true;
-    TColor FCaptionOverColor = clr::Lime;
-    bool FFadeOnOver = true;
-    int FBorderHeight = 1;
-    int FSpeed = 0;
+
+private:
+    struct Private;
+    std::unique_ptr<Private> const d;
 };
 
 } // namespace TarvoWidgets

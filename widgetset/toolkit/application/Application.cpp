@@ -84,12 +84,18 @@ private:
 
 } // namespace
 
+struct TApplication::Private {
+};
+
 TApplication::TApplication(int& argc, char** argv)
     : QApplication(argc, argv)
+    , d(std::make_unique<Private>())
 {
     // A SIGTERM ends the event loop, so that the program ends as it does when it is closed.
     new TTerminationSignal(this);
 }
+
+TApplication::~TApplication() = default;
 
 QString TApplication::CurrentExceptionMessage()
 {

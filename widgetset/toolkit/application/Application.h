@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QString>
+#include <memory>
 
 class QMessageBox;
 
@@ -21,6 +22,7 @@ class TApplication : public QApplication {
     Q_OBJECT
 public:
     TApplication(int& argc, char** argv);
+    ~TApplication() override;
 
     /// The default handler for the exception being handled (call from a catch block). With an
     /// application object of ours it goes to ShowException; with any other one (a program that
@@ -57,6 +59,11 @@ public:
     /// On Wayland a box that its frame's minimise button put away (Qt draws that button where
     /// the compositor draws no frames, whatever the flags) is shown again at once.
     static int ExecBox(QMessageBox& box);
+
+private:
+    // Nothing yet; the room for what a later version keeps, without changing the object's size.
+    struct Private;
+    std::unique_ptr<Private> const d;
 };
 
 /// The text that the error box shows for an error message: a "." is appended when the last

@@ -12,6 +12,12 @@
 
 namespace TarvoWidgets {
 
+struct TTerminationSignal::Private {
+    std::unique_ptr<QSocketNotifier> FNotifier;
+    bool FInstalled = false;
+};
+
+
 namespace {
 
 // [0] is written by the handler, [1] read by the event loop.
@@ -30,6 +36,7 @@ extern "C" void OnTerminate(int)
 
 TTerminationSignal::TTerminationSignal(QObject* parent)
     : QObject(parent)
+    , d(std::make_unique<Private>())
 {
     if (Pipe[0] >= 0) {
         qWarning("SIGTERM is already handled by another object");
@@ -40,22 +47,22 @@ TTerminationSignal::TTerminationSignal(QObject* parent)
         qWarning("SIGTERM will end the program at once: no socket pair");
         return;
     }
-    FNotifier = std::make_unique<QSocketNotifier>(Pipe[1], QSocketNotifier::Read);
-    connect(FNotifier.get(), &QSocketNotifier::activated, this, &TTerminationSignal::Received);
+    d->FNotifier = std::make_unique<QSocketNotifier>(Pipe[1], QSocketNotifier::Read);
+    connect(d->FNotifier.get(), &QSocketNotifier::activated, this, &TTerminationSignal::Received);
     struct sigaction action {};
     action.sa_handler = OnTerminate;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    FInstalled = ::sigaction(SIGTERM, &action, &FormerAction) == 0;
+    d->FInstalled = ::sigaction(SIGTERM, &action, &FormerAction) == 0;
 }
 
 TTerminationSignal::~TTerminationSignal()
 {
-    if (!FNotifier)
+    if (!d->FNotifier)
         return;
-    if (FInstalled)
+    if (d->FInstalled)
         ::sigaction(SIGTERM, &FormerAction, nullptr);
-    FNotifier.reset();
+    d->FNotifier.reset();
     ::close(Pipe[0]);
     ::close(Pipe[1]);
     Pipe[0] = Pipe[1] = -1;

@@ -27,8 +27,10 @@ public:
 private:
     void Received();
 
-    std::unique_ptr<QSocketNotifier> FNotifier;
-    bool FInstalled = false;
+
+private:
+    struct Private;
+    std::unique_ptr<Private> const d;
 };
 
 } // namespace TarvoWidgets

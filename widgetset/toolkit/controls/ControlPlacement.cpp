@@ -8,6 +8,29 @@
 
 namespace TarvoWidgets {
 
+struct TControlPlacement::Private {
+    QWidget* FControl = nullptr;
+    QPointer<QWidget> FParent;
+    TAlign FAlign = alNone;
+    TAnchors FAnchors = TAnchors(akLeft | akTop);
+    // The anchor rule: the control's bounds and its parent's size when the rule was taken.
+    QRect FRuleBounds;
+    QSize FRuleParentSize;
+    bool FPlacing = false; // set while this object moves the control itself
+};
+
+TControlPlacement::~TControlPlacement() = default;
+
+TControlPlacement::TAlign TControlPlacement::Align() const
+{
+    return d->FAlign;
+}
+
+TControlPlacement::TAnchors TControlPlacement::Anchors() const
+{
+    return d->FAnchors;
+}
+
 namespace {
 
 struct TSpan {
@@ -34,64 +57,66 @@ TSpan Follow(TSpan span, int was, int now, bool nearSide, bool farSide)
 } // namespace
 
 TControlPlacement::TControlPlacement(QWidget* control)
-    : QObject(control), FControl(control)
+    : QObject(control)
+    , d(std::make_unique<Private>())
 {
-    FControl->installEventFilter(this);
+    d->FControl = control;
+    d->FControl->installEventFilter(this);
     WatchParent();
     TakeAnchorRule();
 }
 
 bool TControlPlacement::SetAlign(TAlign value)
 {
-    if (value == FAlign)
+    if (value == d->FAlign)
         return false;
-    FAlign = value;
+    d->FAlign = value;
     // Also when the control leaves its side: the siblings take the space it frees.
-    if (FParent)
-        AlignControls(FParent);
+    if (d->FParent)
+        AlignControls(d->FParent);
     TakeAnchorRule();
     return true;
 }
 
 bool TControlPlacement::SetAnchors(TAnchors value)
 {
-    const bool changed = value != FAnchors;
-    FAnchors = value;
+    const bool changed = value != d->FAnchors;
+    d->FAnchors = value;
     TakeAnchorRule();
     return changed;
 }
 
 bool TControlPlacement::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == FControl) {
+    if (watched == d->FControl) {
         switch (event->type()) {
         case QEvent::ParentChange:
             WatchParent();
             TakeAnchorRule();
-            if (FParent && FAlign != alNone)
-                AlignControls(FParent);
+            if (d->FParent && d->FAlign != alNone)
+                AlignControls(d->FParent);
             break;
         case QEvent::Move:
         case QEvent::Resize:
-            if (FPlacing)
+            if (d->FPlacing)
                 break;
             // Moved or sized by its owner: an aligned control is docked again (keeping its new
             // height or width), any other takes its anchor rule from where it now is.
-            if (FParent && FAlign != alNone)
-                AlignControls(FParent);
+            if (d->FParent && d->FAlign != alNone)
+                AlignControls(d->FParent);
             TakeAnchorRule();
             break;
         case QEvent::Show:
         case QEvent::Hide:
-            if (FParent && FAlign != alNone)
-                AlignControls(FParent);
+            if (d->FParent && d->FAlign != alNone)
+                AlignControls(d->FParent);
             break;
         default:
             break;
         }
-    } else if (watched == FParent && event->type() == QEvent::Resize) {
-        if (FAlign != alNone)
-            AlignControls(FParent);
+    } else if (watched == d->FParent && event->type() == QEvent::Resize) {
+        if (d->FAlign != alNone)
+            AlignControls(d->FParent);
         else
             FollowParent();
     }
@@ -100,36 +125,36 @@ bool TControlPlacement::eventFilter(QObject* watched, QEvent* event)
 
 void TControlPlacement::WatchParent()
 {
-    if (FParent)
-        FParent->removeEventFilter(this);
-    FParent = FControl->parentWidget();
-    if (FParent)
-        FParent->installEventFilter(this);
+    if (d->FParent)
+        d->FParent->removeEventFilter(this);
+    d->FParent = d->FControl->parentWidget();
+    if (d->FParent)
+        d->FParent->installEventFilter(this);
 }
 
 void TControlPlacement::TakeAnchorRule()
 {
-    FRuleBounds = FControl->geometry();
-    FRuleParentSize = FParent ? FParent->size() : QSize();
+    d->FRuleBounds = d->FControl->geometry();
+    d->FRuleParentSize = d->FParent ? d->FParent->size() : QSize();
 }
 
 void TControlPlacement::FollowParent()
 {
-    if (!FParent || FAnchors == TAnchors(akLeft | akTop))
+    if (!d->FParent || d->FAnchors == TAnchors(akLeft | akTop))
         return;
-    const QSize now = FParent->size();
-    const TSpan x = Follow({FRuleBounds.x(), FRuleBounds.width()}, FRuleParentSize.width(), now.width(),
-                           FAnchors.testFlag(akLeft), FAnchors.testFlag(akRight));
-    const TSpan y = Follow({FRuleBounds.y(), FRuleBounds.height()}, FRuleParentSize.height(), now.height(),
-                           FAnchors.testFlag(akTop), FAnchors.testFlag(akBottom));
+    const QSize now = d->FParent->size();
+    const TSpan x = Follow({d->FRuleBounds.x(), d->FRuleBounds.width()}, d->FRuleParentSize.width(), now.width(),
+                           d->FAnchors.testFlag(akLeft), d->FAnchors.testFlag(akRight));
+    const TSpan y = Follow({d->FRuleBounds.y(), d->FRuleBounds.height()}, d->FRuleParentSize.height(), now.height(),
+                           d->FAnchors.testFlag(akTop), d->FAnchors.testFlag(akBottom));
     PlaceAt(QRect(x.Start, y.Start, x.Extent, y.Extent));
 }
 
 void TControlPlacement::PlaceAt(const QRect& bounds)
 {
-    FPlacing = true;
-    FControl->setGeometry(bounds);
-    FPlacing = false;
+    d->FPlacing = true;
+    d->FControl->setGeometry(bounds);
+    d->FPlacing = false;
 }
 
 void TControlPlacement::AlignControls(QWidget* parent)
@@ -141,7 +166,7 @@ void TControlPlacement::AlignControls(QWidget* parent)
             if (!control || !control->isVisibleTo(parent))
                 continue;
             auto* placement = control->findChild<TControlPlacement*>(QString(), Qt::FindDirectChildrenOnly);
-            if (!placement || placement->FAlign != side)
+            if (!placement || placement->d->FAlign != side)
                 continue;
             const int width = std::max(0, right - left);
             const int height = std::max(0, bottom - top);

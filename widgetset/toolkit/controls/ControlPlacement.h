@@ -8,6 +8,7 @@
 #include <QSize>
 #include <QWidget>
 #include <algorithm>
+#include <memory>
 
 
 namespace TarvoWidgets {
@@ -30,11 +31,12 @@ public:
 
     /// Places control, and becomes its child so that aligned siblings can find each other.
     explicit TControlPlacement(QWidget* control);
+    ~TControlPlacement() override;
 
-    TAlign Align() const { return FAlign; }
+    TAlign Align() const;
     /// True when the value changed.
     bool SetAlign(TAlign value);
-    TAnchors Anchors() const { return FAnchors; }
+    TAnchors Anchors() const;
     /// True when the value changed; the anchor rule is taken up again either way.
     bool SetAnchors(TAnchors value);
 
@@ -56,14 +58,10 @@ private:
     /// right ones, each in child order, and last the client ones in what is left.
     static void AlignControls(QWidget* parent);
 
-    QWidget* FControl;
-    QPointer<QWidget> FParent;
-    TAlign FAlign = alNone;
-    TAnchors FAnchors = TAnchors(akLeft | akTop);
-    /// The anchor rule: the control's bounds and its parent's size when the rule was taken.
-    QRect FRuleBounds;
-    QSize FRuleParentSize;
-    bool FPlacing = false; // set while this object moves the control itself
+
+private:
+    struct Private;
+    std::unique_ptr<Private> const d;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TControlPlacement::TAnchors)

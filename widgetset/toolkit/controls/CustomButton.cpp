@@ -500,4 +500,9 @@ void TCustomSpeedButton::setDown(bool value) noexcept
     WriteProperty(this, "Down", value, &TCustomSpeedButton::SetDown);
 }
 
+void TCustomButton::WriteAlign(TControlPlacement::TAlign value) noexcept
+{
+    setAlign(value);
+}
+
 } // namespace TarvoWidgets

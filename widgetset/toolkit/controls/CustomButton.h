@@ -35,23 +35,23 @@ class TCustomButton : public QWidget, public TAccessibleButton {
     Q_CLASSINFO("IgnoredQtProperties", "palette")
     /// The base control's properties. Those that Qt's own widget properties already carry into
     /// a stored layout (objectName, geometry, cursor, enabled, toolTip) are not stored twice.
-    Q_PROPERTY(QString Name READ objectName WRITE setName STORED false DESIGNABLE false)
-    Q_PROPERTY(int Tag READ Tag WRITE setTag NOTIFY TagChanged)
+    Q_PROPERTY(QString Name READ objectName WRITE setObjectName STORED false DESIGNABLE false)
+    Q_PROPERTY(int Tag READ Tag WRITE SetTag NOTIFY TagChanged)
     Q_CLASSINFO("Default:Tag", "0")
-    Q_PROPERTY(int Left READ x WRITE setLeft STORED false DESIGNABLE false)
-    Q_PROPERTY(int Top READ y WRITE setTop STORED false DESIGNABLE false)
-    Q_PROPERTY(int Width READ width WRITE setWidth STORED false DESIGNABLE false)
-    Q_PROPERTY(int Height READ height WRITE setHeight STORED false DESIGNABLE false)
+    Q_PROPERTY(int Left READ x WRITE SetLeft STORED false DESIGNABLE false)
+    Q_PROPERTY(int Top READ y WRITE SetTop STORED false DESIGNABLE false)
+    Q_PROPERTY(int Width READ width WRITE SetWidth STORED false DESIGNABLE false)
+    Q_PROPERTY(int Height READ height WRITE SetHeight STORED false DESIGNABLE false)
     Q_PROPERTY(QCursor Cursor READ cursor WRITE setCursor STORED false DESIGNABLE false)
-    Q_PROPERTY(QString Hint READ toolTip WRITE setHint STORED false DESIGNABLE false)
-    Q_PROPERTY(TarvoWidgets::TControlPlacement::TAlign Align READ Align WRITE setAlign NOTIFY AlignChanged)
+    Q_PROPERTY(QString Hint READ toolTip WRITE setToolTip STORED false DESIGNABLE false)
+    Q_PROPERTY(TarvoWidgets::TControlPlacement::TAlign Align READ Align WRITE WriteAlign NOTIFY AlignChanged)
     Q_CLASSINFO("Default:Align", "alNone")
-    Q_PROPERTY(TarvoWidgets::TControlPlacement::TAnchors Anchors READ Anchors WRITE setAnchors NOTIFY AnchorsChanged)
+    Q_PROPERTY(TarvoWidgets::TControlPlacement::TAnchors Anchors READ Anchors WRITE SetAnchors NOTIFY AnchorsChanged)
     Q_CLASSINFO("Default:Anchors", "akLeft|akTop")
     /// A button declares the caption's default itself where it has one.
-    Q_PROPERTY(QString Caption READ Caption WRITE setCaption NOTIFY CaptionChanged)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY CaptionChanged)
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled STORED false DESIGNABLE false)
-    Q_PROPERTY(bool ShowHint READ ShowHint WRITE setShowHint NOTIFY ShowHintChanged)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint NOTIFY ShowHintChanged)
     Q_CLASSINFO("Default:ShowHint", "false")
 
 public:
@@ -84,10 +84,13 @@ public Q_SLOTS:
     /// of it, OnClick and clicked(); nothing while disabled or held by the mouse.
     void click() override;
 
-    /// The WRITE accessors of the properties above, named as Qt names them (setX for X), so that
-    /// the code uic makes of a form calls them with or without stdset="0". Each does what the
-    /// property's own setter does, but a refused value is reported as a warning naming the
-    /// property and keeps the value, since no exception may cross Qt's frames.
+    /// Each property X has a setter named as Qt names them, setX, so that the code uic makes of
+    /// a form written without stdset="0" compiles. Each does what the property's own setter
+    /// does, but a refused value is reported as a warning naming the property and keeps the
+    /// value, as a write through Qt's property system is, since no exception may cross Qt's
+    /// frames. (The properties' WRITE accessors keep the toolkit's names, so that Qt Designer
+    /// and the stored-layout writer go on saving them with stdset="0", through setProperty,
+    /// which also takes a system colour's name and an identifier without its class.)
     void setName(const QString& value) noexcept;
     void setTag(int value) noexcept;
     void setLeft(int value) noexcept;
@@ -155,6 +158,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    /// Align's write through Qt's property system: a refused value is told, never raised.
+    void WriteAlign(TarvoWidgets::TControlPlacement::TAlign value) noexcept;
 
     friend class TCustomSpeedButton;
     std::unique_ptr<TCustomButtonPrivate> const d;
@@ -180,13 +185,13 @@ public:
 /// AllowAllUp the down one may also be released by a click of its own.
 class TCustomSpeedButton : public TCustomButton {
     Q_OBJECT
-    Q_PROPERTY(int GroupIndex READ GroupIndex WRITE setGroupIndex NOTIFY GroupIndexChanged)
+    Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex NOTIFY GroupIndexChanged)
     Q_CLASSINFO("Default:GroupIndex", "0")
-    Q_PROPERTY(bool AllowAllUp READ AllowAllUp WRITE setAllowAllUp NOTIFY AllowAllUpChanged)
+    Q_PROPERTY(bool AllowAllUp READ AllowAllUp WRITE SetAllowAllUp NOTIFY AllowAllUpChanged)
     Q_CLASSINFO("Default:AllowAllUp", "false")
     /// After GroupIndex and AllowAllUp, so that a stored layout that reads them in this order
     /// lets a grouped button go down.
-    Q_PROPERTY(bool Down READ Down WRITE setDown NOTIFY toggled)
+    Q_PROPERTY(bool Down READ Down WRITE SetDown NOTIFY toggled)
     Q_CLASSINFO("Default:Down", "false")
     Q_CLASSINFO("Default:Caption", "")
 
@@ -215,10 +220,13 @@ public:
     bool LatchedDown() const override;
     QKeySequence Accelerator() const override;
 
-    /// The WRITE accessors of the properties above, named as Qt names them (setX for X), so that
-    /// the code uic makes of a form calls them with or without stdset="0". Each does what the
-    /// property's own setter does, but a refused value is reported as a warning naming the
-    /// property and keeps the value, since no exception may cross Qt's frames.
+    /// Each property X has a setter named as Qt names them, setX, so that the code uic makes of
+    /// a form written without stdset="0" compiles. Each does what the property's own setter
+    /// does, but a refused value is reported as a warning naming the property and keeps the
+    /// value, as a write through Qt's property system is, since no exception may cross Qt's
+    /// frames. (The properties' WRITE accessors keep the toolkit's names, so that Qt Designer
+    /// and the stored-layout writer go on saving them with stdset="0", through setProperty,
+    /// which also takes a system colour's name and an identifier without its class.)
     void setGroupIndex(int value) noexcept;
     void setAllowAllUp(bool value) noexcept;
     void setDown(bool value) noexcept;

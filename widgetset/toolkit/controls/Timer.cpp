@@ -6,37 +6,56 @@
 
 namespace TarvoWidgets {
 
+struct TTimer::Private {
+    QTimer FTicker;
+    bool FEnabled = true;
+    int FInterval = 1000;
+};
+
+TTimer::~TTimer() = default;
+
+bool TTimer::Enabled() const
+{
+    return d->FEnabled;
+}
+
+int TTimer::Interval() const
+{
+    return d->FInterval;
+}
+
 TTimer::TTimer(QObject* owner)
     : QObject(owner)
+    , d(std::make_unique<Private>())
 {
     // A tick handler may raise (the fade button painting without a parent): the error ends
     // that tick at our side of the timer and goes to the error box.
-    connect(&FTicker, &QTimer::timeout, this, [this] { RunGuarded([this] { Q_EMIT OnTimer(this); }); });
+    connect(&d->FTicker, &QTimer::timeout, this, [this] { RunGuarded([this] { Q_EMIT OnTimer(this); }); });
     UpdateTimer();
 }
 
 void TTimer::SetEnabled(bool value)
 {
-    if (value == FEnabled)
+    if (value == d->FEnabled)
         return;
-    FEnabled = value;
+    d->FEnabled = value;
     UpdateTimer();
 }
 
 void TTimer::SetInterval(int value)
 {
-    if (value == FInterval)
+    if (value == d->FInterval)
         return;
-    FInterval = value;
+    d->FInterval = value;
     UpdateTimer();
 }
 
 void TTimer::UpdateTimer()
 {
-    FTicker.stop();
+    d->FTicker.stop();
     // QTimer would tick at every pass of the event loop with an interval of 0.
-    if (FEnabled && FInterval > 0)
-        FTicker.start(FInterval);
+    if (d->FEnabled && d->FInterval > 0)
+        d->FTicker.start(d->FInterval);
 }
 
 } // namespace TarvoWidgets

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QTimer>
+#include <memory>
 
 namespace TarvoWidgets {
 
@@ -16,10 +17,11 @@ class TTimer : public QObject {
 public:
     /// Created enabled with an interval of 1000 ms, as the toolkit's timer is.
     explicit TTimer(QObject* owner = nullptr);
+    ~TTimer() override;
 
-    bool Enabled() const { return FEnabled; }
+    bool Enabled() const;
     void SetEnabled(bool value);
-    int Interval() const { return FInterval; }
+    int Interval() const;
     /// A new interval restarts a running timer from zero.
     void SetInterval(int value);
 
@@ -29,9 +31,10 @@ Q_SIGNALS:
 private:
     void UpdateTimer();
 
-    QTimer FTicker;
-    bool FEnabled = true;
-    int FInterval = 1000;
+
+private:
+    struct Private;
+    std::unique_ptr<Private> const d;
 };
 
 } // namespace TarvoWidgets

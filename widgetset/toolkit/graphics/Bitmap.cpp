@@ -6,6 +6,71 @@
 
 namespace TarvoWidgets {
 
+struct TBitmap::Private {
+    TNotifyEvent FOnChange;
+    QImage FImage;
+    TPixelFormat FPixelFormat = pfDevice;
+    bool FTransparent = false;
+    TColor FTransparentColor = clr::None;
+};
+
+const TNotifyEvent& TBitmap::OnChange() const
+{
+    return d->FOnChange;
+}
+
+void TBitmap::SetOnChange(TNotifyEvent value)
+{
+    d->FOnChange = std::move(value);
+}
+
+TBitmap::~TBitmap() = default;
+
+bool TBitmap::Empty() const
+{
+    return d->FImage.isNull();
+}
+
+int TBitmap::Width() const
+{
+    return d->FImage.width();
+}
+
+int TBitmap::Height() const
+{
+    return d->FImage.height();
+}
+
+TBitmap::TPixelFormat TBitmap::PixelFormat() const
+{
+    return d->FPixelFormat;
+}
+
+const QImage& TBitmap::Image() const
+{
+    return d->FImage;
+}
+
+bool TBitmap::Transparent() const
+{
+    return d->FTransparent;
+}
+
+void TBitmap::SetTransparent(bool value)
+{
+    d->FTransparent = value;
+}
+
+TColor TBitmap::TransparentColor() const
+{
+    return d->FTransparentColor;
+}
+
+void TBitmap::SetTransparentColor(TColor value)
+{
+    d->FTransparentColor = value;
+}
+
 namespace {
 
 constexpr std::uint32_t RgbMask = 0x00FFFFFF;
@@ -69,6 +134,7 @@ QImage Converted(QImage source, TBitmap::TPixelFormat from, TBitmap::TPixelForma
 
 TBitmap::TBitmap(QObject* owner)
     : QObject(owner)
+    , d(std::make_unique<Private>())
 {
 }
 
@@ -83,34 +149,34 @@ void TBitmap::SetSize(int width, int height)
     // New pixels are black, in the format the bitmap has.
     QImage blank(width, height, QImage::Format_RGB32);
     blank.fill(Qt::black);
-    FImage = Converted(blank, pfDevice, FPixelFormat);
+    d->FImage = Converted(blank, pfDevice, d->FPixelFormat);
     Changed();
 }
 
 void TBitmap::SetPixelFormat(TPixelFormat value)
 {
-    if (value == FPixelFormat)
+    if (value == d->FPixelFormat)
         return;
-    const TPixelFormat from = FPixelFormat;
-    FPixelFormat = value;
-    if (FImage.isNull())
+    const TPixelFormat from = d->FPixelFormat;
+    d->FPixelFormat = value;
+    if (d->FImage.isNull())
         return;
-    FImage = Converted(std::move(FImage), from, value);
+    d->FImage = Converted(std::move(d->FImage), from, value);
     Changed();
 }
 
 void TBitmap::Assign(const TBitmap& source)
 {
-    FImage = source.FImage;
-    FPixelFormat = source.FPixelFormat;
-    FTransparent = source.FTransparent;
-    FTransparentColor = source.FTransparentColor;
+    d->FImage = source.d->FImage;
+    d->FPixelFormat = source.d->FPixelFormat;
+    d->FTransparent = source.d->FTransparent;
+    d->FTransparentColor = source.d->FTransparentColor;
     Changed();
 }
 
 void TBitmap::Clear()
 {
-    FImage = QImage();
+    d->FImage = QImage();
     Changed();
 }
 
@@ -119,16 +185,16 @@ void TBitmap::SetImage(const QImage& image)
     switch (image.format()) {
     case QImage::Format_Mono:
     case QImage::Format_MonoLSB:
-        FImage = Monochrome(image);
-        FPixelFormat = pf1bit;
+        d->FImage = Monochrome(image);
+        d->FPixelFormat = pf1bit;
         break;
     case QImage::Format_RGB888:
-        FImage = image;
-        FPixelFormat = pf24bit;
+        d->FImage = image;
+        d->FPixelFormat = pf24bit;
         break;
     default:
-        FImage = image.isNull() ? QImage() : WithTopByte(image, QtOpaque);
-        FPixelFormat = pfDevice;
+        d->FImage = image.isNull() ? QImage() : WithTopByte(image, QtOpaque);
+        d->FPixelFormat = pfDevice;
         break;
     }
     Changed();
@@ -136,41 +202,41 @@ void TBitmap::SetImage(const QImage& image)
 
 std::uint32_t* TBitmap::ScanLine(int row)
 {
-    Q_ASSERT(FImage.depth() == 32);
-    return reinterpret_cast<std::uint32_t*>(FImage.scanLine(row));
+    Q_ASSERT(d->FImage.depth() == 32);
+    return reinterpret_cast<std::uint32_t*>(d->FImage.scanLine(row));
 }
 
 const std::uint32_t* TBitmap::ScanLine(int row) const
 {
-    Q_ASSERT(FImage.depth() == 32);
-    return reinterpret_cast<const std::uint32_t*>(FImage.constScanLine(row));
+    Q_ASSERT(d->FImage.depth() == 32);
+    return reinterpret_cast<const std::uint32_t*>(d->FImage.constScanLine(row));
 }
 
 void TBitmap::Changed()
 {
-    if (OnChange)
-        OnChange(this);
+    if (d->FOnChange)
+        d->FOnChange(this);
 }
 
 TColor TBitmap::Pixel(int x, int y) const
 {
-    const QRgb rgb = FImage.pixel(x, y);
+    const QRgb rgb = d->FImage.pixel(x, y);
     return RGBColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
 }
 
 void TBitmap::Draw(QPainter& canvas, int x, int y) const
 {
-    if (!FImage.isNull())
+    if (!d->FImage.isNull())
         canvas.drawImage(x, y, DrawnImage());
 }
 
 QImage TBitmap::DrawnImage() const
 {
-    if (FImage.isNull() || !FTransparent)
-        return Drawable(FImage, FPixelFormat);
-    QImage masked = Drawable(FImage, FPixelFormat).convertToFormat(QImage::Format_ARGB32);
-    const std::uint32_t key = (RedOf(FTransparentColor) << 16) | (GreenOf(FTransparentColor) << 8)
-        | BlueOf(FTransparentColor);
+    if (d->FImage.isNull() || !d->FTransparent)
+        return Drawable(d->FImage, d->FPixelFormat);
+    QImage masked = Drawable(d->FImage, d->FPixelFormat).convertToFormat(QImage::Format_ARGB32);
+    const std::uint32_t key = (RedOf(d->FTransparentColor) << 16) | (GreenOf(d->FTransparentColor) << 8)
+        | BlueOf(d->FTransparentColor);
     for (int row = 0; row < masked.height(); ++row) {
         auto* line = reinterpret_cast<std::uint32_t*>(masked.scanLine(row));
         for (int col = 0; col < masked.width(); ++col)

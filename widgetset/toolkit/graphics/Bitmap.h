@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QObject>
 #include <cstdint>
+#include <memory>
 
 class QPainter;
 
@@ -30,14 +31,15 @@ public:
     Q_ENUM(TPixelFormat)
 
     explicit TBitmap(QObject* owner = nullptr);
+    ~TBitmap() override;
 
-    bool Empty() const { return FImage.isNull(); }
-    int Width() const { return FImage.width(); }
-    int Height() const { return FImage.height(); }
+    bool Empty() const;
+    int Width() const;
+    int Height() const;
     /// A new size in the current format; 0 by 0 releases the picture.
     void SetSize(int width, int height);
 
-    TPixelFormat PixelFormat() const { return FPixelFormat; }
+    TPixelFormat PixelFormat() const;
     /// Converts the picture that there is; an empty bitmap only remembers the format.
     void SetPixelFormat(TPixelFormat value);
 
@@ -49,7 +51,7 @@ public:
     /// Takes a Qt image; a 1-bit image becomes pf1bit, a 24-bit one pf24bit, any other the
     /// display's form.
     void SetImage(const QImage& image);
-    const QImage& Image() const { return FImage; }
+    const QImage& Image() const;
 
     /// Row access of a pf32bit or pfDevice picture; writing through it is not reported, so the
     /// writer calls Changed when done if anyone should know.
@@ -61,10 +63,10 @@ public:
     /// pf1bit image, black or white).
     TColor Pixel(int x, int y) const;
 
-    bool Transparent() const { return FTransparent; }
-    void SetTransparent(bool value) { FTransparent = value; }
-    TColor TransparentColor() const { return FTransparentColor; }
-    void SetTransparentColor(TColor value) { FTransparentColor = value; }
+    bool Transparent() const;
+    void SetTransparent(bool value);
+    TColor TransparentColor() const;
+    void SetTransparentColor(TColor value);
 
     /// Draws the picture with its top-left corner at (x, y); a transparent bitmap leaves out its
     /// pixels of the transparent colour.
@@ -73,13 +75,15 @@ public:
     /// bitmap. A painter that draws the same bitmap often may keep it.
     QImage DrawnImage() const;
 
-    TNotifyEvent OnChange;
+    /// The toolkit's change event: called after every change, before Qt's signal.
+    const TNotifyEvent& OnChange() const;
+    void SetOnChange(TNotifyEvent value);
 
 private:
-    QImage FImage;
-    TPixelFormat FPixelFormat = pfDevice;
-    bool FTransparent = false;
-    TColor FTransparentColor = clr::None;
+
+private:
+    struct Private;
+    std::unique_ptr<Private> const d;
 };
 
 } // namespace TarvoWidgets

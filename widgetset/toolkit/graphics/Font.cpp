@@ -9,6 +9,51 @@
 
 namespace TarvoWidgets {
 
+struct TFont::Private {
+    TNotifyEvent FOnChange;
+    QFont FFace;
+    TColor FColor = clr::Black;
+    bool FFaceSet = false;
+    QFont FApplicationFont; // the application font that the face has seen last
+};
+
+const TNotifyEvent& TFont::OnChange() const
+{
+    return d->FOnChange;
+}
+
+void TFont::SetOnChange(TNotifyEvent value)
+{
+    d->FOnChange = std::move(value);
+}
+
+TFont::~TFont() = default;
+
+QString TFont::Name() const
+{
+    return d->FFace.family();
+}
+
+int TFont::Size() const
+{
+    return d->FFace.pointSize();
+}
+
+TColor TFont::Color() const
+{
+    return d->FColor;
+}
+
+bool TFont::DefaultFace() const
+{
+    return !d->FFaceSet;
+}
+
+const QFont& TFont::Face() const
+{
+    return d->FFace;
+}
+
 namespace {
 
 // The style bits and the QFont switches they stand for.
@@ -28,30 +73,32 @@ constexpr TStyleSwitch StyleSwitches[] = {
 } // namespace
 
 TFont::TFont(QObject* owner)
-    : QObject(owner), FFace(ProportionalGothic(12))
+    : QObject(owner)
+    , d(std::make_unique<Private>())
 {
+    d->FFace = ProportionalGothic(12);
     // 12 pixels is 9 points on the 96 dpi screen the layouts were made for; the toolkit's
     // font counts in points.
-    FFace.setPointSize(9);
+    d->FFace.setPointSize(9);
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        FApplicationFont = QGuiApplication::font();
+        d->FApplicationFont = QGuiApplication::font();
 }
 
 void TFont::SetName(const QString& value)
 {
-    FFaceSet = true;
+    d->FFaceSet = true;
     if (value == Name())
         return;
-    FFace.setFamily(value);
+    d->FFace.setFamily(value);
     Changed();
 }
 
 void TFont::SetSize(int value)
 {
-    FFaceSet = true;
+    d->FFaceSet = true;
     if (value == Size() || value <= 0)
         return;
-    FFace.setPointSize(value);
+    d->FFace.setPointSize(value);
     Changed();
 }
 
@@ -59,47 +106,47 @@ TFont::TFontStyles TFont::Style() const
 {
     TFontStyles styles;
     for (const TStyleSwitch& s : StyleSwitches)
-        if ((FFace.*s.Get)())
+        if ((d->FFace.*s.Get)())
             styles |= s.Style;
     return styles;
 }
 
 void TFont::SetStyle(TFontStyles value)
 {
-    FFaceSet = true;
+    d->FFaceSet = true;
     if (value == Style())
         return;
     for (const TStyleSwitch& s : StyleSwitches)
-        (FFace.*s.Set)(value.testFlag(s.Style));
+        (d->FFace.*s.Set)(value.testFlag(s.Style));
     Changed();
 }
 
 void TFont::SetColor(TColor value)
 {
-    if (value == FColor)
+    if (value == d->FColor)
         return;
-    FColor = value;
+    d->FColor = value;
     Changed();
 }
 
 void TFont::Assign(const TFont& source)
 {
-    FFace = source.FFace;
-    FColor = source.FColor;
-    FFaceSet = source.FFaceSet;
+    d->FFace = source.d->FFace;
+    d->FColor = source.d->FColor;
+    d->FFaceSet = source.d->FFaceSet;
     Changed();
 }
 
 void TFont::FollowApplicationFont(const QFont& font)
 {
-    if (FFaceSet || font == FApplicationFont)
+    if (d->FFaceSet || font == d->FApplicationFont)
         return;
-    FApplicationFont = font;
+    d->FApplicationFont = font;
     const int size = font.pointSize() > 0 ? font.pointSize() : Size();
-    if (font.family() == FFace.family() && size == Size())
+    if (font.family() == d->FFace.family() && size == Size())
         return;
-    FFace.setFamily(font.family());
-    FFace.setPointSize(size);
+    d->FFace.setFamily(font.family());
+    d->FFace.setPointSize(size);
     Changed();
 }
 
@@ -107,8 +154,8 @@ void TFont::Changed()
 {
     // The owner's change signal may free the owner, and this font with it.
     QPointer<TFont> self(this);
-    if (OnChange)
-        OnChange(this);
+    if (d->FOnChange)
+        d->FOnChange(this);
     if (self)
         Q_EMIT ValuesChanged();
 }

@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QObject>
 #include <QString>
+#include <memory>
 
 namespace TarvoWidgets {
 
@@ -28,15 +29,16 @@ public:
 
     /// The game's proportional gothic at 9 points, in black.
     explicit TFont(QObject* owner = nullptr);
+    ~TFont() override;
 
-    QString Name() const { return FFace.family(); }
+    QString Name() const;
     void SetName(const QString& value);
     /// Points.
-    int Size() const { return FFace.pointSize(); }
+    int Size() const;
     void SetSize(int value);
     TFontStyles Style() const;
     void SetStyle(TFontStyles value);
-    TColor Color() const { return FColor; }
+    TColor Color() const;
     void SetColor(TColor value);
 
     /// Takes the face, size, style and colour of source, with one OnChange at the end.
@@ -44,16 +46,18 @@ public:
 
     /// Whether the face is still the default one: no Name, Size or Style has been written
     /// (an Assign takes the source's answer).
-    bool DefaultFace() const { return !FFaceSet; }
+    bool DefaultFace() const;
     /// The owner passes the application's font whenever its own font changed. When that is a
     /// new application font (not the one at the font's creation or last call), a default face
     /// takes its family and size, so that a program that changes its font changes the buttons
     /// that kept theirs; a face that was written stays as it is. Style and colour are kept.
     void FollowApplicationFont(const QFont& font);
     /// The face to draw with; the colour is the pen's business.
-    const QFont& Face() const { return FFace; }
+    const QFont& Face() const;
 
-    TNotifyEvent OnChange;
+    /// The toolkit's change event: called after every change, before Qt's signal.
+    const TNotifyEvent& OnChange() const;
+    void SetOnChange(TNotifyEvent value);
 
 Q_SIGNALS:
     /// Qt's change signal of every value of the font, emitted right after OnChange.
@@ -63,10 +67,10 @@ private:
     /// Each setter compares first, so a write of the same value reports nothing.
     void Changed();
 
-    QFont FFace;
-    TColor FColor = clr::Black;
-    bool FFaceSet = false;
-    QFont FApplicationFont; // the application font that the face has seen last
+
+private:
+    struct Private;
+    std::unique_ptr<Private> const d;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TFont::TFontStyles)
