@@ -136,9 +136,11 @@ class TShineSpeedButton : public TCustomSpeedButton, public TLoadable {
     Q_CLASSINFO("Default:Glyph", "")
 
 public:
-    /// The stored numbers of the enumerations are these values.
+    // The stored numbers of the enumerations are these values.
+    /// The bevel around the button (FrameType).
     enum TFrameType : std::uint8_t { ftFlatFrame = 0, ftNormalFrame = 1, ftEnclosedFrame = 2 };
     Q_ENUM(TFrameType)
+    /// How the glyph is lit under the pointer (ActiveImage).
     enum TActiveImageType : std::uint8_t {
         aiNormal = 0,
         aiXorLight = 1,
@@ -150,6 +152,7 @@ public:
         aiMaskLight = 7,
     };
     Q_ENUM(TActiveImageType)
+    /// How the glyph is dimmed while the button is disabled (DisabledImage).
     enum TDisabledImageType : std::uint8_t {
         diDefault = 0,
         diGrayscale = 1,
@@ -158,6 +161,7 @@ public:
         diMaskTrans = 4,
     };
     Q_ENUM(TDisabledImageType)
+    /// Where the glyph is beside the caption (Layout).
     enum TButtonLayout : std::uint8_t { blGlyphLeft = 0, blGlyphRight = 1, blGlyphTop = 2, blGlyphBottom = 3 };
     Q_ENUM(TButtonLayout)
     /// What the button shows. The order counts: below sbUpActive are the down states, from it
