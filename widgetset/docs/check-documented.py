@@ -42,7 +42,9 @@ def undocumented(compound_file):
             if has_text(member.find("briefdescription")) or has_text(member.find("detaileddescription")):
                 continue
             where = member.find("location")
-            location = f"{where.get('file')}:{where.get('line')}" if where is not None else class_name
+            # Doxygen puts a property on line 1 and its declaration at bodystart.
+            line = where.get("bodystart") if kind == "property" else where.get("line")
+            location = f"{where.get('file')}:{line}" if where is not None else class_name
             yield location, f"undocumented {kind} {class_name}::{member.findtext('name')}"
 
 
