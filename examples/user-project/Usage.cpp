@@ -4,12 +4,13 @@
 // uic: it connects to their Qt signals with member function pointers, makes buttons in code
 // before they have a parent and gives them one afterwards, and deletes a button from a slot
 // connected to its own click. Each expectation that does not hold goes to the standard error;
-// the exit status is 0 when all held.
+// the exit status is 0 when all held. It also runs the examples of the API documentation.
+#include "Snippets.h"
 #include "ui_AllWidgets.h"
-
 
 #include <QApplication>
 #include <QDebug>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 #include <cstdio>
@@ -55,6 +56,37 @@ bool MadeBeforeItsParentAndDeletedFromItsSlot(QWidget& form, const char* classNa
                       .arg(watched ? QStringLiteral("still there") : QStringLiteral("gone")));
 }
 
+// The documentation's examples make what their pages say: the speed buttons of one group
+// release each other, and Enter in the history box adds its text to the top.
+bool CheckSnippets(QWidget& form)
+{
+    const auto* more = MakeFadeButton(&form);
+    const auto* open = MakeShineButton(&form);
+    bool held = Expect(more->Caption() == QStringLiteral("More!") && open->Caption() == QStringLiteral("&Open")
+                           && !open->GlyphPixmap().isNull(),
+                       QStringLiteral("the fade and shine button examples: captions %1, %2").arg(more->Caption(), open->Caption()));
+
+    auto [bold, italic] = MakeSpeedButtons(&form);
+    bold->show();
+    italic->show();
+    Click(bold);
+    Click(italic);
+    held = Expect(!bold->Down() && italic->Down(),
+                  QStringLiteral("the speed button example: bold %1, italic %2 down").arg(bold->Down()).arg(italic->Down()))
+        && held;
+    Click(italic);
+    held = Expect(!italic->Down(), QStringLiteral("the speed button example: italic not released by its own click")) && held;
+
+    auto* search = MakeHistoryBox(&form);
+    search->SetSaveMode(THistoryComboBox::hsManual); // the example's file is not written here
+    search->show();
+    QTest::keyClicks(search->lineEdit(), QStringLiteral("tarvo"));
+    QTest::keyClick(search->lineEdit(), Qt::Key_Return);
+    return Expect(search->Items().value(0) == QStringLiteral("tarvo"),
+                  QStringLiteral("the history box example: Enter gave the history ") + search->Items().join(QStringLiteral(", ")))
+        && held;
+}
+
 bool CheckUsage()
 {
     QWidget form;
@@ -88,6 +120,7 @@ bool CheckUsage()
                                QStringLiteral("OpenButton caption Opened"), QStringLiteral("SearchBox added tarvo")};
     bool held = Expect(heard == expected, QStringLiteral("signals heard: ") + heard.join(QStringLiteral(", "))
                                               + QStringLiteral("; expected: ") + expected.join(QStringLiteral(", ")));
+    held = CheckSnippets(form) && held;
     held = MadeBeforeItsParentAndDeletedFromItsSlot<TZRKFadeButton>(form, "TZRKFadeButton") && held;
     held = MadeBeforeItsParentAndDeletedFromItsSlot<TShineSpeedButton>(form, "TShineSpeedButton") && held;
     held = MadeBeforeItsParentAndDeletedFromItsSlot<TSpeedButton>(form, "TSpeedButton") && held;
@@ -100,7 +133,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     const bool used = CheckUsage();
-    std::printf("signals, buttons made before their parent, a button deleted from its own slot: %s\n",
+    std::printf("signals, the documentation's examples, buttons made before their parent, a button deleted from its own slot: %s\n",
                 used ? "as expected" : "NOT as expected");
     return used ? 0 : 1;
 }

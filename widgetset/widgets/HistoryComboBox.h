@@ -52,18 +52,38 @@ class TRegistry;
 ///
 /// What Qt's styling reaches: everything, as on any QComboBox (palette, font, style sheets);
 /// the box draws nothing of its own.
+///
+/// Loads and saves. The forms with an argument do the work; the forms without use SaveFileName or
+/// SaveKeyName and return false, doing nothing, when it is empty. Saves replace the stored history
+/// in one step: one that fails leaves the previous history whole. Loads append the stored entries
+/// to the list; one that fails adds nothing. An empty section name (no SaveSectionName and no Name)
+/// is refused, so that nothing else under the file's or key's other sections is touched. A save of
+/// more than MaxLoadCount entries or MaxSaveBytes bytes is refused before anything is written. An
+/// INI value is one line: the file save writes each line break of an entry (CR LF, CR or LF) as one
+/// blank, and keeps the entry; the registry keeps line breaks as they are.
 class TARVOWIDGETS_EXPORT THistoryComboBox : public QComboBox, public TLoadable {
     Q_OBJECT
-    /// A layout stores the name once, as Qt's objectName.
+    // A layout stores the name once, as Qt's objectName.
+    /// The toolkit's name of the box: Qt's objectName (a stored layout stores it once, as the
+    /// widget's name). The history's section where SaveSectionName is empty.
     Q_PROPERTY(QString Name READ objectName WRITE setObjectName STORED false DESIGNABLE false)
+    /// Whether the entries are kept in alphabetical order (false by default). Loads then add at the
+    /// sorted place; AddText still puts its text at the top.
     Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted NOTIFY SortedChanged)
     Q_CLASSINFO("Default:Sorted", "false")
+    /// Which automatic load and save run: hsAuto (both, the default), hsAutoLoad, hsAutoSave or
+    /// hsManual (neither; the program calls the loads and saves).
     Q_PROPERTY(THistoryMode SaveMode READ SaveMode WRITE WriteSaveMode NOTIFY SaveModeChanged)
     Q_CLASSINFO("Default:SaveMode", "hsAuto")
+    /// The registry key that the history is kept under, empty for none. Where it is set, the
+    /// automatic load and save use it, not SaveFileName.
     Q_PROPERTY(QString SaveKeyName READ SaveKeyName WRITE SetSaveKeyName NOTIFY SaveKeyNameChanged)
     Q_CLASSINFO("Default:SaveKeyName", "")
+    /// The INI file that the history is kept in where SaveKeyName is empty; empty for none. See
+    /// IniFileName for where a bare name goes.
     Q_PROPERTY(QString SaveFileName READ SaveFileName WRITE SetSaveFileName NOTIFY SaveFileNameChanged)
     Q_CLASSINFO("Default:SaveFileName", "")
+    /// The INI section or registry subkey of the history; empty (the default) takes Name.
     Q_PROPERTY(QString SaveSectionName READ SaveSectionName WRITE SetSaveSectionName NOTIFY SaveSectionNameChanged)
     Q_CLASSINFO("Default:SaveSectionName", "")
 
@@ -121,15 +141,6 @@ public Q_SLOTS:
 
 public:
 
-    /// The forms with an argument do the work; the forms without use SaveFileName or
-    /// SaveKeyName and return false, doing nothing, when it is empty. Saves replace the stored
-    /// history in one step: one that fails leaves the previous history whole. Loads append the
-    /// stored entries to the list; one that fails adds nothing. An empty section name
-    /// (no SaveSectionName and no Name) is refused, so that nothing else under the file's or
-    /// key's other sections is touched. A save of more than MaxLoadCount entries or
-    /// MaxSaveBytes bytes is refused before anything is written. An INI value is one line: the
-    /// file save writes each line break of an entry (CR LF, CR or LF) as one blank, and keeps
-    /// the entry; the registry keeps line breaks as they are.
     void SaveToFile(const QString& fileName);
     bool SaveToFile();
     /// Trailing backslashes of key are dropped; a key made only of them is refused.
@@ -168,24 +179,29 @@ public:
     /// frames. (The properties' WRITE accessors keep the toolkit's names, so that Qt Designer
     /// and the stored-layout writer go on saving them with stdset="0", through setProperty,
     /// which also takes a system colour's name and an identifier without its class.)
+    ///@{
     void setName(const QString& value) noexcept;
     void setSorted(bool value) noexcept;
     void setSaveMode(THistoryMode value) noexcept;
     void setSaveKeyName(const QString& value) noexcept;
     void setSaveFileName(const QString& value) noexcept;
     void setSaveSectionName(const QString& value) noexcept;
+    ///@}
 
 Q_SIGNALS:
     /// AddText changed the history: text is now its newest entry, new or moved up from further
     /// down (as it was written there). Emitted after the combo box's own signals of the change,
     /// with the edit text as it was; not emitted for an empty text or one already on top.
     void textAdded(const QString& text);
-    /// The change signals of the stored properties, emitted on a real change only.
+    /// The change signal of the property of its name (SortedChanged of Sorted, …), emitted on a
+    /// real change only.
+    ///@{
     void SortedChanged(bool value);
     void SaveModeChanged(TarvoWidgets::THistoryComboBox::THistoryMode value);
     void SaveKeyNameChanged(const QString& value);
     void SaveFileNameChanged(const QString& value);
     void SaveSectionNameChanged(const QString& value);
+    ///@}
 
 protected:
     /// The first show runs the automatic load of a box that no stored layout made.

@@ -20,19 +20,29 @@ namespace TarvoWidgets {
 /// the button's two sets start with different ones: it is always stored.
 class TARVOWIDGETS_EXPORT TShineBtnColors : public QObject {
     Q_OBJECT
+    /// The bevel's light edge (clBtnHighlight by default).
     Q_PROPERTY(TColor Highlight READ Highlight WRITE SetHighlight NOTIFY ValuesChanged)
     Q_CLASSINFO("Default:Highlight", "clBtnHighlight")
+    /// The bevel's inner dark edge (clBtnShadow by default).
     Q_PROPERTY(TColor Shadow READ Shadow WRITE SetShadow NOTIFY ValuesChanged)
     Q_CLASSINFO("Default:Shadow", "clBtnShadow")
+    /// The bevel's outer dark edge of ftNormalFrame (clWindowFrame by default).
     Q_PROPERTY(TColor DarkShadow READ DarkShadow WRITE SetDarkShadow NOTIFY ValuesChanged)
     Q_CLASSINFO("Default:DarkShadow", "clWindowFrame")
+    /// The face's second colour, where Gradation is on (clBlue by default).
     Q_PROPERTY(TColor GradColor READ GradColor WRITE SetGradColor NOTIFY ValuesChanged)
     Q_CLASSINFO("Default:GradColor", "clBlue")
+    /// Whether the gradient runs from top to bottom (true) or from left to right (false, the
+    /// default).
     Q_PROPERTY(bool GradVertical READ GradVertical WRITE SetGradVertical NOTIFY ValuesChanged)
     Q_CLASSINFO("Default:GradVertical", "false")
+    /// Whether the face is a gradient from Color to GradColor (false by default: solid Color).
     Q_PROPERTY(bool Gradation READ Gradation WRITE SetGradation NOTIFY ValuesChanged)
     Q_CLASSINFO("Default:Gradation", "false")
-    /// No published default: always stored.
+    // No published default: always stored.
+    /// The face, or the gradient's first colour. It has no published default, as the button's two
+    /// sets start with different ones (clBtnFace, and a lighter one while down): it is always
+    /// stored.
     Q_PROPERTY(TColor Color READ Color WRITE SetColor NOTIFY ValuesChanged)
 
 public:
@@ -41,7 +51,7 @@ public:
     /// Nobody hears about a set that is going away.
     ~TShineBtnColors() override;
 
-    /// Each setter stores a different value and calls OnChange; the same value does nothing.
+    // Each setter stores a different value and calls OnChange; the same value does nothing.
     TColor Highlight() const;
     void SetHighlight(TColor value);
     TColor Shadow() const;

@@ -41,50 +41,94 @@ struct TStateGlyphLook;
 /// Designer hides their rows; a style sheet changes nothing of the look (its qproperty-
 /// settings are property writes, which do). The style draws one thing: the focus frame, where
 /// a focus policy lets the button take the focus (the default is Qt::NoFocus).
+///
+/// The order of the signals. Beside the toolkit's events the button emits Qt's button signals
+/// (the core's; docs/SHINE-BUTTON.md has the whole order). A left press on the enabled button emits pressed()
+/// after OnMouseDown. Its release emits OnMouseUp, the latch change (toggled), released(), then,
+/// over the button, OnClick followed by clicked(); a press that is lost (hidden, disabled, mouse
+/// taken) emits released() alone. An accelerator emits OnClick and clicked(). toggled(bool) follows
+/// every change of Down: the mouse, SetDown, the accelerator, the release by another button of the
+/// group, or the button's own disabling.
 class TARVOWIDGETS_EXPORT TShineSpeedButton : public TCustomSpeedButton, public TLoadable {
     Q_OBJECT
-    /// The caption is drawn in Font and ActiveFont, never in Qt's font.
+    // The caption is drawn in Font and ActiveFont, never in Qt's font.
     Q_CLASSINFO("IgnoredQtProperties", "font palette")
+    /// Whether the button is shown where its parent is: Qt's visible as set (isHidden), with a
+    /// change signal of its own.
     Q_PROPERTY(bool Visible READ IsVisibleSet WRITE setVisible NOTIFY VisibleChanged)
     Q_CLASSINFO("Default:Visible", "true")
-    /// The button's own, in its order, each with its published default.
+    // The button's own, in its order, each with its published default.
+    /// Whether the button shows its down look while OnClick runs (false by default).
     Q_PROPERTY(bool ClickDownHook READ ClickDownHook WRITE SetClickDownHook NOTIFY ClickDownHookChanged)
     Q_CLASSINFO("Default:ClickDownHook", "false")
+    /// Whether the caption's accelerator also toggles Down of a grouped button before its click
+    /// (false by default).
     Q_PROPERTY(bool AccelCharDown READ AccelCharDown WRITE SetAccelCharDown NOTIFY AccelCharDownChanged)
     Q_CLASSINFO("Default:AccelCharDown", "false")
+    /// The bevel: ftFlatFrame (one pixel), ftNormalFrame (two, the default) or ftEnclosedFrame.
     Q_PROPERTY(TFrameType FrameType READ FrameType WRITE SetFrameType NOTIFY FrameTypeChanged)
     Q_CLASSINFO("Default:FrameType", "ftNormalFrame")
+    /// Whether the button leaves out its background, so that the parent shows through (false by
+    /// default: the button is opaque and nothing is drawn beneath it).
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent NOTIFY TransparentChanged)
     Q_CLASSINFO("Default:Transparent", "false")
+    /// Whether the bevel is drawn while the pointer is over the button (true by default).
     Q_PROPERTY(bool ActiveFrame READ ActiveFrame WRITE SetActiveFrame NOTIFY ActiveFrameChanged)
     Q_CLASSINFO("Default:ActiveFrame", "true")
+    /// Whether the bevel is drawn while the button is up and the pointer elsewhere (true by
+    /// default); off, a flat toolbar button shows its bevel only under the pointer.
     Q_PROPERTY(bool UpFrame READ UpFrame WRITE SetUpFrame NOTIFY UpFrameChanged)
     Q_CLASSINFO("Default:UpFrame", "true")
+    /// Whether the bevel is drawn while the button is down and the pointer elsewhere (true by
+    /// default).
     Q_PROPERTY(bool DownFrame READ DownFrame WRITE SetDownFrame NOTIFY DownFrameChanged)
     Q_CLASSINFO("Default:DownFrame", "true")
+    /// How the glyph is lit by ShineColor under the pointer: aiFrameLight (an outline, the
+    /// default), aiFrameLight2 (a two-pixel outline), aiXorLight, aiHalfLight, aiQuaterLight,
+    /// aiAddLight, aiMaskLight (a dither), or aiNormal (not lit).
     Q_PROPERTY(TActiveImageType ActiveImage READ ActiveImage WRITE SetActiveImage NOTIFY ActiveImageChanged)
     Q_CLASSINFO("Default:ActiveImage", "aiFrameLight")
+    /// How the glyph is dimmed while disabled: diDefault (its edges embossed in DisabledHighlight
+    /// and DisabledShadow), diGrayscale, diAlphaHalfTrans and diAlphaQuaterTrans (half or three
+    /// quarters of the way to the face colour), or diMaskTrans (a dither).
     Q_PROPERTY(TDisabledImageType DisabledImage READ DisabledImage WRITE SetDisabledImage NOTIFY DisabledImageChanged)
     Q_CLASSINFO("Default:DisabledImage", "diDefault")
+    /// The light part of the embossed caption and glyph of the disabled button (clBtnHighlight by
+    /// default).
     Q_PROPERTY(TColor DisabledHighlight READ DisabledHighlight WRITE SetDisabledHighlight NOTIFY DisabledHighlightChanged)
     Q_CLASSINFO("Default:DisabledHighlight", "clBtnHighlight")
+    /// The dark part of the embossed caption and glyph of the disabled button (clBtnShadow by
+    /// default).
     Q_PROPERTY(TColor DisabledShadow READ DisabledShadow WRITE SetDisabledShadow NOTIFY DisabledShadowChanged)
     Q_CLASSINFO("Default:DisabledShadow", "clBtnShadow")
-    /// Owned objects, stored property by property with the button.
+    // Owned objects, stored property by property with the button.
+    /// The face and frame colours of the up states: the button's own set, stored property by
+    /// property with the button (Colors.Color, …). Writing it copies the given set's values.
     Q_PROPERTY(TShineBtnColors* Colors READ Colors WRITE WriteColors NOTIFY ColorsChanged)
+    /// The face and frame colours of the down states, as Colors.
     Q_PROPERTY(TShineBtnColors* PressedColors READ PressedColors WRITE WritePressedColors NOTIFY PressedColorsChanged)
+    /// The colour that lights the glyph under the pointer (clYellow by default); see ActiveImage.
     Q_PROPERTY(TColor ShineColor READ ShineColor WRITE SetShineColor NOTIFY ShineColorChanged)
     Q_CLASSINFO("Default:ShineColor", "clYellow")
+    /// The caption's font and colour at rest: the button's own TFont, stored property by property
+    /// (Font.Name, Font.Color, …). Writing it copies the given font's values.
     Q_PROPERTY(TFont* Font READ Font WRITE SetFont NOTIFY FontChanged)
+    /// A copy of the caption drawn one pixel up and left, beneath it (clNone by default: none).
     Q_PROPERTY(TColor FontHighlight READ FontHighlight WRITE SetFontHighlight NOTIFY FontHighlightChanged)
     Q_CLASSINFO("Default:FontHighlight", "clNone")
+    /// A copy of the caption drawn one pixel down and right, beneath it (clNone by default: none).
     Q_PROPERTY(TColor FontShadow READ FontShadow WRITE SetFontShadow NOTIFY FontShadowChanged)
     Q_CLASSINFO("Default:FontShadow", "clNone")
+    /// The caption's font and colour under the pointer, as Font.
     Q_PROPERTY(TFont* ActiveFont READ ActiveFont WRITE SetActiveFont NOTIFY ActiveFontChanged)
+    /// Where the glyph is beside the caption: blGlyphLeft (the default), blGlyphRight, blGlyphTop
+    /// or blGlyphBottom; a right-to-left layout direction swaps left and right.
     Q_PROPERTY(TButtonLayout Layout READ Layout WRITE SetLayout NOTIFY LayoutChanged)
     Q_CLASSINFO("Default:Layout", "blGlyphLeft")
+    /// Pixels between the edge and the glyph and caption; -1 (the default) centres them.
     Q_PROPERTY(int Margin READ Margin WRITE SetMargin NOTIFY MarginChanged)
     Q_CLASSINFO("Default:Margin", "-1")
+    /// Pixels between the glyph and the caption (4 by default).
     Q_PROPERTY(int Spacing READ Spacing WRITE SetSpacing NOTIFY SpacingChanged)
     Q_CLASSINFO("Default:Spacing", "4")
     /// The glyph's picture as a PNG in base64, empty for no glyph: a layout file is text.
@@ -92,9 +136,11 @@ class TARVOWIDGETS_EXPORT TShineSpeedButton : public TCustomSpeedButton, public 
     Q_CLASSINFO("Default:Glyph", "")
 
 public:
-    /// The stored numbers of the enumerations are these values.
+    // The stored numbers of the enumerations are these values.
+    /// The bevel around the button (FrameType).
     enum TFrameType : std::uint8_t { ftFlatFrame = 0, ftNormalFrame = 1, ftEnclosedFrame = 2 };
     Q_ENUM(TFrameType)
+    /// How the glyph is lit under the pointer (ActiveImage).
     enum TActiveImageType : std::uint8_t {
         aiNormal = 0,
         aiXorLight = 1,
@@ -106,6 +152,7 @@ public:
         aiMaskLight = 7,
     };
     Q_ENUM(TActiveImageType)
+    /// How the glyph is dimmed while the button is disabled (DisabledImage).
     enum TDisabledImageType : std::uint8_t {
         diDefault = 0,
         diGrayscale = 1,
@@ -114,6 +161,7 @@ public:
         diMaskTrans = 4,
     };
     Q_ENUM(TDisabledImageType)
+    /// Where the glyph is beside the caption (Layout).
     enum TButtonLayout : std::uint8_t { blGlyphLeft = 0, blGlyphRight = 1, blGlyphTop = 2, blGlyphBottom = 3 };
     Q_ENUM(TButtonLayout)
     /// What the button shows. The order counts: below sbUpActive are the down states, from it
@@ -153,7 +201,7 @@ public:
     /// Qt's, with VisibleChanged when the flag changes.
     void setVisible(bool visible) override;
 
-    /// The setters below store a different value and invalidate; the same value does nothing.
+    // The setters below store a different value and invalidate; the same value does nothing.
     bool ClickDownHook() const;
     void SetClickDownHook(bool value);
     bool AccelCharDown() const;
@@ -185,7 +233,7 @@ public:
     int Spacing() const;
     void SetSpacing(int value);
 
-    /// Stores and invalidates even when the value is unchanged; clr::None draws no such copy.
+    // Stores and invalidates even when the value is unchanged; clr::None draws no such copy.
     TColor FontHighlight() const;
     void SetFontHighlight(TColor value);
     TColor FontShadow() const;
@@ -197,22 +245,28 @@ public:
 
     /// The owned colour sets: writing one copies the given set's values into the owned one,
     /// which stays the same object. No set at all raises the assignment error.
+    ///@{
     TShineBtnColors* Colors() const;
     void SetColors(TShineBtnColors* value);
     TShineBtnColors* PressedColors() const;
     void SetPressedColors(TShineBtnColors* value);
+    ///@}
 
     /// The owned fonts of the caption: writing one copies the given font's values; no font at
     /// all changes nothing.
+    ///@{
     TFont* Font() const;
     void SetFont(TFont* value);
     TFont* ActiveFont() const;
     void SetActiveFont(TFont* value);
+    ///@}
 
     /// The owned glyph, a pf32bit image once it holds a picture. Writing it copies the given
     /// bitmap's picture; no bitmap at all leaves it empty, 0 by 0.
+    ///@{
     TBitmap* Glyph() const;
     void SetGlyph(const TBitmap* value);
+    ///@}
     /// The glyph as a picture Qt draws, and back (a null picture for no glyph).
     QPixmap GlyphPixmap() const;
     void SetGlyphPixmap(const QPixmap& value);
@@ -244,6 +298,7 @@ public:
     /// frames. (The properties' WRITE accessors keep the toolkit's names, so that Qt Designer
     /// and the stored-layout writer go on saving them with stdset="0", through setProperty,
     /// which also takes a system colour's name and an identifier without its class.)
+    ///@{
     void setClickDownHook(bool value) noexcept;
     void setAccelCharDown(bool value) noexcept;
     void setFrameType(TFrameType value) noexcept;
@@ -268,25 +323,29 @@ public:
     void setMargin(int value) noexcept;
     void setSpacing(int value) noexcept;
     void setGlyph(const QString& value) noexcept;
+    ///@}
 
 Q_SIGNALS:
+    /// The left button was double-clicked on a button that is down.
     void OnDblClick(QObject* Sender);
+    /// A mouse button went down on the button: Sender is the button, Button the button pressed,
+    /// Shift the buttons held and modifier keys (ssDouble for the press of a double click), X and Y
+    /// the position in the button. A left press emits pressed() after it.
     void OnMouseDown(QObject* Sender, Qt::MouseButton Button, TShineSpeedButton::TShiftState Shift, int X, int Y);
+    /// The pointer moved over the button, or a press that began on it moved: the shift state and
+    /// the position in the button.
     void OnMouseMove(QObject* Sender, TShineSpeedButton::TShiftState Shift, int X, int Y);
+    /// A mouse button was released after a press on the button, with the same arguments as
+    /// OnMouseDown; emitted before toggled(), released(), OnClick and clicked().
     void OnMouseUp(QObject* Sender, Qt::MouseButton Button, TShineSpeedButton::TShiftState Shift, int X, int Y);
+    /// The pointer came over the button, and the glyph is lit: the shift state and the position.
     void OnMouseEnter(QObject* Sender, TShineSpeedButton::TShiftState Shift, int X, int Y);
+    /// The pointer left the button: the shift state and the position where it was last seen.
     void OnMouseLeave(QObject* Sender, TShineSpeedButton::TShiftState Shift, int X, int Y);
 
-    /// Qt's button signals (the core's) beside the toolkit's events (docs/SHINE-BUTTON.md has
-    /// the whole order). A left press on the enabled button emits pressed() after OnMouseDown.
-    /// Its release emits OnMouseUp, the latch change (toggled), released(), then, over the
-    /// button, OnClick followed by clicked(); a press that is lost (hidden, disabled, mouse
-    /// taken) emits released() alone. An accelerator emits OnClick and clicked(). toggled(bool)
-    /// follows every change of Down: the mouse, SetDown, the accelerator, the release by another
-    /// button of the group, or the button's own disabling.
-
-    /// The change signals of the button's own stored properties, emitted on a real change only.
-    /// The owned colour sets, fonts and glyph report any change of their values.
+    /// The change signal of the property of its name (LayoutChanged of Layout, …), emitted on a
+    /// real change only. The owned colour sets, fonts and glyph report any change of their values.
+    ///@{
     void VisibleChanged(bool value);
     void ClickDownHookChanged(bool value);
     void AccelCharDownChanged(bool value);
@@ -310,6 +369,7 @@ Q_SIGNALS:
     void MarginChanged(int value);
     void SpacingChanged(int value);
     void GlyphChanged();
+    ///@}
 
 protected:
     /// Asks for a paint later; the setters of the look call it.
@@ -334,11 +394,13 @@ protected:
     void CalcDrawPosition(QPainter& Canvas, QPoint& GlyphPos, QRect& TextRect) const;
 
     /// Interaction, overridable as the toolkit's dynamic methods are.
+    ///@{
     virtual void MouseDown(Qt::MouseButton Button, TShiftState Shift, int X, int Y);
     virtual void MouseMove(TShiftState Shift, int X, int Y);
     virtual void MouseUp(Qt::MouseButton Button, TShiftState Shift, int X, int Y);
     virtual void MouseEnter(TShiftState Shift, int X, int Y);
     virtual void MouseLeave(TShiftState Shift, int X, int Y);
+    ///@}
     /// The core's click, with the down look while OnClick runs where ClickDownHook asks for it.
     void Click() override;
     /// Brings the hover state in line with where the pointer really is.
@@ -353,28 +415,35 @@ protected:
     static TShiftState CurrentShiftState();
 
     /// The toolkit's notifications.
+    ///@{
     void WMLButtonDblClick(QMouseEvent* event);
     void CMEnabledChanged();
     void CMFontChanged();
     void CMMouseEnter();
     void CMMouseLeave();
     void CMSysColorChange();
+    ///@}
 
     /// The press and the group, as the core reports them.
+    ///@{
     void PressStarted() override;
     void PressReleasing(bool inside, bool byMouse) override;
     void PressLost() override;
     void LatchSet() override;
     void GroupReleased() override;
     void CaptionSet() override;
+    ///@}
     /// With AccelCharDown a grouped button toggles Down before the click.
     void AcceleratorPressed() override;
 
     /// The change callbacks of the owned objects.
+    ///@{
     void GlyphOnChange(QObject* Sender);
     void FontsAndColorsOnChange(QObject* Sender);
+    ///@}
 
     /// Qt's entry points, which lead into the toolkit's.
+    ///@{
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -384,6 +453,7 @@ protected:
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
+    ///@}
 
 
 private:

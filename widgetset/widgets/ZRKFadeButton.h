@@ -33,24 +33,48 @@ namespace TarvoWidgets {
 /// the widget's own palette reaches nothing, and Designer hides its row; a style sheet's
 /// colours and borders change nothing. The style draws the focus frame, where a focus policy
 /// lets the button take the focus (the default is Qt::NoFocus).
+///
+/// The order of the signals. Beside the toolkit's events the button emits Qt's button signals
+/// (the core's): a left press emits pressed() after onMouseDown; its release emits released(), then, over the button,
+/// OnClick followed by clicked(), and onMouseUp last; a press that is lost (the button hidden or
+/// disabled, the mouse taken) emits released() alone. The second press of a double click is no
+/// click: it emits onMouseDown alone, and its release onMouseUp alone.
 class TARVOWIDGETS_EXPORT TZRKFadeButton : public TCustomButton {
     Q_OBJECT
-    /// The placement properties, Caption and ShowHint are the button core's (TCustomButton).
-    /// Those that Qt's own widget properties carry in a .ui file (font) are not stored twice.
+    // The placement properties, Caption and ShowHint are the button core's (TCustomButton).
+    // Those that Qt's own widget properties carry in a .ui file (font) are not stored twice.
+    /// The caption's font: Qt's own font property, under the name that a stored layout gives it
+    /// (stored once, as Qt's font).
     Q_PROPERTY(QFont Font READ font WRITE setFont STORED false DESIGNABLE false)
     /// The caption colour; the toolkit keeps it in the font, which a QFont cannot hold.
     Q_PROPERTY(TColor FontColor READ FontColor WRITE SetFontColor NOTIFY FontColorChanged)
-    /// The button's own properties declare no default: a stored layout always carries them.
+    // The button's own properties declare no default: a stored layout always carries them.
+    /// The fill at rest. Setting it shows it at once, also where the value is unchanged.
     Q_PROPERTY(TColor Color READ Color WRITE SetColor NOTIFY ColorChanged)
+    /// Whether the fill and the outline fade back to their rest colours when the pointer leaves
+    /// (true, the default), or snap back at once.
     Q_PROPERTY(bool FadeOnLeave READ FadeOnLeave WRITE SetFadeOnLeave NOTIFY FadeOnLeaveChanged)
+    /// How far each colour channel moves towards its target in one fade step (2 by default); takes
+    /// effect at the next hover or leave.
     Q_PROPERTY(int Step READ Step WRITE SetStep NOTIFY StepChanged)
+    /// The outline at rest.
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE SetBorderColor NOTIFY BorderColorChanged)
+    /// The outline under the pointer, reached step by step with the fill.
     Q_PROPERTY(TColor BorderDestColor READ BorderDestColor WRITE SetBorderDestColor NOTIFY BorderDestColorChanged)
+    /// The fill under the pointer, which a fade moves towards.
     Q_PROPERTY(TColor DestColor READ DestColor WRITE SetDestColor NOTIFY DestColorChanged)
+    /// Whether the outline is drawn (true by default).
     Q_PROPERTY(bool ShowBorder READ ShowBorder WRITE SetShowBorder NOTIFY ShowBorderChanged)
+    /// The caption's colour while the pointer is over the button: it replaces FontColor at once (no
+    /// fade), and the leave gives FontColor its colour back.
     Q_PROPERTY(TColor CaptionOverColor READ CaptionOverColor WRITE SetCaptionOverColor NOTIFY CaptionOverColorChanged)
+    /// Whether the fill and the outline fade towards their hover colours when the pointer comes
+    /// over the button (true, the default), or take them at once.
     Q_PROPERTY(bool FadeOnOver READ FadeOnOver WRITE SetFadeOnOver NOTIFY FadeOnOverChanged)
+    /// The outline's width in pixels (1 by default).
     Q_PROPERTY(int BorderHeight READ BorderHeight WRITE SetBorderHeight NOTIFY BorderHeightChanged)
+    /// Milliseconds between two fade steps (0 by default); 0 stops the steps, so that a fade never
+    /// moves.
     Q_PROPERTY(int Speed READ Speed WRITE SetSpeed NOTIFY SpeedChanged)
 
 public:
@@ -65,9 +89,9 @@ public:
     TColor FontColor() const;
     void SetFontColor(TColor value);
 
-    /// The setters that paint (SetColor, SetBorderColor, SetBorderHeight, the caption,
-    /// SetShowBorder) store the new value and then ask for a paint through Paint; a button that
-    /// cannot be shown yet (no parent, say) shows the values once it is.
+    // The setters that paint (SetColor, SetBorderColor, SetBorderHeight, the caption,
+    // SetShowBorder) store the new value and then ask for a paint through Paint; a button that
+    // cannot be shown yet (no parent, say) shows the values once it is.
     TColor Color() const;
     /// Also resets the fill shown, even when the value is unchanged.
     void SetColor(TColor value);
@@ -101,6 +125,7 @@ public:
     /// frames. (The properties' WRITE accessors keep the toolkit's names, so that Qt Designer
     /// and the stored-layout writer go on saving them with stdset="0", through setProperty,
     /// which also takes a system colour's name and an identifier without its class.)
+    ///@{
     void setFontColor(TColor value) noexcept;
     void setColor(TColor value) noexcept;
     void setFadeOnLeave(bool value) noexcept;
@@ -113,28 +138,29 @@ public:
     void setFadeOnOver(bool value) noexcept;
     void setBorderHeight(int value) noexcept;
     void setSpeed(int value) noexcept;
+    ///@}
 
 Q_SIGNALS:
-    /// The toolkit's events, each with the button as sender. The mouse events carry the
-    /// button that changed (down and up), the buttons held, the modifier keys and the position
-    /// in the button.
+    /// A mouse button went down on the button: Sender is the button, Button the button pressed,
+    /// Buttons those held, Modifiers the modifier keys, X and Y the position in the button. A left
+    /// press emits pressed() after it.
     void onMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::MouseButtons Buttons,
                      Qt::KeyboardModifiers Modifiers, int X, int Y);
+    /// A mouse button was released after a press on the button, with the same arguments as
+    /// onMouseDown; emitted last, after released(), OnClick and clicked().
     void onMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::MouseButtons Buttons,
                    Qt::KeyboardModifiers Modifiers, int X, int Y);
+    /// The pointer moved over the button, with or without a mouse button held: the buttons held,
+    /// the modifier keys and the position in the button.
     void onMouseMove(QObject* Sender, Qt::MouseButtons Buttons, Qt::KeyboardModifiers Modifiers,
                      int X, int Y);
+    /// The pointer left the button, once the colours have started back to rest.
     void onMouseLeave(QObject* Sender);
 
-    /// Qt's button signals (the core's) beside the toolkit's events: a left press emits
-    /// pressed() after onMouseDown; its release emits released(), then, over the button, OnClick
-    /// followed by clicked(), and onMouseUp last; a press that is lost (the button hidden or
-    /// disabled, the mouse taken) emits released() alone. The second press of a double click is
-    /// no click: it emits onMouseDown alone, and its release onMouseUp alone.
-
-    /// The change signals of the button's own stored properties, emitted on a real change only
-    /// (FontColor also changes while the pointer is over the button: the caption takes
-    /// CaptionOverColor).
+    /// The change signal of the property of its name (ColorChanged of Color, …), emitted on a real
+    /// change only. FontColor also changes while the pointer is over the button: the caption takes
+    /// CaptionOverColor.
+    ///@{
     void FontColorChanged(TarvoWidgets::TColor value);
     void ColorChanged(TarvoWidgets::TColor value);
     void FadeOnLeaveChanged(bool value);
@@ -147,6 +173,7 @@ Q_SIGNALS:
     void FadeOnOverChanged(bool value);
     void BorderHeightChanged(int value);
     void SpeedChanged(int value);
+    ///@}
 
 protected:
     /// Asks Qt to paint the button before the next frame; nothing while it cannot be shown.

@@ -32,27 +32,45 @@ class TCustomSpeedButtonPrivate;
 /// events demand, and follows the press through the hooks below.
 class TARVOWIDGETS_EXPORT TCustomButton : public QWidget, public TAccessibleButton {
     Q_OBJECT
-    /// Qt's rows that Designer hides: every colour of the buttons is a property of their own,
-    /// a system colour among them resolved through the application's palette.
+    // Qt's rows that Designer hides: every colour of the buttons is a property of their own,
+    // a system colour among them resolved through the application's palette.
     Q_CLASSINFO("IgnoredQtProperties", "palette")
-    /// The base control's properties. Those that Qt's own widget properties already carry into
-    /// a stored layout (objectName, geometry, cursor, enabled, toolTip) are not stored twice.
+    // The base control's properties. Those that Qt's own widget properties already carry into
+    // a stored layout (objectName, geometry, cursor, enabled, toolTip) are not stored twice.
+    /// The toolkit's name of the button: Qt's objectName (a stored layout stores it once, as the
+    /// widget's name).
     Q_PROPERTY(QString Name READ objectName WRITE setObjectName STORED false DESIGNABLE false)
+    /// A number for the program's own use; the button does nothing with it.
     Q_PROPERTY(int Tag READ Tag WRITE SetTag NOTIFY TagChanged)
     Q_CLASSINFO("Default:Tag", "0")
+    /// The x position in the parent: Qt's geometry (stored once, as the widget's geometry).
     Q_PROPERTY(int Left READ x WRITE SetLeft STORED false DESIGNABLE false)
+    /// The y position in the parent: Qt's geometry.
     Q_PROPERTY(int Top READ y WRITE SetTop STORED false DESIGNABLE false)
+    /// The width: Qt's geometry.
     Q_PROPERTY(int Width READ width WRITE SetWidth STORED false DESIGNABLE false)
+    /// The height: Qt's geometry.
     Q_PROPERTY(int Height READ height WRITE SetHeight STORED false DESIGNABLE false)
+    /// The pointer's shape over the button: Qt's cursor.
     Q_PROPERTY(QCursor Cursor READ cursor WRITE setCursor STORED false DESIGNABLE false)
+    /// The tool tip: Qt's toolTip, shown where ShowHint allows it.
     Q_PROPERTY(QString Hint READ toolTip WRITE setToolTip STORED false DESIGNABLE false)
+    /// Where the button keeps itself in its parent (alNone by default: where it was put; alTop,
+    /// alClient and the others take a side or the whole room, as the toolkit's aligned controls
+    /// do). A value that names no side is refused and the old one kept.
     Q_PROPERTY(TarvoWidgets::TControlPlacement::TAlign Align READ Align WRITE WriteAlign NOTIFY AlignChanged)
     Q_CLASSINFO("Default:Align", "alNone")
+    /// The parent's sides that the button keeps its distance to when the parent is resized
+    /// (akLeft|akTop by default).
     Q_PROPERTY(TarvoWidgets::TControlPlacement::TAnchors Anchors READ Anchors WRITE SetAnchors NOTIFY AnchorsChanged)
     Q_CLASSINFO("Default:Anchors", "akLeft|akTop")
-    /// A button declares the caption's default itself where it has one.
+    // A button declares the caption's default itself where it has one.
+    /// The text on the button. An & marks the next character as the accelerator (Alt and the
+    /// character click a speed button), && draws one &.
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY CaptionChanged)
+    /// Whether the button takes the mouse and the keyboard: Qt's enabled (stored once, as Qt's).
     Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled STORED false DESIGNABLE false)
+    /// Whether the Hint is shown as a tool tip (false by default).
     Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint NOTIFY ShowHintChanged)
     Q_CLASSINFO("Default:ShowHint", "false")
 
@@ -93,6 +111,7 @@ public Q_SLOTS:
     /// frames. (The properties' WRITE accessors keep the toolkit's names, so that Qt Designer
     /// and the stored-layout writer go on saving them with stdset="0", through setProperty,
     /// which also takes a system colour's name and an identifier without its class.)
+    ///@{
     void setName(const QString& value) noexcept;
     void setTag(int value) noexcept;
     void setLeft(int value) noexcept;
@@ -104,24 +123,33 @@ public Q_SLOTS:
     void setAnchors(TarvoWidgets::TControlPlacement::TAnchors value) noexcept;
     void setCaption(const QString& value) noexcept;
     void setShowHint(bool value) noexcept;
+    ///@}
 
 Q_SIGNALS:
     /// The toolkit's click event, with the button as sender.
     void OnClick(QObject* Sender);
 
-    /// Qt's button signals beside the toolkit's events (each button's header says where they
-    /// come among its own events).
+    // Qt's button signals beside the toolkit's events (each button's header says where they
+    // come among its own events).
+    /// The left mouse button went down on the enabled button (or click() started).
     void pressed();
+    /// The press ended: the left button was released, or the press was lost (the button hidden or
+    /// disabled, the mouse taken by another widget); the latch and the click follow where the
+    /// release was over the button.
     void released();
+    /// The button was clicked: by the mouse (pressed and released over it), by click(), by the
+    /// keyboard or by its accelerator; emitted after OnClick.
     void clicked();
 
-    /// The change signals of the stored properties, emitted on a real change only, after the
-    /// new value is in place.
+    /// The change signal of the property of its name (CaptionChanged of Caption, …), emitted on a
+    /// real change only, after the new value is in place.
+    ///@{
     void TagChanged(int value);
     void AlignChanged(TarvoWidgets::TControlPlacement::TAlign value);
     void AnchorsChanged(TarvoWidgets::TControlPlacement::TAnchors value);
     void CaptionChanged(const QString& value);
     void ShowHintChanged(bool value);
+    ///@}
 
 protected:
     /// Starts a press of the left mouse button on the enabled, shown button: PressStarted, then
@@ -137,10 +165,12 @@ protected:
     bool EndLostPress(bool leftHeld);
 
     /// The hooks of a press, each a button's own look of it; nothing by default.
+    ///@{
     virtual void PressStarted() {}
     virtual void PressReleasing(bool inside, bool byMouse);
     virtual void PressReleased(bool inside, bool byMouse);
     virtual void PressLost() {}
+    ///@}
     /// A new caption is in place (before CaptionChanged).
     virtual void CaptionSet() {}
     /// The click of a press that ended over the button: OnClick, then clicked().
@@ -187,12 +217,17 @@ public:
 /// AllowAllUp the down one may also be released by a click of its own.
 class TARVOWIDGETS_EXPORT TCustomSpeedButton : public TCustomButton {
     Q_OBJECT
+    /// The latching group: 0 (the default) for none; buttons of one parent with the same non-zero
+    /// index are mutually exclusive, and a button of a group stays down when clicked.
     Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex NOTIFY GroupIndexChanged)
     Q_CLASSINFO("Default:GroupIndex", "0")
+    /// Whether the down button of the group may be released by a click of its own, leaving all the
+    /// group's buttons up (false by default). Setting it sets it for the whole group.
     Q_PROPERTY(bool AllowAllUp READ AllowAllUp WRITE SetAllowAllUp NOTIFY AllowAllUpChanged)
     Q_CLASSINFO("Default:AllowAllUp", "false")
-    /// After GroupIndex and AllowAllUp, so that a stored layout that reads them in this order
-    /// lets a grouped button go down.
+    /// Whether the button is latched down; only a button of a group (GroupIndex not 0) goes down,
+    /// and toggled() follows every change. Declared after GroupIndex and AllowAllUp, so that a
+    /// stored layout that reads them in this order lets a grouped button go down.
     Q_PROPERTY(bool Down READ Down WRITE SetDown NOTIFY toggled)
     Q_CLASSINFO("Default:Down", "false")
     Q_CLASSINFO("Default:Caption", "")
@@ -229,15 +264,19 @@ public:
     /// frames. (The properties' WRITE accessors keep the toolkit's names, so that Qt Designer
     /// and the stored-layout writer go on saving them with stdset="0", through setProperty,
     /// which also takes a system colour's name and an identifier without its class.)
+    ///@{
     void setGroupIndex(int value) noexcept;
     void setAllowAllUp(bool value) noexcept;
     void setDown(bool value) noexcept;
+    ///@}
 
 Q_SIGNALS:
     /// Follows every change of Down: by the mouse, SetDown, the accelerator, or the release by
     /// another button of the group.
     void toggled(bool down);
+    /// GroupIndex changed, after the new value is in place.
     void GroupIndexChanged(int value);
+    /// AllowAllUp changed, for this button or, through the group, for all of it.
     void AllowAllUpChanged(bool value);
 
 protected:

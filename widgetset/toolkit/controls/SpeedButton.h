@@ -16,6 +16,12 @@ namespace TarvoWidgets {
 /// What Qt's styling reaches: the caption is drawn in Qt's font; the face, bevel and text are
 /// the system colours of the application's palette, so the widget's own palette reaches nothing
 /// (Designer hides its row), nor do a style sheet's colours.
+///
+/// The order of the signals. Beside OnClick the button emits Qt's button signals (the core's). A
+/// left press on the enabled button emits pressed(); its release emits released() (also when the press is lost:
+/// hidden, disabled, mouse taken), then, over the button, the latch change and OnClick followed by
+/// clicked(). An accelerator emits OnClick and clicked() alone. toggled(bool) follows every change
+/// of Down, by the mouse, SetDown or the release by another button of the group.
 class TARVOWIDGETS_EXPORT TSpeedButton : public TCustomSpeedButton {
     Q_OBJECT
 
@@ -33,12 +39,6 @@ public:
 
     /// Pressed for screen readers while the mouse holds it down over it.
     bool Held() const override;
-
-    /// Qt's button signals beside OnClick (the core's). A left press on the enabled button emits
-    /// pressed(); its release emits released() (also when the press is lost: hidden, disabled,
-    /// mouse taken), then, over the button, the latch change and OnClick followed by clicked().
-    /// An accelerator emits OnClick and clicked() alone. toggled(bool) follows every change of
-    /// Down, by the mouse, SetDown or the release by another button of the group.
 
 protected:
     void paintEvent(QPaintEvent* event) override;

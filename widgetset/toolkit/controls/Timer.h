@@ -28,6 +28,7 @@ public:
     void SetInterval(int value);
 
 Q_SIGNALS:
+    /// A tick: every Interval milliseconds while Enabled, with the timer as sender.
     void OnTimer(QObject* Sender);
 
 private:

@@ -19,9 +19,13 @@ namespace TarvoWidgets {
 /// with the face, as the toolkit's does.
 class TARVOWIDGETS_EXPORT TFont : public QObject {
     Q_OBJECT
+    /// The typeface's family.
     Q_PROPERTY(QString Name READ Name WRITE SetName NOTIFY ValuesChanged)
+    /// The size in points.
     Q_PROPERTY(int Size READ Size WRITE SetSize NOTIFY ValuesChanged)
+    /// Bold, italic, underline and strike-out, as a set of flags.
     Q_PROPERTY(TFontStyles Style READ Style WRITE SetStyle NOTIFY ValuesChanged)
+    /// The colour that the owner draws the text in (black by default).
     Q_PROPERTY(TColor Color READ Color WRITE SetColor NOTIFY ValuesChanged)
 
 public:
@@ -66,7 +70,7 @@ Q_SIGNALS:
     void ValuesChanged();
 
 private:
-    /// Each setter compares first, so a write of the same value reports nothing.
+    // Each setter compares first, so a write of the same value reports nothing.
     void Changed();
 
 

@@ -20,7 +20,7 @@ namespace TarvoWidgets {
 ///   enum    an enumeration's identifier  `<enum>alClient</enum>`
 ///   set     a flag set's identifiers     `<set>akLeft|akTop</set>`
 /// A plain colour is written as a `<color>` (the form Qt Designer itself reads and writes; Text
-/// holds it as #RRGGBB), a system colour reference or clNone by its name (ColorToString); a
+/// holds it as `#RRGGBB`), a system colour reference or clNone by its name (ColorToString); a
 /// colour is read from a `<color>` or from any text that StringToColor takes ("clMaroon",
 /// "#800000"). An
 /// enumeration identifier may carry its scope ("TControlPlacement::alClient"), as Qt Designer

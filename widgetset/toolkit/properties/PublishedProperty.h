@@ -17,7 +17,7 @@ namespace TarvoWidgets {
 /// One published property of a component as a stored layout sees it: a Q_PROPERTY declared by
 /// the component's own classes (Qt's inherited ones are the form builder's business), or one of
 /// an object that the component owns and publishes through a pointer-typed property; the owned
-/// object's properties get the owner's property name and a dot in front ("Colors.Face").
+/// object's properties get the owner's property name and a dot in front ("Colors.Color").
 ///
 /// A property is written to a stored layout when it is STORED and writable and does not equal
 /// its published default. A class declares a published default beside the property:
@@ -32,7 +32,7 @@ public:
     /// Every published property of component in declaration order, the properties of an owned
     /// object in place of the property that publishes it.
     static std::vector<TPublishedProperty> Of(QObject* component);
-    /// The published property at path ("Caption", "Colors.Face"), if there is one.
+    /// The published property at path ("Caption", "Colors.Color"), if there is one.
     static std::optional<TPublishedProperty> Find(QObject* component, const QString& path);
     /// Whether a property publishes an owned object rather than a value.
     static bool IsOwnedObject(const QMetaProperty& meta);

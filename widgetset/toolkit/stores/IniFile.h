@@ -37,7 +37,7 @@ public:
     QString ReadString(const QString& section, const QString& key, const QString& defaultValue);
     bool SectionExists(const QString& section);
 
-    /// Raise the name errors for a section or key that would break the line structure, and the
+    /// Raises the name errors for a section or key that would break the line structure, and the
     /// line-break error for a value with a line break.
     void WriteString(const QString& section, const QString& key, const QString& value);
     void EraseSection(const QString& section);

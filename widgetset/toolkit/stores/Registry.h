@@ -83,8 +83,10 @@ public:
     qint32 ReadInteger(const QString& name);
     /// Raise the write error when no key is open or the name cannot be stored (empty, with a
     /// line break or "=", starting with "[" or ";", or starting or ending with a blank).
+    ///@{
     void WriteString(const QString& name, const QString& value);
     void WriteInteger(const QString& name, qint32 value);
+    ///@}
 
     /// The values of a key written whole by ReplaceKey, in their order.
     class TARVOWIDGETS_EXPORT TKeyValues {
@@ -92,8 +94,10 @@ public:
         /// Room for about this many bytes of values, for a key whose size is known.
         void Reserve(qsizetype bytes) { FLines.Reserve(bytes); }
         /// Raise the write error for a name that cannot be stored, as the writes of a key do.
+        ///@{
         void WriteString(const QString& name, const QString& value);
         void WriteInteger(const QString& name, qint32 value);
+        ///@}
 
     private:
         friend class TRegistry;
