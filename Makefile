@@ -9,7 +9,7 @@ FUZZ_RUNS  ?= 1000000
 CMAKE_GEN  := -G Ninja
 JOBS       ?= $(shell nproc)
 
-.PHONY: setup configure build docs run check test test-main test-san test-fuzz fuzz fuzz-build soak soak-valgrind soak-monkey bench gallery clean
+.PHONY: setup configure build docs run check widgets-alone test test-main test-san test-fuzz fuzz fuzz-build soak soak-valgrind soak-monkey bench gallery clean
 
 setup:
 	@bash tools/setup.sh
@@ -39,6 +39,15 @@ test: test-main test-san test-fuzz
 check: configure
 	cmake --build $(BUILD) -j $(JOBS) --target unit_tests
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) -L unit
+
+# The widget library alone, as a program's packager builds it: its own CMake project in
+# widgetset/, configured in a fresh folder with nothing of the game, its tests run there.
+WIDGETS_BUILD ?= build-widgets
+widgets-alone: setup
+	rm -rf $(WIDGETS_BUILD)
+	cmake -S widgetset -B $(WIDGETS_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(WIDGETS_BUILD) -j $(JOBS)
+	ctest --test-dir $(WIDGETS_BUILD) --output-on-failure -j $(JOBS)
 
 test-main: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)

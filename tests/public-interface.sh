@@ -57,7 +57,7 @@ members() {
     }' "$@"
 }
 
-mapfile -t headers < <(find widgetset -name '*.h')
+mapfile -t headers < <(find widgetset -path widgetset/tests -prune -o -name '*.h' -print)
 members "${headers[@]}" | sort -u >"${TMPDIR:-/tmp}/public-interface.$$"
 trap 'rm -f "${TMPDIR:-/tmp}/public-interface.$$"' EXIT
 public=$(awk '$1 == "public" { print $2 }' "${TMPDIR:-/tmp}/public-interface.$$" | sort -u)
@@ -75,6 +75,6 @@ while IFS= read -r hit; do
   echo "$hit: names a protected or private member of the widget set" >&2
   status=1
 done < <(grep -rnE --include='*.cpp' --include='*.h' \
-           "(using[[:space:]]+([A-Za-z_]+::)*T[A-Za-z0-9_]*::($names)\b|\bT[A-Za-z0-9_]*::($names)\b|(->|\.)(${fields:-F[A-Z][A-Za-z0-9_]*})\b)" tests || true)
+           "(using[[:space:]]+([A-Za-z_]+::)*T[A-Za-z0-9_]*::($names)\b|\bT[A-Za-z0-9_]*::($names)\b|(->|\.)(${fields:-F[A-Z][A-Za-z0-9_]*})\b)" tests widgetset/tests || true)
 [[ $status -eq 0 ]] && echo "public-interface: the tests name no protected or private member of the widget set"
 exit $status

@@ -73,7 +73,7 @@ class TARVOWIDGETS_EXPORT TZRKFadeButton : public TCustomButton {
     Q_PROPERTY(bool FadeOnOver READ FadeOnOver WRITE SetFadeOnOver NOTIFY FadeOnOverChanged)
     /// The outline's width in pixels (1 by default).
     Q_PROPERTY(int BorderHeight READ BorderHeight WRITE SetBorderHeight NOTIFY BorderHeightChanged)
-    /// Milliseconds between two fade steps (0 by default); 0 stops the steps, so that a fade never
+    /// Milliseconds between two fade steps (10 for a new button); 0 stops the steps, so that a fade never
     /// moves.
     Q_PROPERTY(int Speed READ Speed WRITE SetSpeed NOTIFY SpeedChanged)
 
