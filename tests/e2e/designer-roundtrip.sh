@@ -112,10 +112,14 @@ for form in "$@"; do
 done
 
 # The user project's program, built on uic's code of the saved forms (its four: AllWidgets and the
-# gallery's pages), sets each compiled form beside the same saved file read as a stored layout.
+# gallery's pages) and of its form written by hand, sets each compiled form beside the same file
+# read as a stored layout.
 form_check() {
   local dir=$E2E_OUT/compiled source objects=()
   "$moc" "$gallery/ShineStateSample.h" -o "$dir/moc_ShineStateSample.cpp" || return 1
+  # The program's form written by hand goes in as it is: Designer saved none of it.
+  cp "$user_project/HandWritten.ui" "$dir/" || return 1
+  "$uic" -o "$dir/ui_HandWritten.h" "$user_project/HandWritten.ui" || return 1
   for source in "$user_project/main.cpp" "$user_project/FormCheck.cpp" "$gallery/ShineStateSample.cpp" \
     "$dir/moc_ShineStateSample.cpp"; do
     objects+=("$dir/$(basename "$source" .cpp).o")
