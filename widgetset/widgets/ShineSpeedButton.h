@@ -5,7 +5,6 @@
 #include "tarvowidgets_export.h"
 
 #include "toolkit/controls/CustomButton.h"
-#include "toolkit/controls/Timer.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Color.h"
 #include "toolkit/graphics/Font.h"

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "toolkit/controls/Timer.h"
 #include "widgets/ShinePaintCache_p.h"
 #include "widgets/ShineSpeedButton.h"
 

@@ -4,6 +4,7 @@
 #include "widgets/ZRKFadeButton.h"
 
 #include "toolkit/base/ChangeNotify_p.h"
+#include "toolkit/controls/Timer.h"
 #include "toolkit/graphics/ExposedPart_p.h"
 
 #include <QMouseEvent>
@@ -11,6 +12,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <algorithm>
+#include <optional>
 
 namespace TarvoWidgets {
 

@@ -5,13 +5,11 @@
 #include "tarvowidgets_export.h"
 
 #include "toolkit/controls/CustomButton.h"
-#include "toolkit/controls/Timer.h"
 #include "toolkit/graphics/Color.h"
 
 #include <QFont>
 #include <QImage>
 #include <QWidget>
-#include <optional>
 #include <memory>
 
 namespace TarvoWidgets {

@@ -7,8 +7,6 @@
 #include <QObject>
 #include <memory>
 
-class QSocketNotifier;
-
 namespace TarvoWidgets {
 
 /// Ends the program's event loops when the process gets SIGTERM (a logout, a service stop,

@@ -3,6 +3,7 @@
 #include "toolkit/controls/ControlPlacement.h"
 
 #include <QEvent>
+#include <QPointer>
 #include <QWidget>
 #include <algorithm>
 

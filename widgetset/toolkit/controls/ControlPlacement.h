@@ -5,7 +5,6 @@
 #include "tarvowidgets_export.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QRect>
 #include <QSize>
 #include <QWidget>

@@ -4,6 +4,8 @@
 
 #include "toolkit/application/ErrorBoundary.h"
 
+#include <QTimer>
+
 namespace TarvoWidgets {
 
 struct TTimer::Private {

@@ -5,7 +5,6 @@
 #include "tarvowidgets_export.h"
 
 #include <QObject>
-#include <QTimer>
 #include <memory>
 
 namespace TarvoWidgets {
